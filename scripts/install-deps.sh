@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the build, the tools and the tests need, when missing.
+# Usage: scripts/install-deps.sh [native|windows|wine|all]   (default: all)
+set -euo pipefail
+what=${1:-all}
+native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config)
+windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
+         libimage-exiftool-perl icoutils imagemagick)
+wine=(wine wine64 xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic)
+case "$what" in
+  native) pkgs=("${native[@]}") ;;
+  windows) pkgs=("${windows[@]}") ;;
+  wine) pkgs=("${wine[@]}") ;;
+  all) pkgs=("${native[@]}" "${windows[@]}" "${wine[@]}") ;;
+  *) echo "usage: $0 [native|windows|wine|all]" >&2; exit 2 ;;
+esac
+missing=()
+for p in "${pkgs[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+echo "Installing: ${missing[*]}" >&2
+$SUDO apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,98 @@
+#pragma once
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/headless/headless_saver_window.h"
+#include "platform/platform.h"
+
+namespace zv::platform::headless {
+
+// Thrown by HeadlessProcess::End: the simulated process has ended.
+struct ProcessEnded {};
+
+class HeadlessProcess : public Process {
+ public:
+  std::string arguments;
+  bool anotherInstance = false;
+  std::vector<TextId> messages;
+  std::vector<std::string> errorReports;
+  bool ended = false;
+
+  std::string CommandLineArguments() override { return arguments; }
+  bool AnotherInstanceRunning() override { return anotherInstance; }
+  void ShowMessage(TextId text) override { messages.push_back(text); }
+  void ReportRuntimeError(const RuntimeError& error) override { errorReports.push_back(error.Report()); }
+  [[noreturn]] void End() override;
+};
+
+// An in-memory settings store. A key listed in `unreadable` holds a value that is not text
+// (as a registry value of the wrong type would).
+class MemorySettingsStore : public SettingsStore {
+ public:
+  std::map<std::string, std::string> values;  // "app\section\key" -> text
+  std::set<std::string> unreadable;
+  std::vector<std::pair<std::string, std::string>> writes;
+
+  static std::string Path(std::string_view app, std::string_view section, std::string_view key);
+  std::string ReadSetting(std::string_view app, std::string_view section, std::string_view key,
+                          int16 defaultValue) override;
+  void WriteSetting(std::string_view app, std::string_view section, std::string_view key,
+                    std::string_view text) override;
+  std::optional<std::string> Stored(std::string_view key) const;
+};
+
+class HeadlessSystem : public SystemParameters {
+ public:
+  int cursorCount = 0;   // the system's cursor display count: shown while >= 0
+  bool screenSaveActive = true;
+  std::vector<bool> screenSaveActiveCalls;
+
+  void ShowCursor(bool show) override { cursorCount += show ? 1 : -1; }
+  void SetScreenSaveActive(bool active) override;
+  bool ScreenSaveActive() override { return screenSaveActive; }
+};
+
+class HeadlessConfigWindow : public ConfigWindow {
+ public:
+  explicit HeadlessConfigWindow(ConfigWindowEvents& events) : events_(events) {}
+  void Show() override { visible = true; }
+  void Unload() override;
+  bool visible = false;
+  bool loaded = true;
+
+ private:
+  ConfigWindowEvents& events_;
+};
+
+// The headless shell: every platform object in memory, time simulated.
+class HeadlessPlatform : public Platform {
+ public:
+  explicit HeadlessPlatform(RandomSource& random, SaverWindowOptions options = {});
+
+  Process& GetProcess() override { return process; }
+  SettingsStore& Settings() override { return settings; }
+  SystemParameters& System() override { return system; }
+  RandomSource& Random() override { return random_; }
+  std::unique_ptr<SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override;
+  std::unique_ptr<ConfigWindow> CreateConfigWindow(ConfigWindowEvents& events) override;
+  void RunMessageLoop() override {}
+
+  HeadlessProcess process;
+  MemorySettingsStore settings;
+  HeadlessSystem system;
+  SaverWindowOptions saverOptions;
+  // The windows created last, for the test or tool driving the run.
+  HeadlessSaverWindow* saverWindow = nullptr;
+  HeadlessConfigWindow* configWindow = nullptr;
+  // Input scheduled before the saver window exists is handed to it when it is created.
+  std::vector<InputEvent> pendingInput;
+
+ private:
+  RandomSource& random_;
+};
+
+}  // namespace zv::platform::headless

@@ -1,0 +1,27 @@
+#pragma once
+#include <string>
+
+#include "platform/text_id.h"
+#include "runtime/run_time_error.h"
+
+namespace zv::platform {
+
+// What start-up needs from the process it runs in.
+class Process {
+ public:
+  virtual ~Process() = default;
+  // The argument part of the command line (everything after the program path), UTF-8.
+  virtual std::string CommandLineArguments() = 0;
+  // True when another instance of this program is already running. The first call also
+  // claims the single-instance token for this process.
+  virtual bool AnotherInstanceRunning() = 0;
+  // A modal message box: the text, a single OK button, no icon, the application title as caption.
+  virtual void ShowMessage(TextId text) = 0;
+  // The platform's report of an unhandled run-time error (a message box captioned with the
+  // application title that names the error).
+  virtual void ReportRuntimeError(const RuntimeError& error) = 0;
+  // Immediate termination: no further handler runs.
+  [[noreturn]] virtual void End() = 0;
+};
+
+}  // namespace zv::platform

@@ -1,0 +1,79 @@
+#include "platform/software_surface.h"
+
+#include <algorithm>
+
+namespace zv::platform {
+
+SoftwareSurface::SoftwareSurface(int16 width, int16 height, Colour background)
+    : width_(width), height_(height),
+      pixels_(static_cast<std::size_t>(std::max<int>(width, 0)) * std::max<int>(height, 0), background) {}
+
+Colour SoftwareSurface::Pixel(int16 x, int16 y) const {
+  // Outside the surface GDI's GetPixel reports CLR_INVALID.
+  if (!Inside(x, y)) return 0xFFFFFFFFu;
+  return pixels_[static_cast<std::size_t>(y) * width_ + x];
+}
+
+void SoftwareSurface::SetPixel(int16 x, int16 y, Colour colour) {
+  if (Inside(x, y)) At(x, y) = colour;
+}
+
+void SoftwareSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& source, int16 sx, int16 sy) {
+  // Copy through a temporary so that a copy within one surface reads the old pixels.
+  std::vector<Colour> block(static_cast<std::size_t>(std::max<int>(w, 0)) * std::max<int>(h, 0));
+  for (int row = 0; row < h; ++row)
+    for (int col = 0; col < w; ++col)
+      block[static_cast<std::size_t>(row) * w + col] =
+          source.Pixel(static_cast<int16>(sx + col), static_cast<int16>(sy + row));
+  for (int row = 0; row < h; ++row)
+    for (int col = 0; col < w; ++col) {
+      Colour c = block[static_cast<std::size_t>(row) * w + col];
+      int dx = x + col, dy = y + row;
+      if (c != 0xFFFFFFFFu && Inside(dx, dy)) At(dx, dy) = c;
+    }
+}
+
+void SoftwareSurface::ExtFloodFill(int16 x, int16 y, Colour border) {
+  if (!Inside(x, y) || At(x, y) == border) return;
+  // Scanline fill over 4-connected pixels that are not the border colour. Visited pixels
+  // are tracked apart from their colour, since the brush may equal neither colour.
+  std::vector<bool> seen(pixels_.size(), false);
+  std::vector<std::pair<int, int>> stack{{x, y}};
+  auto open = [&](int px, int py) {
+    return Inside(px, py) && !seen[static_cast<std::size_t>(py) * width_ + px] && At(px, py) != border;
+  };
+  while (!stack.empty()) {
+    auto [px, py] = stack.back();
+    stack.pop_back();
+    if (!open(px, py)) continue;
+    int left = px, right = px;
+    while (open(left - 1, py)) --left;
+    while (open(right + 1, py)) ++right;
+    for (int cx = left; cx <= right; ++cx) seen[static_cast<std::size_t>(py) * width_ + cx] = true;
+    for (int cx = left; cx <= right; ++cx) {
+      if (open(cx, py - 1)) stack.emplace_back(cx, py - 1);
+      if (open(cx, py + 1)) stack.emplace_back(cx, py + 1);
+    }
+  }
+  for (std::size_t i = 0; i < pixels_.size(); ++i)
+    if (seen[i]) pixels_[i] = fill_;
+}
+
+void SoftwareSurface::Assign(int16 width, int16 height, std::vector<Colour> pixels) {
+  width_ = width;
+  height_ = height;
+  pixels_ = std::move(pixels);
+  pixels_.resize(static_cast<std::size_t>(std::max<int>(width, 0)) * std::max<int>(height, 0), kBlack);
+}
+
+void SoftwareSurface::Resize(int16 width, int16 height) {
+  std::vector<Colour> pixels(static_cast<std::size_t>(std::max<int>(width, 0)) * std::max<int>(height, 0), kBlack);
+  for (int row = 0; row < std::min<int>(height, height_); ++row)
+    for (int col = 0; col < std::min<int>(width, width_); ++col)
+      pixels[static_cast<std::size_t>(row) * width + col] = At(col, row);
+  width_ = width;
+  height_ = height;
+  pixels_ = std::move(pixels);
+}
+
+}  // namespace zv::platform

@@ -1,0 +1,37 @@
+#pragma once
+#include <vector>
+
+#include "platform/surface.h"
+
+namespace zv::platform {
+
+// A pixel buffer that copies and border-fills the way GDI does: the surface of every
+// shell other than Win32.
+class SoftwareSurface : public Surface {
+ public:
+  SoftwareSurface(int16 width, int16 height, Colour background = kBlack);
+
+  int16 Width() const override { return width_; }
+  int16 Height() const override { return height_; }
+  Colour Pixel(int16 x, int16 y) const override;
+  void SetPixel(int16 x, int16 y, Colour colour);
+  void BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& source, int16 sx, int16 sy) override;
+  void SetFillColour(Colour colour) override { fill_ = colour; }
+  void ExtFloodFill(int16 x, int16 y, Colour border) override;
+
+  // Replaces size and content, as when a picture is assigned.
+  void Assign(int16 width, int16 height, std::vector<Colour> pixels);
+  void Resize(int16 width, int16 height);
+  const std::vector<Colour>& Pixels() const { return pixels_; }
+
+ private:
+  bool Inside(int x, int y) const { return x >= 0 && y >= 0 && x < width_ && y < height_; }
+  Colour& At(int x, int y) { return pixels_[static_cast<std::size_t>(y) * width_ + x]; }
+
+  int16 width_;
+  int16 height_;
+  Colour fill_ = kBlack;
+  std::vector<Colour> pixels_;
+};
+
+}  // namespace zv::platform

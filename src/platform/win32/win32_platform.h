@@ -1,0 +1,56 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace zv::platform::win32 {
+
+class Win32Process : public Process {
+ public:
+  std::string CommandLineArguments() override;
+  bool AnotherInstanceRunning() override;
+  void ShowMessage(TextId text) override;
+  void ReportRuntimeError(const RuntimeError& error) override;
+  [[noreturn]] void End() override;
+};
+
+// HKEY_CURRENT_USER\Software\<application>\<section>, one string value per key.
+class RegistrySettingsStore : public SettingsStore {
+ public:
+  std::string ReadSetting(std::string_view app, std::string_view section, std::string_view key,
+                          int16 defaultValue) override;
+  void WriteSetting(std::string_view app, std::string_view section, std::string_view key,
+                    std::string_view text) override;
+};
+
+class Win32SystemParameters : public SystemParameters {
+ public:
+  void ShowCursor(bool show) override;
+  void SetScreenSaveActive(bool active) override;
+  bool ScreenSaveActive() override;
+};
+
+class Win32Platform : public Platform {
+ public:
+  Process& GetProcess() override { return process_; }
+  SettingsStore& Settings() override { return settings_; }
+  SystemParameters& System() override { return system_; }
+  RandomSource& Random() override { return random_; }
+  std::unique_ptr<SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override;
+  std::unique_ptr<ConfigWindow> CreateConfigWindow(ConfigWindowEvents& events) override;
+  void RunMessageLoop() override;
+
+ private:
+  Win32Process process_;
+  RegistrySettingsStore settings_;
+  Win32SystemParameters system_;
+  ClockSeededRandom random_;
+};
+
+// Runs a handler that Windows calls back. A C++ exception must not unwind through a window
+// procedure: a run-time error is reported here, once, and ends the process.
+void Guarded(Process& process, const std::function<void()>& handler);
+
+}  // namespace zv::platform::win32

@@ -1,0 +1,97 @@
+#include "saver/frm_scrn_save.h"
+
+#include "startup/settings.h"
+
+namespace zv {
+
+frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
+    : platform_(platform), globals_(globals), window_(platform.CreateSaverWindow(*this)) {}
+
+frmScrnSave::~frmScrnSave() = default;
+
+void frmScrnSave::Form_Load() {
+  platform::SystemParameters& system = platform_.System();
+  screenSaveActiveAtLoad_ = system.ScreenSaveActive();
+
+  // 1-2
+  window_->Show();
+  QuitRequested = kFalse;
+
+  // 3: the display block; its solid black fill is the brush of the renderer's border fills.
+  platform::PictureBox& display = window_->Display();
+  display.SetHeight(68);
+  display.SetLeft(10);
+  display.SetTop(10);
+  display.SetWidth(130);
+  display.SetSolidFill(platform::kBlack);
+
+  // 4: art surfaces and SegmentFrames (display subsystem) - not yet built.
+  // 5: HitPatterns (lottery subsystem) - not yet built.
+  // 6-7: initial reel and lottery state (lottery subsystem) - not yet built.
+
+  // 8-9
+  LoadSettings(platform_.Settings(), globals_);
+  window_->SetInterval(platform::Timer::Timer1, globals_.SpecClass != 0 ? 10 : 75);
+
+  // 10-11
+  if (globals_.SaverMode == kTrue) system.ShowCursor(false);
+  window_->Refresh();
+
+  // 12: the test follows the yield, so a quit requested during a yield ends the loop
+  // without another pass.
+  do {
+    DrawPass();
+    window_->DoEvents();
+  } while (QuitRequested != kTrue);
+
+  // 13-14
+  if (globals_.SaverMode == kTrue) system.ShowCursor(true);
+  window_->Cls();
+  window_->Hide();
+  window_->Unload();
+}
+
+void frmScrnSave::DrawPass() {
+  // The digit renderer and the odometer advance (display and lottery subsystems) - not yet built.
+}
+
+void frmScrnSave::IdlePasses(std::int64_t) {}
+
+void frmScrnSave::NotifyScreenSaverActive() { platform_.System().SetScreenSaveActive(true); }
+
+void frmScrnSave::Timer1_Timer() {
+  NotifyScreenSaverActive();
+  // The spin state machine (lottery subsystem) - not yet built.
+}
+
+void frmScrnSave::Timer2_Timer() {
+  // The state and flash counters (lottery subsystem) - not yet built.
+}
+
+void frmScrnSave::Form_Click() {
+  if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
+}
+
+void frmScrnSave::Form_KeyDown(int16, int16) {
+  if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
+}
+
+void frmScrnSave::Form_MouseMove(int16, int16, float x, float y) {
+  if (globals_.SaverMode != kTrue) return;
+  int16 px = CInt(x);
+  int16 py = CInt(y);
+  if (MouseStartX == 0 && MouseStartY == 0) {
+    MouseStartX = px;
+    MouseStartY = py;
+  } else if (px != MouseStartX || py != MouseStartY) {
+    QuitRequested = kTrue;
+  }
+}
+
+void frmScrnSave::Form_Unload(int16&) {
+  platform_.System().SetScreenSaveActive(screenSaveActiveAtLoad_);
+  platform_.System().ShowCursor(true);
+  platform_.GetProcess().End();
+}
+
+}  // namespace zv

@@ -1,0 +1,44 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "platform/platform.h"
+#include "startup/globals.h"
+
+namespace zv {
+
+class frmScrnSave;
+class frmConfig;
+
+// What a run of the program does, as the command line decides it.
+enum class RunKind { PasswordMessage, Configure, Preview, Saver };
+
+// The switch: the first two characters of the trimmed, upper-cased argument text.
+std::string FormSwitch(std::string_view arguments);
+// The first row of the dispatch table that the switch matches.
+RunKind Dispatch(std::string_view switchText);
+
+// The module mdSaver: the program's entry routine and the state that outlives it.
+class mdSaver {
+ public:
+  explicit mdSaver(platform::Platform& platform);
+  ~mdSaver();
+
+  // The entry routine: refuses a second instance, then does what the switch asks.
+  void Main();
+
+  Globals& GetGlobals() { return globals_; }
+
+ private:
+  platform::Platform& platform_;
+  Globals globals_;
+  std::unique_ptr<frmConfig> config_;
+  std::unique_ptr<frmScrnSave> saver_;
+};
+
+// The whole program: Main, then the dialog's message loop; a run-time error is reported
+// once, here, and ends the process.
+void RunProgram(platform::Platform& platform);
+
+}  // namespace zv
