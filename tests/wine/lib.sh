@@ -56,7 +56,7 @@ wine_setup() {
   if [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; then
     fail "display :$number is in use (set ZV_WINE_DISPLAY to another number)"
   fi
-  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$WINE_TMP/xvfb.log" 2>&1 &
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset >"$WINE_TMP/xvfb.log" 2>&1 &
   WINE_XVFB_PID=$!
   export DISPLAY=":$number"
   local i
