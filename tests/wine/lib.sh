@@ -12,6 +12,7 @@
 # Environment:
 #   ZV_SCR            the 64-bit Zorvalite.scr (required; only 64-bit programs run under this Wine)
 #   ZV_SCR32          the 32-bit Zorvalite.scr, for checks of the file only (optional)
+#   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
 #   ZV_WINE_DISPLAY   overrides the display number the test asks for (two checkouts testing at once)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
@@ -79,7 +80,8 @@ wine_setup() {
 
 # wine_start ARGS...: runs the .scr with ARGS in the background under timeout. Sets WINE_RUN (the
 # number of this run, for wine_wait_exit) and WINE_PID (the timeout process that owns the program).
-# Call it directly, not in $(...), so that the run is remembered for teardown.
+# Call it directly, not in $(...) or a function called so: the run must be remembered for
+# wine_wait_exit and teardown.
 wine_start() {
   WINE_RUN=$((WINE_RUN + 1))
   local run=$WINE_RUN
@@ -88,7 +90,7 @@ wine_start() {
     echo $! >"$WINE_TMP/pid.$run"
     wait $!
     echo $? >"$WINE_TMP/exit.$run.new" && mv "$WINE_TMP/exit.$run.new" "$WINE_TMP/exit.$run"
-  ) &
+  ) </dev/null >/dev/null 2>&1 &
   WINE_WATCHERS+=($!)
   while [ ! -s "$WINE_TMP/pid.$run" ]; do sleep 0.01; done
   WINE_PID=$(cat "$WINE_TMP/pid.$run")
@@ -101,15 +103,19 @@ wine_running() {
 }
 
 # wine_wait_window REGEX [SECONDS=10]: prints the X id of the first visible window whose name matches
-# REGEX; fails (status 1, prints nothing) if none appears in time.
+# REGEX, once the same window has been found twice 0.2 s apart (Wine may replace the X window of
+# a window it has just shown); fails (status 1, prints nothing) if none settles in time.
 wine_wait_window() {
-  local regex=$1 deadline=$((SECONDS + ${2:-10})) ids
+  local regex=$1 deadline=$((SECONDS + ${2:-10})) ids found=""
   while [ "$SECONDS" -le "$deadline" ]; do
-    ids=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null) && [ -n "$ids" ] && {
-      echo "${ids%%$'\n'*}"
+    ids=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null)
+    ids=${ids%%$'\n'*}
+    if [ -n "$ids" ] && [ "$ids" = "$found" ]; then
+      echo "$ids"
       return 0
-    }
-    sleep 0.1
+    fi
+    found=$ids
+    sleep 0.2
   done
   return 1
 }
