@@ -5,9 +5,12 @@
 #   wine_start /S                       # the .scr in the background, under timeout; sets WINE_PID
 #   w=$(wine_wait_window '^Form1$')     # X window id of the first visible window so named
 #   wine_shot "$w" "$WINE_TMP/saver.png"
-#   xdotool key --window "$w" a
+#   xdotool windowfocus --sync "$w" key a   # no window manager: focus the window first
 #   code=$(wine_wait_exit 10)           # the program's exit code (124: still running, then ended)
 #   pass "ended on a key"               # or: fail "why"  (fail exits 1; teardown runs from the trap)
+#
+# Call wine_start and fail in the test's own shell: inside $(...) a run is not remembered and
+# fail ends only the subshell. Xvfb runs with -noreset, so X settings (xset) stay between clients.
 #
 # Environment:
 #   ZV_SCR            the 64-bit Zorvalite.scr (required; only 64-bit programs run under this Wine)
@@ -21,7 +24,9 @@
 # Teardown (on any exit) ends what the test started, by PID, stops the prefix's wineserver and the
 # Xvfb, and removes the prefix; a failed test keeps its screenshots in $WINE_TMP and says so.
 
-set -uo pipefail
+# Unset variables are errors. No pipefail: `producer | grep -q` would fail whenever grep stops
+# reading early.
+set -u
 
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
