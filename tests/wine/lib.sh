@@ -107,11 +107,11 @@ wine_running() {
   [ "$run" -gt 0 ] && [ ! -e "$WINE_TMP/exit.$run" ]
 }
 
-# wine_wait_window REGEX [SECONDS=10]: prints the X id of the first visible window whose name matches
+# wine_wait_window REGEX [SECONDS=20]: prints the X id of the first visible window whose name matches
 # REGEX, once the same window has been found twice 0.2 s apart (Wine may replace the X window of
 # a window it has just shown); fails (status 1, prints nothing) if none settles in time.
 wine_wait_window() {
-  local regex=$1 deadline=$((SECONDS + ${2:-10})) ids found=""
+  local regex=$1 deadline=$((SECONDS + ${2:-20})) ids found=""
   while [ "$SECONDS" -le "$deadline" ]; do
     ids=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null)
     ids=${ids%%$'\n'*}

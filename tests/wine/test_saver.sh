@@ -19,7 +19,7 @@ start_saver() {
 
 expect_end() {
   local code
-  code=$(wine_wait_exit 5)
+  code=$(wine_wait_exit 10)
   [ "$code" = 0 ] || fail "$1: exit code $code (124: did not end)"
   xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1 && fail "$1: the window is still shown"
   pass "ends on $1"

@@ -13,7 +13,7 @@ sleep 0.5
 for args in "/S" "/s 5" "/A" "/C" "/P" ""; do
   # shellcheck disable=SC2086
   wine_start $args
-  code=$(wine_wait_exit 5)
+  code=$(wine_wait_exit 10)
   [ "$code" = 0 ] || fail "second instance '$args': exit code $code (124: did not end)"
   for name in '^Zorvalite$' '^設定$'; do
     xdotool search --onlyvisible --name "$name" >/dev/null 2>&1 && fail "second instance '$args' shows a window $name"
@@ -25,6 +25,6 @@ for args in "/S" "/s 5" "/A" "/C" "/P" ""; do
 done
 
 xdotool windowfocus --sync "$saver" key space
-code=$(wine_wait_exit 5 "$first")
+code=$(wine_wait_exit 10 "$first")
 [ "$code" = 0 ] || fail "the first saver: exit code $code after a key"
 pass "the first saver still ends on a key"

@@ -16,7 +16,7 @@ run_saver() {
   xdotool search --onlyvisible --name '^Zorvalite$' >/dev/null 2>&1 && fail "$1: an error report shows"
   wine_running || fail "$1: the saver stopped"
   xdotool windowfocus --sync "$w" key a
-  code=$(wine_wait_exit 5)
+  code=$(wine_wait_exit 10)
   [ "$code" = 0 ] || fail "$1: exit code $code"
 }
 
