@@ -50,20 +50,6 @@ class ConfigDialog : public ::testing::Test {
   mdSaver program{platform};
 };
 
-TEST_F(ConfigDialog, OpensFromTheConfigureSwitchWithOrWithoutAWindowHandleAndFromNoArguments) {
-  for (const char* arguments : {"/C", "/c", "/c:1234", "/C 1234", "", "   "}) {
-    testing::ScriptedRandom noDraws;
-    platform::headless::HeadlessPlatform shell{noDraws};
-    shell.process.arguments = arguments;
-    mdSaver run{shell};
-    run.Main();
-    ASSERT_NE(shell.configWindow, nullptr) << '"' << arguments << '"';
-    EXPECT_TRUE(shell.configWindow->Visible()) << '"' << arguments << '"';
-    EXPECT_EQ(shell.saverWindow, nullptr);
-    EXPECT_FALSE(shell.process.ended);
-  }
-}
-
 TEST_F(ConfigDialog, LoadFillsVersionAndTitleAndOnlyReadsTheStore) {
   HeadlessConfigWindow& window = Open();
   EXPECT_EQ(window.Caption(ConfigLabel::lblVersion), "Version 1.0.4");
