@@ -85,7 +85,7 @@ Win32ConfigWindow::Win32ConfigWindow(ConfigWindowEvents& events, Process& proces
   RegisterClassExW(&windowClass);
 
   // Fixed single border, title bar with the close box only.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   RECT frame{0, 0, TwipsToPixels(kConfigClientWidth), TwipsToPixels(kConfigClientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
   window_ = CreateWindowExW(0, kWindowClass, LoadText(IDS_CONFIG_CAPTION).c_str(), style, CW_USEDEFAULT,
