@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,10 +29,10 @@ class ConfigDialog : public ::testing::Test {
  protected:
   // Stores the given texts (absent: nothing stored) and opens the dialog as "/C" does.
   HeadlessConfigWindow& Open(std::optional<std::string> level = std::nullopt,
-                             std::optional<std::string> spec = std::nullopt, std::string arguments = "/C") {
+                             std::optional<std::string> spec = std::nullopt) {
     if (level) platform.settings.values[kLevel] = *level;
     if (spec) platform.settings.values[kSpec] = *spec;
-    platform.process.arguments = std::move(arguments);
+    platform.process.arguments = "/C";
     program.Main();
     if (!platform.configWindow) throw std::logic_error("the dialog did not open");
     return *platform.configWindow;
@@ -131,18 +132,6 @@ INSTANTIATE_TEST_SUITE_P(
                       LabelCase{"LblLowSP", Control::LblLowSP, false, 1, {{Option3, false}, {Option4, true}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(ConfigDialog, LabelClicksMoveTheSelectionBackAndForth) {
-  HeadlessConfigWindow& window = Open();
-  window.Click(Control::LblKakuhen);
-  window.Click(Control::LblLowSP);
-  EXPECT_EQ(Selection(window), (std::vector<bool>{false, true, false, true}));
-  window.Click(Control::LblNomal);
-  window.Click(Control::LblHighSP);
-  EXPECT_EQ(Selection(window), (std::vector<bool>{true, false, true, false}));
-  EXPECT_EQ(globals().ProbDenominator, 301);
-  EXPECT_EQ(globals().SpecClass, 0);
-}
-
 TEST_F(ConfigDialog, OkOnAFirstRunWritesTheDefaultsLevelFirst) {
   HeadlessConfigWindow& window = Open();
   window.Click(Control::CmdOk);
@@ -208,19 +197,6 @@ TEST_F(ConfigDialog, CancelAndTheCloseBoxWriteNothing) {
     EXPECT_EQ(shell.settings.Stored("Level"), "301");
     EXPECT_EQ(shell.settings.Stored("Spec"), std::nullopt);
   }
-}
-
-TEST_F(ConfigDialog, CancelledChoiceIsGoneAtTheNextOpening) {
-  Open("301", "0").Click(Control::LblKakuhen);
-  platform.configWindow->Click(Control::CmdNg);
-
-  testing::ScriptedRandom noDraws;
-  platform::headless::HeadlessPlatform next{noDraws};
-  next.settings = platform.settings;
-  next.process.arguments = "/C";
-  mdSaver run{next};
-  run.Main();
-  EXPECT_EQ(Selection(*next.configWindow), (std::vector<bool>{true, false, true, false}));
 }
 
 TEST_F(ConfigDialog, HomePageLinkHandsItsCaptionUnchangedToTheShell) {
