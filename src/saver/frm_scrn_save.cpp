@@ -5,7 +5,11 @@
 namespace zv {
 
 frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
-    : platform_(platform), globals_(globals), window_(platform.CreateSaverWindow(*this)) {}
+    : platform_(platform),
+      globals_(globals),
+      window_(platform.CreateSaverWindow(*this)),
+      renderer_(window_->Display(), window_->Pattern(platform::Art::Red), window_->Pattern(platform::Art::Green),
+                window_->Pattern(platform::Art::Orange)) {}
 
 frmScrnSave::~frmScrnSave() = default;
 
@@ -25,9 +29,24 @@ void frmScrnSave::Form_Load() {
   display.SetWidth(130);
   display.SetSolidFill(platform::kBlack);
 
-  // 4: art surfaces and SegmentFrames (display subsystem) - not yet built.
+  // 4: Pattern1-3 take the pictures of Image1-3; SegmentFrames.
+  window_->LoadPicture(platform::Art::Red);
+  window_->LoadPicture(platform::Art::Green);
+  window_->LoadPicture(platform::Art::Orange);
+  StoreCursor = 0;
+  FillSegmentFrames(renderer_.SegmentFrames, StoreCursor);
+
   // 5: HitPatterns (lottery subsystem) - not yet built.
-  // 6-7: initial reel and lottery state (lottery subsystem) - not yet built.
+
+  // 6: the first pass draws a red 3, a red 1 and a red 3.
+  renderer_.ShownPosLeft = 0;
+  engine_.ReelPosLeft = 52;
+  engine_.ReelPosRight = 52;
+  renderer_.ShownPosCentre = 0;
+  renderer_.ShownPosRight = 0;
+  engine_.ReelPosCentre = 4;
+
+  // 7: initial lottery state (lottery subsystem) - not yet built.
 
   // 8-9
   LoadSettings(platform_.Settings(), globals_);
@@ -52,7 +71,9 @@ void frmScrnSave::Form_Load() {
 }
 
 void frmScrnSave::DrawPass() {
-  // The digit renderer and the odometer advance (display and lottery subsystems) - not yet built.
+  renderer_.DrawPass(engine_);
+  // Last step of every pass, including one that draws nothing: the losing-digit odometer
+  // advances here (lottery subsystem) - not yet built.
 }
 
 void frmScrnSave::IdlePasses(std::int64_t) {}

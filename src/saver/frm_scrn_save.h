@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "display/digit_renderer.h"
+#include "lottery/lottery_engine.h"
 #include "platform/platform.h"
 #include "startup/globals.h"
 
@@ -28,6 +30,8 @@ class frmScrnSave : public platform::SaverWindowEvents {
   int16 QuitRequested = kFalse;
   int16 MouseStartX = 0;
   int16 MouseStartY = 0;
+  // The write index of the fixed tables filled at load.
+  int16 StoreCursor = 0;
 
  private:
   void DrawPass();
@@ -37,6 +41,8 @@ class frmScrnSave : public platform::SaverWindowEvents {
   platform::Platform& platform_;
   Globals& globals_;
   std::unique_ptr<platform::SaverWindow> window_;
+  LotteryEngine engine_;
+  DigitRenderer renderer_;
   // The system's screen-saver-active setting as it was when the saver started; put back at
   // unload, so that one saver run does not switch the screen saver off for good.
   bool screenSaveActiveAtLoad_ = true;
