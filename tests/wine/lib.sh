@@ -73,7 +73,7 @@ wine_setup() {
   done
   xset q >/dev/null 2>&1 || fail "Xvfb :$number does not answer"
 
-  local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/wine-template}
+  local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/native/wine-template}
   [ -e "$template/.ready" ] || bash "$WINE_LIB_DIR/prepare-prefix.sh" "$template" || fail "cannot prepare $template"
   cp -a "$template" "$WINE_TMP/prefix" || fail "cannot copy $template"
   rm -f "$WINE_TMP/prefix/.ready"

@@ -34,12 +34,14 @@ start_saver
 eval "$(xdotool getwindowgeometry --shell "$w")"
 [ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1024,768" ] || fail "window at $X,$Y size ${WIDTH}x$HEIGHT, not the whole screen"
 wine_shot root "$WINE_TMP/saver.png"
-# Anything not black lies in the display block (130 x 68).
-read -r lit_w lit_h < <("$CONVERT" "$WINE_TMP/saver.png" -fill black -fuzz 0 -opaque black -trim -format '%w %h\n' info: 2>/dev/null)
+# The screen is black but for the digits, and they all lie in the display block (130 x 68).
+lit=$("$CONVERT" "$WINE_TMP/saver.png" -format '%@' info: 2>/dev/null)  # WxH+X+Y of what is not black
+lit_w=${lit%%x*} lit_h=${lit#*x} && lit_h=${lit_h%%+*}
 black=$("$CONVERT" "$WINE_TMP/saver.png" -fill white +opaque black -negate -format '%[fx:mean]' info:)
 awk -v b="$black" 'BEGIN { exit !(b >= 0.98) }' || fail "only a fraction $black of the screen is black"
-[ "${lit_w:-0}" -le 130 ] && [ "${lit_h:-0}" -le 68 ] || fail "non-black area ${lit_w}x$lit_h is larger than the display block"
-pass "black full-screen window (black fraction $black)"
+[ "$lit_w" -gt 0 ] && [ "$lit_h" -gt 0 ] || fail "nothing but black on the screen: no digits"
+[ "$lit_w" -le 130 ] && [ "$lit_h" -le 68 ] || fail "what is not black ($lit) is larger than the display block"
+pass "black full-screen window, digits within $lit (black fraction $black)"
 cursor_during=$("$ZV_X_CURSOR")
 [ "$cursor_during" = 0 ] || fail "the cursor shows $cursor_during pixels while the saver runs"
 pass "cursor hidden (visible cursor pixels: $cursor_before before, 0 during)"
