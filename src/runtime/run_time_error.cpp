@@ -5,8 +5,10 @@ namespace zv {
 const char* ErrorName(ErrorNumber number) {
   switch (number) {
     case ErrorNumber::Overflow: return "Overflow";
+    case ErrorNumber::OutOfMemory: return "Out of memory";
     case ErrorNumber::SubscriptOutOfRange: return "Subscript out of range";
     case ErrorNumber::TypeMismatch: return "Type mismatch";
+    case ErrorNumber::InternalError: return "Internal error";
   }
   return "Application-defined or object-defined error";
 }

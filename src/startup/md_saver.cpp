@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "config/frm_config.h"
+#include "platform/unhandled_error.h"
 #include "saver/frm_scrn_save.h"
 
 namespace zv {
@@ -58,9 +59,10 @@ void RunProgram(platform::Platform& platform) {
     mdSaver program(platform);
     program.Main();
     platform.RunMessageLoop();
-  } catch (const RuntimeError& error) {
-    platform.GetProcess().ReportRuntimeError(error);
-    platform.GetProcess().End();
+  } catch (const std::exception&) {
+    // Every error of the program and of the standard library is a std::exception; a shell
+    // whose End cannot stop the process at once unwinds with something else, and that passes.
+    platform::ReportUnhandledAndEnd(platform.GetProcess());
   }
 }
 

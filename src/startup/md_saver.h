@@ -37,8 +37,8 @@ class mdSaver {
   std::unique_ptr<frmScrnSave> saver_;
 };
 
-// The whole program: Main, then the dialog's message loop; a run-time error is reported
-// once, here, and ends the process.
+// The whole program: Main, then the dialog's message loop. An error that nothing handled, a
+// run-time error or any other, is reported once, here, and ends the process.
 void RunProgram(platform::Platform& platform);
 
 }  // namespace zv

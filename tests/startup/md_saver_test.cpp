@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+#include <stdexcept>
+
 #include "platform/headless/headless_platform.h"
 #include "support/scripted_random.h"
 
@@ -117,6 +121,36 @@ TEST(Main, ASecondInstanceEndsSilentlyWhateverTheSwitch) {
     EXPECT_EQ(run.platform.configWindow, nullptr);
     EXPECT_EQ(run.program.GetGlobals().SaverMode, kFalse);
     EXPECT_EQ(run.platform.system.cursorCount, 0);
+  }
+}
+
+// A platform whose saver window runs `fault` right after its first Timer1 tick.
+struct FaultyPlatform : HeadlessPlatform {
+  using HeadlessPlatform::HeadlessPlatform;
+  std::function<void()> fault;
+  std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override {
+    auto window = HeadlessPlatform::CreateSaverWindow(events);
+    saverWindow->afterTimer1 = fault;
+    return window;
+  }
+};
+
+TEST(RunProgram, WhateverAHandlerThrowsIsReportedOnceAndEndsTheProcess) {
+  struct Case {
+    std::function<void()> fault;
+    const char* report;
+  } cases[] = {
+      {[] { throw RuntimeError(ErrorNumber::Overflow); }, "Run-time error '6':\n\nOverflow"},
+      {[] { throw std::bad_alloc(); }, "Run-time error '7':\n\nOut of memory"},
+      {[] { throw std::length_error("basic_string"); }, "Run-time error '51':\n\nInternal error"},
+  };
+  for (const Case& c : cases) {
+    testing::ScriptedRandom random;
+    FaultyPlatform platform(random);
+    platform.process.arguments = "/s";
+    platform.fault = c.fault;
+    EXPECT_THROW(RunProgram(platform), ProcessEnded) << c.report;
+    EXPECT_EQ(platform.process.errorReports, std::vector<std::string>{c.report});
   }
 }
 

@@ -209,7 +209,8 @@ LRESULT CALLBACK Win32ConfigWindow::WindowProc(HWND hwnd, UINT message, WPARAM w
   auto* self = reinterpret_cast<Win32ConfigWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self || !self->window_) return DefWindowProcW(hwnd, message, wParam, lParam);
   LRESULT result = 0;
-  Guarded(self->process_, [&] { result = self->Handle(message, wParam, lParam); });
+  if (!Guarded(self->process_, [&] { result = self->Handle(message, wParam, lParam); }))
+    return DefWindowProcW(hwnd, message, wParam, lParam);
   return result;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_platform.h"
 
+#include "platform/unhandled_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_config_window.h"
 #include "platform/win32/win32_saver_window.h"
@@ -115,13 +116,16 @@ void Win32Platform::RunMessageLoop() {
   }
 }
 
-void Guarded(Process& process, const std::function<void()>& handler) {
+bool Guarded(Process& process, const std::function<void()>& handler) {
+  static bool reporting = false;
+  if (reporting) return false;
   try {
     handler();
-  } catch (const RuntimeError& error) {
-    process.ReportRuntimeError(error);
-    process.End();
+  } catch (...) {
+    reporting = true;
+    ReportUnhandledAndEnd(process);
   }
+  return true;
 }
 
 }  // namespace zv::platform::win32

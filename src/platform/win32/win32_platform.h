@@ -50,7 +50,10 @@ class Win32Platform : public Platform {
 };
 
 // Runs a handler that Windows calls back. A C++ exception must not unwind through a window
-// procedure: a run-time error is reported here, once, and ends the process.
-void Guarded(Process& process, const std::function<void()>& handler);
+// procedure: whatever a handler throws is reported here, once, and ends the process. While that
+// report shows, its message box still delivers timer and input messages; they do not reach the
+// handlers, which would run on the state the fault left behind. False when the handler did not
+// run: the window procedure then leaves the message to DefWindowProc.
+bool Guarded(Process& process, const std::function<void()>& handler);
 
 }  // namespace zv::platform::win32

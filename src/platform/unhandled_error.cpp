@@ -1,0 +1,31 @@
+#include "platform/unhandled_error.h"
+
+#include <new>
+
+namespace zv::platform {
+namespace {
+
+RuntimeError AsRuntimeError() {
+  try {
+    throw;
+  } catch (const RuntimeError& error) {
+    return error;
+  } catch (const std::bad_alloc&) {
+    return RuntimeError(ErrorNumber::OutOfMemory);
+  } catch (...) {
+    return RuntimeError(ErrorNumber::InternalError);
+  }
+}
+
+}  // namespace
+
+void ReportUnhandledAndEnd(Process& process) {
+  try {
+    process.ReportRuntimeError(AsRuntimeError());
+  } catch (...) {
+    // With no memory left even for the report's text, ending is all that is left to do.
+  }
+  process.End();
+}
+
+}  // namespace zv::platform
