@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: both Windows builds, the native build with its unit
-# tests, and the checks of the real 64-bit program under Wine. Installs the Debian packages it
-# needs. Prints the failures and ctest's summary (the whole output goes to build/ctest.log);
+# tests, and the checks of the real 64-bit program under Wine; then the unit tests again under
+# AddressSanitizer and UndefinedBehaviorSanitizer (scripts/sanitize.sh) and each fuzz target for
+# 15 seconds (scripts/fuzz.sh). Installs the Debian packages it needs. Prints the failures and
+# the summaries (ctest's whole output goes to build/ctest.log and build/ctest-sanitize.log);
 # exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-for what in native windows wine; do bash scripts/install-deps.sh "$what"; done
+for what in native windows wine fuzz; do bash scripts/install-deps.sh "$what"; done
 mkdir -p build
 
 build() {  # build PRESET [cmake options...]
@@ -27,6 +29,9 @@ echo "== ctest: unit tests two at a time, Wine tests alone"
 set +e
 ctest --preset native -j2 2>&1 | tee build/ctest.log | grep -Ev '^ +Start +[0-9]+:|Test +#[0-9]+: .* Passed '
 status=${PIPESTATUS[0]}
-set -e
 [ "$status" -eq 0 ] || echo "Some tests failed (exit $status): see above and build/ctest.log" >&2
+
+# The short forms: a failure here fails the run too, after every step has run.
+bash scripts/sanitize.sh || status=1
+bash scripts/fuzz.sh 15 || status=1
 exit "$status"
