@@ -5,7 +5,10 @@
 namespace zv {
 
 frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
-    : platform_(platform), globals_(globals), window_(platform.CreateSaverWindow(*this)) {}
+    : platform_(platform),
+      globals_(globals),
+      window_(platform.CreateSaverWindow(*this)),
+      engine_(globals, platform.Random(), *window_) {}
 
 frmScrnSave::~frmScrnSave() = default;
 
@@ -26,8 +29,17 @@ void frmScrnSave::Form_Load() {
   display.SetSolidFill(platform::kBlack);
 
   // 4: art surfaces and SegmentFrames (display subsystem) - not yet built.
-  // 5: HitPatterns (lottery subsystem) - not yet built.
-  // 6-7: initial reel and lottery state (lottery subsystem) - not yet built.
+  // 5
+  StoreCursor = 0;
+  engine_.FillHitPatterns(StoreCursor);
+
+  // 6: the reels start on codes 13, 1 and 13.
+  engine_.ReelPosLeft = 52;
+  engine_.ReelPosRight = 52;
+  engine_.ReelPosCentre = 4;
+
+  // 7
+  engine_.SetInitialLotteryState();
 
   // 8-9
   LoadSettings(platform_.Settings(), globals_);
@@ -52,21 +64,21 @@ void frmScrnSave::Form_Load() {
 }
 
 void frmScrnSave::DrawPass() {
-  // The digit renderer and the odometer advance (display and lottery subsystems) - not yet built.
+  // The digit renderer (display subsystem) - not yet built.
+  engine_.AdvanceMissOdometer();
 }
 
-void frmScrnSave::IdlePasses(std::int64_t) {}
+// A skipped pass would have drawn nothing new: only the odometer moves on.
+void frmScrnSave::IdlePasses(std::int64_t count) { engine_.AdvanceMissOdometerBy(count); }
 
 void frmScrnSave::NotifyScreenSaverActive() { platform_.System().SetScreenSaveActive(true); }
 
 void frmScrnSave::Timer1_Timer() {
   NotifyScreenSaverActive();
-  // The spin state machine (lottery subsystem) - not yet built.
+  engine_.Timer1_Timer();
 }
 
-void frmScrnSave::Timer2_Timer() {
-  // The state and flash counters (lottery subsystem) - not yet built.
-}
+void frmScrnSave::Timer2_Timer() { engine_.Timer2_Timer(); }
 
 void frmScrnSave::Form_Click() {
   if (globals_.SaverMode == kTrue) QuitRequested = kTrue;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "lottery/lottery_engine.h"
 #include "platform/platform.h"
 #include "startup/globals.h"
 
@@ -28,6 +29,10 @@ class frmScrnSave : public platform::SaverWindowEvents {
   int16 QuitRequested = kFalse;
   int16 MouseStartX = 0;
   int16 MouseStartY = 0;
+  // The running write index of the fixed tables while they are filled at load.
+  int16 StoreCursor = 0;
+
+  const LotteryEngine& Engine() const { return engine_; }
 
  private:
   void DrawPass();
@@ -37,6 +42,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   platform::Platform& platform_;
   Globals& globals_;
   std::unique_ptr<platform::SaverWindow> window_;
+  LotteryEngine engine_;
   // The system's screen-saver-active setting as it was when the saver started; put back at
   // unload, so that one saver run does not switch the screen saver off for good.
   bool screenSaveActiveAtLoad_ = true;
