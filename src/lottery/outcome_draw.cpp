@@ -29,9 +29,9 @@ void LotteryEngine::SetInitialLotteryState() {
   SpinState = 0;
 }
 
-// With a number just below 1, the single-precision sum top x Rnd + 1 rounds up to top + 1
-// whenever top + 1 is a power of two (1152 - 130 + 1 = 1023 for the block on a 1152-wide
-// screen; 1 for a denominator of 1). The result is kept within 1..top.
+// With the largest number the generator gives (1 - 2^-24), the single-precision sum
+// top x Rnd + 1 rounds up to top + 1 whenever top is a power of two: a denominator of 1,
+// or the block on a screen 1153 pixels wide. The result is kept within 1..top.
 int16 LotteryEngine::RndOneTo(int16 top) {
   const int16 drawn = IntOf(Single(Single(static_cast<float>(top) * random_.Rnd()) + 1.0f));
   return top >= 1 && drawn > top ? top : drawn;
