@@ -12,9 +12,9 @@ T Number(const std::string& option, const std::string& text, T low, T high) {
   T value{};
   const char* end = text.data() + text.size();
   auto [ptr, ec] = std::from_chars(text.data(), end, value);
-  if (ec != std::errc() || ptr != end || text.empty())
+  if ((ec != std::errc() && ec != std::errc::result_out_of_range) || ptr != end || text.empty())
     throw UsageError(option + ": '" + text + "' is not a number");
-  if (!(value >= low && value <= high))
+  if (ec == std::errc::result_out_of_range || !(value >= low && value <= high))
     throw UsageError(option + ": " + text + " is out of range (" + std::to_string(low) + " to " +
                      std::to_string(high) + ")");
   return value;
