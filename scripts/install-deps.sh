@@ -1,18 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tools and the tests need, when missing.
-# Usage: scripts/install-deps.sh [native|windows|wine|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|windows|wine|fuzz|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
-native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config)
+native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev pkg-config)
+fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)
-wine=(wine wine64 xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic)
+wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic)
 case "$what" in
   native) pkgs=("${native[@]}") ;;
   windows) pkgs=("${windows[@]}") ;;
   wine) pkgs=("${wine[@]}") ;;
-  all) pkgs=("${native[@]}" "${windows[@]}" "${wine[@]}") ;;
-  *) echo "usage: $0 [native|windows|wine|all]" >&2; exit 2 ;;
+  fuzz) pkgs=("${fuzz[@]}") ;;
+  all) pkgs=("${native[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}") ;;
+  *) echo "usage: $0 [native|windows|wine|fuzz|all]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do

@@ -28,8 +28,9 @@ inline int16 Mul(int16 a, int16 b) { return Checked16(static_cast<long>(a) * b);
 
 // Nearest integer, halves to the even neighbour; NaN and values out of range overflow.
 inline int16 CInt(double value) {
-  if (!(value > -32768.5 && value < 32767.5)) throw RuntimeError(ErrorNumber::Overflow);
-  return static_cast<int16>(std::nearbyint(value));  // default rounding mode: to nearest even
+  const double rounded = std::nearbyint(value);  // default rounding mode: to nearest, ties to even
+  if (!(rounded >= INT16_MIN && rounded <= INT16_MAX)) throw RuntimeError(ErrorNumber::Overflow);
+  return static_cast<int16>(rounded);
 }
 
 // Conversion of an integer to a byte (0..255); anything else overflows.

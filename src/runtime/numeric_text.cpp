@@ -1,6 +1,7 @@
 #include "runtime/numeric_text.h"
 
-#include <cmath>
+#include <cstdlib>
+#include <string>
 
 namespace zv {
 namespace {
@@ -14,25 +15,18 @@ int16 TextToInteger16(std::string_view text) {
   std::size_t begin = 0, end = text.size();
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
-  std::string_view s = text.substr(begin, end - begin);
+  const std::string s(text.substr(begin, end - begin));
 
-  std::size_t i = 0;
-  bool negative = false;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
-
-  // Accumulate in double; stop growing once far beyond the 16-bit range so that
-  // arbitrarily long digit strings still end in Overflow, not in infinity.
-  double value = 0;
+  // The accepted form: optional sign, digits, optional fractional part, at least one digit.
+  std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
   std::size_t digits = 0;
-  for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
-    if (value < 1e9) value = value * 10 + (s[i] - '0');
-  if (i < s.size() && s[i] == '.') {
-    ++i;
-    double scale = 0.1;
-    for (; i < s.size() && IsDigit(s[i]); ++i, ++digits, scale /= 10) value += (s[i] - '0') * scale;
-  }
+  for (; i < s.size() && IsDigit(s[i]); ++i) ++digits;
+  if (i < s.size() && s[i] == '.')
+    for (++i; i < s.size() && IsDigit(s[i]); ++i) ++digits;
   if (digits == 0 || i != s.size()) throw RuntimeError(ErrorNumber::TypeMismatch);
-  return CInt(negative ? -value : value);
+  // Validated above, so strtod reads exactly this text; huge values come back as huge or
+  // infinite and fail the range check as Overflow.
+  return CInt(std::strtod(s.c_str(), nullptr));
 }
 
 }  // namespace zv

@@ -8,7 +8,9 @@ frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
     : platform_(platform),
       globals_(globals),
       window_(platform.CreateSaverWindow(*this)),
-      engine_(globals, platform.Random(), *window_) {}
+      engine_(globals, platform.Random(), *window_),
+      renderer_(window_->Display(), window_->Pattern(platform::Art::Red), window_->Pattern(platform::Art::Green),
+                window_->Pattern(platform::Art::Orange)) {}
 
 frmScrnSave::~frmScrnSave() = default;
 
@@ -28,14 +30,23 @@ void frmScrnSave::Form_Load() {
   display.SetWidth(130);
   display.SetSolidFill(platform::kBlack);
 
-  // 4: art surfaces and SegmentFrames (display subsystem) - not yet built.
+  // 4: Pattern1-3 take the pictures of Image1-3; SegmentFrames.
+  window_->LoadPicture(platform::Art::Red);
+  window_->LoadPicture(platform::Art::Green);
+  window_->LoadPicture(platform::Art::Orange);
+  StoreCursor = 0;
+  FillSegmentFrames(renderer_.SegmentFrames, StoreCursor);
+
   // 5
   StoreCursor = 0;
   engine_.FillHitPatterns(StoreCursor);
 
-  // 6: the reels start on codes 13, 1 and 13.
+  // 6: the first pass draws a red 3, a red 1 and a red 3.
+  renderer_.ShownPosLeft = 0;
   engine_.ReelPosLeft = 52;
   engine_.ReelPosRight = 52;
+  renderer_.ShownPosCentre = 0;
+  renderer_.ShownPosRight = 0;
   engine_.ReelPosCentre = 4;
 
   // 7
@@ -64,7 +75,8 @@ void frmScrnSave::Form_Load() {
 }
 
 void frmScrnSave::DrawPass() {
-  // The digit renderer (display subsystem) - not yet built.
+  renderer_.DrawPass(engine_);
+  // Last step of every pass, including one that draws nothing.
   engine_.AdvanceMissOdometer();
 }
 

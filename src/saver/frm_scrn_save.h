@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "display/digit_renderer.h"
 #include "lottery/lottery_engine.h"
 #include "platform/platform.h"
 #include "startup/globals.h"
@@ -43,6 +44,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   Globals& globals_;
   std::unique_ptr<platform::SaverWindow> window_;
   LotteryEngine engine_;
+  DigitRenderer renderer_;
   // The system's screen-saver-active setting as it was when the saver started; put back at
   // unload, so that one saver run does not switch the screen saver off for good.
   bool screenSaveActiveAtLoad_ = true;

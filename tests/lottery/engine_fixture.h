@@ -8,19 +8,10 @@
 
 #include "lottery/lottery_engine.h"
 #include "platform/headless/headless_saver_window.h"
+#include "support/no_saver_events.h"
 #include "support/scripted_random.h"
 
 namespace zv::testing {
-
-struct NoEvents : platform::SaverWindowEvents {
-  void Timer1_Timer() override {}
-  void Timer2_Timer() override {}
-  void Form_Click() override {}
-  void Form_KeyDown(int16, int16) override {}
-  void Form_MouseMove(int16, int16, float, float) override {}
-  void Form_Unload(int16&) override {}
-  void IdlePasses(std::int64_t) override {}
-};
 
 // A headless window that notes, at every repaint of the whole window, whether the display
 // block was enabled.
@@ -119,7 +110,7 @@ class EngineTest : public ::testing::Test {
 
   std::vector<Transition> seen;
   int ticks = 0;
-  NoEvents events;
+  NoSaverEvents events;
   RecordingWindow window;
   Globals globals;
   ScriptedRandom random;

@@ -123,7 +123,7 @@ TEST(SimulationTest, LotteryDrawsJackpotsAtOneInTheDenominator) {
     ClockSeededRandom random([&clock] { return clock += 15'625'000; });
     Globals globals;
     globals.ProbDenominator = denominator;
-    testing::NoEvents events;
+    testing::NoSaverEvents events;
     platform::headless::HeadlessSaverWindow window(events, {});
     LotteryEngine engine(globals, random, window);
     int16 cursor = 0;

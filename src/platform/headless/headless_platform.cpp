@@ -53,12 +53,14 @@ std::unique_ptr<SaverWindow> HeadlessPlatform::CreateSaverWindow(SaverWindowEven
   for (const InputEvent& event : pendingInput) window->Schedule(event);
   pendingInput.clear();
   saverWindow = window.get();
+  ++saverWindowsCreated;
   return window;
 }
 
 std::unique_ptr<ConfigWindow> HeadlessPlatform::CreateConfigWindow(ConfigWindowEvents& events) {
   auto window = std::make_unique<HeadlessConfigWindow>(events);
   configWindow = window.get();
+  ++configWindowsCreated;
   return window;
 }
 

@@ -85,9 +85,12 @@ class HeadlessPlatform : public Platform {
   MemorySettingsStore settings;
   HeadlessSystem system;
   SaverWindowOptions saverOptions;
-  // The windows created last, for the test or tool driving the run.
+  // The windows created last, for the test or tool driving the run; valid while their
+  // owner lives (the program object of the run).
   HeadlessSaverWindow* saverWindow = nullptr;
   HeadlessConfigWindow* configWindow = nullptr;
+  int saverWindowsCreated = 0;
+  int configWindowsCreated = 0;
   // Input scheduled before the saver window exists is handed to it when it is created.
   std::vector<InputEvent> pendingInput;
 

@@ -1,0 +1,94 @@
+#include "display/digit_renderer.h"
+
+#include <span>
+
+#include "display/glyph.h"
+#include "runtime/table_fill.h"
+
+namespace zv {
+namespace {
+
+// The reels' cells in the display block, 10 pixels apart.
+constexpr int16 kCellTop = 10;
+constexpr int16 kLeftCell = 10;
+constexpr int16 kCentreCell = 50;
+constexpr int16 kRightCell = 90;
+
+// First position of the codes 10 to 19, drawn red on the outer reels.
+constexpr int16 kFirstRedPosition = 40;
+
+constexpr int16 kStateCelebration = 15;
+constexpr int16 kStateCelebrationEnd = 16;
+constexpr int16 kStatePremonition = 40;
+// The premonition flashes while FlashPhase is above this.
+constexpr int16 kPremonitionFlashFrom = 4;
+
+}  // namespace
+
+DigitRenderer::DigitRenderer(platform::PictureBox& display, platform::PictureBox& pattern1,
+                             platform::PictureBox& pattern2, platform::PictureBox& pattern3)
+    : display_(display), pattern1_(pattern1), pattern2_(pattern2), pattern3_(pattern3) {}
+
+void DigitRenderer::DrawDigitRed(byte position, int16 x, int16 y) { DrawDigit(pattern1_, position, x, y); }
+void DigitRenderer::DrawDigitGreen(byte position, int16 x, int16 y) { DrawDigit(pattern2_, position, x, y); }
+void DigitRenderer::DrawDigitOrange(byte position, int16 x, int16 y) { DrawDigit(pattern3_, position, x, y); }
+
+void DigitRenderer::DrawDigit(platform::PictureBox& art, byte position, int16 x, int16 y) {
+  display_.Dc().BitBlt(x, y, kCellWidth, kCellHeight, art.Dc(), 0, 0);
+  // The lookup comes after the copy: a bad position leaves the cell showing the full 8.
+  const byte pattern = At(std::span<const byte>(SegmentFrames), position);
+  for (int segment = 0; segment < kSegmentCount; ++segment) {
+    if (pattern & (1 << segment)) continue;
+    const SeedPoint seed = kSeedPoints[static_cast<std::size_t>(segment)];
+    // The fill spreads from the seed until it meets black, the colour of the art's frame
+    // and separators, so it covers exactly the one segment.
+    display_.Dc().ExtFloodFill(Add(x, seed.column), Add(y, seed.row), platform::kBlack);
+  }
+}
+
+void DigitRenderer::DrawOuterReel(int16 position, int16 x) {
+  if (position >= kFirstRedPosition) DrawDigitRed(CByte(position), x, kCellTop);
+  else DrawDigitGreen(CByte(position), x, kCellTop);
+}
+
+void DigitRenderer::DrawShownReels(DrawDigitOperation draw) {
+  (this->*draw)(CByte(ShownPosLeft), kLeftCell, kCellTop);
+  (this->*draw)(CByte(ShownPosCentre), kCentreCell, kCellTop);
+  (this->*draw)(CByte(ShownPosRight), kRightCell, kCellTop);
+}
+
+void DigitRenderer::DrawPass(const LotteryEngine& engine) {
+  // State 16 ends the celebration: every pass in it redraws all reels in their own colours.
+  if (engine.SpinState == kStateCelebrationEnd) {
+    ShownPosLeft = -1;
+    ShownPosCentre = -1;
+    ShownPosRight = -1;
+  }
+
+  if (engine.ReelPosLeft != ShownPosLeft) {
+    ShownPosLeft = engine.ReelPosLeft;
+    DrawOuterReel(ShownPosLeft, kLeftCell);
+  }
+  if (engine.ReelPosCentre != ShownPosCentre) {
+    ShownPosCentre = engine.ReelPosCentre;
+    DrawDigitRed(CByte(ShownPosCentre), kCentreCell, kCellTop);
+  }
+  if (engine.ReelPosRight != ShownPosRight) {
+    ShownPosRight = engine.ReelPosRight;
+    DrawOuterReel(ShownPosRight, kRightCell);
+  }
+
+  // The flash overrides act on every pass while their condition holds; they never restore
+  // the regular colours, which come back at a reel's next regular redraw.
+  if (engine.SpinState == kStateCelebration && engine.BlinkOn == kTrue) {
+    DrawShownReels(&DigitRenderer::DrawDigitOrange);
+  } else if (engine.SpinState == kStateCelebration && engine.BlinkOn == kFalse) {
+    DrawShownReels(&DigitRenderer::DrawDigitRed);
+  } else if (engine.SpinState == kStatePremonition && engine.FlashPhase > kPremonitionFlashFrom) {
+    DrawShownReels(&DigitRenderer::DrawDigitOrange);
+  }
+
+  display_.Refresh();
+}
+
+}  // namespace zv
