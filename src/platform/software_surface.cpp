@@ -1,6 +1,7 @@
 #include "platform/software_surface.h"
 
 #include <algorithm>
+#include <cstdint>
 
 namespace zv::platform {
 
@@ -19,6 +20,19 @@ void SoftwareSurface::SetPixel(int16 x, int16 y, Colour colour) {
 }
 
 void SoftwareSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& source, int16 sx, int16 sy) {
+  // From another software surface: copy the rows of the part inside both surfaces.
+  if (const auto* from = dynamic_cast<const SoftwareSurface*>(&source); from && from != this) {
+    const int left = std::max({0, -x, -sx});
+    const int top = std::max({0, -y, -sy});
+    const int right = std::min({static_cast<int>(w), width_ - x, from->width_ - sx});
+    const int bottom = std::min({static_cast<int>(h), height_ - y, from->height_ - sy});
+    if (left >= right) return;
+    for (int row = top; row < bottom; ++row) {
+      const Colour* in = &from->pixels_[static_cast<std::size_t>(sy + row) * from->width_ + sx + left];
+      std::copy(in, in + (right - left), &At(x + left, y + row));
+    }
+    return;
+  }
   // Copy through a temporary so that a copy within one surface reads the old pixels.
   std::vector<Colour> block(static_cast<std::size_t>(std::max<int>(w, 0)) * std::max<int>(h, 0));
   for (int row = 0; row < h; ++row)
@@ -36,8 +50,13 @@ void SoftwareSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& 
 void SoftwareSurface::ExtFloodFill(int16 x, int16 y, Colour border) {
   if (!Inside(x, y) || At(x, y) == border) return;
   // Scanline fill over 4-connected pixels that are not the border colour. Visited pixels
-  // are tracked apart from their colour, since the brush may equal neither colour.
-  std::vector<bool> seen(pixels_.size(), false);
+  // are tracked apart from their colour, since the brush may equal neither colour; the
+  // runs found are painted at the end, so the cost follows the area filled.
+  struct Run {
+    int y, left, right;
+  };
+  std::vector<std::uint8_t> seen(pixels_.size(), 0);
+  std::vector<Run> runs;
   std::vector<std::pair<int, int>> stack{{x, y}};
   auto open = [&](int px, int py) {
     return Inside(px, py) && !seen[static_cast<std::size_t>(py) * width_ + px] && At(px, py) != border;
@@ -49,14 +68,15 @@ void SoftwareSurface::ExtFloodFill(int16 x, int16 y, Colour border) {
     int left = px, right = px;
     while (open(left - 1, py)) --left;
     while (open(right + 1, py)) ++right;
-    for (int cx = left; cx <= right; ++cx) seen[static_cast<std::size_t>(py) * width_ + cx] = true;
+    for (int cx = left; cx <= right; ++cx) seen[static_cast<std::size_t>(py) * width_ + cx] = 1;
+    runs.push_back({py, left, right});
     for (int cx = left; cx <= right; ++cx) {
       if (open(cx, py - 1)) stack.emplace_back(cx, py - 1);
       if (open(cx, py + 1)) stack.emplace_back(cx, py + 1);
     }
   }
-  for (std::size_t i = 0; i < pixels_.size(); ++i)
-    if (seen[i]) pixels_[i] = fill_;
+  for (const Run& run : runs)
+    for (int cx = run.left; cx <= run.right; ++cx) At(cx, run.y) = fill_;
 }
 
 void SoftwareSurface::Assign(int16 width, int16 height, std::vector<Colour> pixels) {
