@@ -87,6 +87,7 @@ TEST(SimOptionsTest, ReadsEveryOption) {
   EXPECT_EQ(o.frames->atState, 15);
   EXPECT_EQ(o.frames->limit, 7);
   EXPECT_FALSE(o.frames->everyMs);
+  EXPECT_TRUE(o.run.paintDisplay) << "snapshots need the pixels";
 }
 
 TEST(SimOptionsTest, DefaultsMatchTheProgram) {
@@ -98,6 +99,8 @@ TEST(SimOptionsTest, DefaultsMatchTheProgram) {
   EXPECT_DOUBLE_EQ(o.run.passesPerMs, 24);
   EXPECT_TRUE(o.run.fastForward);
   EXPECT_FALSE(o.run.seed);
+  EXPECT_FALSE(o.run.paintDisplay);
+  EXPECT_TRUE(ParseSimOptions({"--paint"}).run.paintDisplay);
 }
 
 TEST(SimOptionsTest, RefusesBadArgumentsNamingThem) {

@@ -2,6 +2,7 @@
 // and the main loop, with the invariants checked after every tick.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -96,6 +97,26 @@ TEST(SimulationTest, FastForwardGivesTheSameRunAsEveryPass) {
   const std::vector<std::string> everyPass = trace(false);
   ASSERT_GT(everyPass.size(), 3000u);
   EXPECT_EQ(trace(true), everyPass);
+}
+
+// Without paint the renderer's calls leave the block black; with it the first ticks already
+// show the starting red 3, 1, 3.
+TEST(SimulationTest, DisplayShowsTheReelsOnlyWhenPainted) {
+  auto redPixels = [](bool paint) {
+    SimulationSettings settings;
+    settings.seconds = 0.5;
+    settings.seed = 5;
+    settings.paintDisplay = paint;
+    long red = -1;
+    RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine&) {
+      if (red >= 0) return;
+      const platform::SoftwareSurface screen = window.Screen();
+      red = std::count(screen.Pixels().begin(), screen.Pixels().end(), platform::Rgb(255, 0, 0));
+    });
+    return red;
+  };
+  EXPECT_EQ(redPixels(false), 0);
+  EXPECT_GT(redPixels(true), 300);
 }
 
 TEST(SimulationTest, SameSeedSameRunDifferentSeedDifferentRun) {

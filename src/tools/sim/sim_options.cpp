@@ -57,6 +57,8 @@ Options:
                        program manages under Wine)
   --no-fast-forward    run every idle pass instead of counting them (slow; the results
                        are the same)
+  --paint              let the renderer paint the display block's pixels also without
+                       --frames (slower; the trace and summary are the same)
   --trace              print a tab-separated line after every Timer1 tick instead of the
                        summary (the summary goes to standard error); columns: t_ms,
                        Timer2Ticks, SpinState, StateTicks, TickCycle, PatternIndex,
@@ -123,6 +125,9 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     } else if (option == "--no-fast-forward") {
       flag();
       options.run.fastForward = false;
+    } else if (option == "--paint") {
+      flag();
+      options.run.paintDisplay = true;
     } else if (option == "--trace") {
       flag();
       options.trace = true;
@@ -148,6 +153,7 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     frames.everyMs = frameEvery;
     if (frameLimit) frames.limit = *frameLimit;
     options.frames = frames;
+    options.run.paintDisplay = true;
   } else if (frameAt || frameEvery || frameLimit) {
     throw UsageError("--frame-at, --frame-every and --frame-limit need --frames DIR");
   }

@@ -29,7 +29,7 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   options.screenHeight = settings.screenHeight;
   options.passesPerMs = settings.passesPerMs;
   options.fastForward = settings.fastForward;
-  options.assetsDir = ZV_ASSETS_DIR;
+  options.paintDisplay = settings.paintDisplay;
   HeadlessPlatform shell(random, options);
   platform = &shell;
 

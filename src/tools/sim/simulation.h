@@ -23,6 +23,9 @@ struct SimulationSettings {
   double passesPerMs = platform::headless::SaverWindowOptions{}.passesPerMs;
   // Skip, as a count, the main-loop passes in which nothing can change on screen.
   bool fastForward = true;
+  // Let the renderer's copies and fills change the display block's pixels. Without it the
+  // renderer still makes every call, but only a snapshot would show the difference.
+  bool paintDisplay = false;
 };
 
 // Called right after every Timer1 tick's handler returns, before the next draw pass.
