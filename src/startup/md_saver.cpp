@@ -1,5 +1,7 @@
 #include "startup/md_saver.h"
 
+#include <algorithm>
+
 #include "config/frm_config.h"
 #include "saver/frm_scrn_save.h"
 
@@ -8,7 +10,8 @@ namespace zv {
 std::string FormSwitch(std::string_view arguments) {
   std::size_t begin = arguments.find_first_not_of(' ');
   if (begin == std::string_view::npos) return {};
-  std::string text(arguments.substr(begin, 2));
+  std::size_t end = arguments.find_last_not_of(' ') + 1;
+  std::string text(arguments.substr(begin, std::min<std::size_t>(end - begin, 2)));
   for (char& c : text)
     if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
   return text;

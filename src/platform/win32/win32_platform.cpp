@@ -54,15 +54,18 @@ std::string RegistrySettingsStore::ReadSetting(std::string_view app, std::string
   HKEY hkey = nullptr;
   if (RegOpenKeyExW(HKEY_CURRENT_USER, SettingsKey(app, section).c_str(), 0, KEY_QUERY_VALUE, &hkey) != ERROR_SUCCESS)
     return fallback;
-  wchar_t buffer[kMaxSettingText + 1] = {};
+  wchar_t buffer[kMaxSettingText + 2] = {};
   DWORD type = 0;
-  DWORD size = sizeof buffer - sizeof(wchar_t);  // room for a terminator the store may lack
+  // The longest text we read, with its terminator; one more character is kept for a
+  // terminator the store may lack.
+  DWORD size = sizeof buffer - sizeof(wchar_t);
   LONG result = RegQueryValueExW(hkey, Widen(key).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
   RegCloseKey(hkey);
   // A value of another type, or one too long to be ours, reads as absent.
   if (result != ERROR_SUCCESS || type != REG_SZ) return fallback;
   std::wstring_view text(buffer, size / sizeof(wchar_t));
   while (!text.empty() && text.back() == L'\0') text.remove_suffix(1);
+  if (text.size() > kMaxSettingText) return fallback;
   return Narrow(text);
 }
 

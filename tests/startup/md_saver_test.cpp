@@ -1,0 +1,129 @@
+#include "startup/md_saver.h"
+
+#include <gtest/gtest.h>
+
+#include "platform/headless/headless_platform.h"
+#include "support/scripted_random.h"
+
+namespace zv {
+namespace {
+
+using platform::headless::HeadlessPlatform;
+using platform::headless::InputEvent;
+using platform::headless::kMillisecond;
+using platform::headless::ProcessEnded;
+
+TEST(FormSwitch, TrimsSpacesUpperCasesAndKeepsTwoCharacters) {
+  EXPECT_EQ(FormSwitch("/s"), "/S");
+  EXPECT_EQ(FormSwitch("/S"), "/S");
+  EXPECT_EQ(FormSwitch("/s 123"), "/S");
+  EXPECT_EQ(FormSwitch("/c:1234"), "/C");
+  EXPECT_EQ(FormSwitch(" /c"), "/C");
+  EXPECT_EQ(FormSwitch("   /p 1234  "), "/P");
+  EXPECT_EQ(FormSwitch("s"), "S");
+  EXPECT_EQ(FormSwitch("s   "), "S");
+  EXPECT_EQ(FormSwitch("-s"), "-S");
+  EXPECT_EQ(FormSwitch(""), "");
+  EXPECT_EQ(FormSwitch("    "), "");
+  EXPECT_EQ(FormSwitch("\t/s"), "\t/");  // only space characters are trimmed
+}
+
+TEST(Dispatch, FollowsTheTableInOrder) {
+  EXPECT_EQ(Dispatch("/A"), RunKind::PasswordMessage);
+  EXPECT_EQ(Dispatch("/C"), RunKind::Configure);
+  EXPECT_EQ(Dispatch("/P"), RunKind::Preview);
+  EXPECT_EQ(Dispatch(""), RunKind::Configure);
+  for (const char* other : {"/S", "/X", "-S", "S", "/", "A", "/a", "C ", "\t/"})
+    EXPECT_EQ(Dispatch(other), RunKind::Saver) << "'" << other << "'";
+}
+
+TEST(Dispatch, CommandLinesDecideTheRun) {
+  struct Case {
+    const char* line;
+    RunKind kind;
+  } cases[] = {
+      {"/s", RunKind::Saver},       {"/S", RunKind::Saver},           {"/s 123", RunKind::Saver},
+      {"/X", RunKind::Saver},       {"-s", RunKind::Saver},           {"s", RunKind::Saver},
+      {"/c", RunKind::Configure},   {"/C", RunKind::Configure},       {"/c:1234", RunKind::Configure},
+      {" /c", RunKind::Configure},  {"", RunKind::Configure},         {"     ", RunKind::Configure},
+      {"/p 1234", RunKind::Preview}, {"/a 1234", RunKind::PasswordMessage},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Dispatch(FormSwitch(c.line)), c.kind) << "'" << c.line << "'";
+}
+
+// One run of Main on the headless shell, as the process would start it.
+struct ProgramRun {
+  testing::ScriptedRandom random;
+  HeadlessPlatform platform{random};
+  mdSaver program{platform};
+
+  explicit ProgramRun(std::string arguments, bool anotherInstance = false) {
+    platform.process.arguments = std::move(arguments);
+    platform.process.anotherInstance = anotherInstance;
+    // A saver run ends only on input: a key a moment after it starts.
+    platform.pendingInput.push_back({InputEvent::Kind::Key, 5 * kMillisecond});
+  }
+  // Runs Main; true when the process ended inside it.
+  bool Main() {
+    try {
+      program.Main();
+      return false;
+    } catch (const ProcessEnded&) {
+      return true;
+    }
+  }
+};
+
+TEST(Main, PasswordSwitchShowsTheMessageAndEnds) {
+  ProgramRun run("/a 1234");
+  EXPECT_TRUE(run.Main());
+  EXPECT_EQ(run.platform.process.messages, std::vector{platform::TextId::PasswordsNotSupported});
+  EXPECT_EQ(run.platform.saverWindow, nullptr);
+  EXPECT_EQ(run.platform.configWindow, nullptr);
+  EXPECT_TRUE(run.platform.settings.writes.empty());
+}
+
+TEST(Main, PreviewEndsAtOnceAndCreatesNothing) {
+  ProgramRun run("/p 1234");
+  EXPECT_TRUE(run.Main());
+  EXPECT_TRUE(run.platform.process.messages.empty());
+  EXPECT_EQ(run.platform.saverWindow, nullptr);
+  EXPECT_EQ(run.platform.configWindow, nullptr);
+}
+
+TEST(Main, ConfigureOpensTheDialogAndReturns) {
+  for (const char* line : {"/c", "/C", "/c:1234", " /c", "", "   "}) {
+    ProgramRun run(line);
+    EXPECT_FALSE(run.Main()) << "'" << line << "'";
+    ASSERT_NE(run.platform.configWindow, nullptr) << "'" << line << "'";
+    EXPECT_TRUE(run.platform.configWindow->visible);
+    EXPECT_EQ(run.platform.saverWindow, nullptr);
+    EXPECT_EQ(run.program.GetGlobals().SaverMode, kFalse);
+  }
+}
+
+TEST(Main, EveryOtherSwitchRunsTheSaverInSaverMode) {
+  for (const char* line : {"/s", "/S", "/s 123", "/X", "-s", "s"}) {
+    ProgramRun run(line);
+    EXPECT_TRUE(run.Main()) << "'" << line << "'";
+    ASSERT_NE(run.platform.saverWindow, nullptr) << "'" << line << "'";
+    EXPECT_EQ(run.program.GetGlobals().SaverMode, kTrue);
+    EXPECT_EQ(run.platform.configWindow, nullptr);
+    EXPECT_GT(run.platform.saverWindow->Passes(), 0);
+  }
+}
+
+TEST(Main, ASecondInstanceEndsSilentlyWhateverTheSwitch) {
+  for (const char* line : {"/s", "/a", "/c", "/p", "", "/x"}) {
+    ProgramRun run(line, /*anotherInstance=*/true);
+    EXPECT_TRUE(run.Main()) << "'" << line << "'";
+    EXPECT_TRUE(run.platform.process.messages.empty()) << "'" << line << "'";
+    EXPECT_EQ(run.platform.saverWindow, nullptr);
+    EXPECT_EQ(run.platform.configWindow, nullptr);
+    EXPECT_EQ(run.program.GetGlobals().SaverMode, kFalse);
+    EXPECT_EQ(run.platform.system.cursorCount, 0);
+  }
+}
+
+}  // namespace
+}  // namespace zv

@@ -1,0 +1,210 @@
+# Shared helpers of the Wine tests: source it from a bash test script (tests/wine/test_<what>.sh).
+#
+#   source "$(dirname "$0")/lib.sh"
+#   wine_setup 64                       # private Xvfb :64, private prefix, wineserver kept up
+#   wine_start /S                       # the .scr in the background, under timeout; sets WINE_PID
+#   w=$(wine_wait_window '^Form1$')     # X window id of the first visible window so named
+#   wine_shot "$w" "$WINE_TMP/saver.png"
+#   xdotool key --window "$w" a
+#   code=$(wine_wait_exit 10)           # the program's exit code (124: still running, then ended)
+#   pass "ended on a key"               # or: fail "why"  (fail exits 1; teardown runs from the trap)
+#
+# Environment:
+#   ZV_SCR            the 64-bit Zorvalite.scr (required; only 64-bit programs run under this Wine)
+#   ZV_SCR32          the 32-bit Zorvalite.scr, for checks of the file only (optional)
+#   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
+#   ZV_WINE_DISPLAY   overrides the display number the test asks for (two checkouts testing at once)
+#   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
+# CTest runs every tests/wine/test_*.sh (label "wine", serially) when the native build is configured
+# with -DZV_WINE_SCR=<the 64-bit .scr>; scripts/test.sh does that.
+# Teardown (on any exit) ends what the test started, by PID, stops the prefix's wineserver and the
+# Xvfb, and removes the prefix; a failed test keeps its screenshots in $WINE_TMP and says so.
+
+set -uo pipefail
+
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
+CONVERT=/usr/bin/convert
+WINE_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+WINE_TMP=""
+WINE_PID=""
+WINE_RUN=0
+WINE_WATCHERS=()
+WINE_XVFB_PID=""
+WINE_SERVER_PID=""
+WINE_TEST_NAME=$(basename "$0" .sh)
+
+log() { echo "[$WINE_TEST_NAME] $*" >&2; }
+pass() { log "ok: $*"; }
+fail() { log "FAIL: $*"; exit 1; }
+# skip WHY: the test cannot run here (CTest reports it as skipped, exit 77).
+skip() { log "skipped: $*"; exit 77; }
+
+# wine_setup DISPLAY_NUMBER: starts a private Xvfb (1024x768x24) and a private prefix copied from the
+# template, with its wineserver kept up so that programs start in milliseconds. Exports DISPLAY,
+# WINEPREFIX and the quiet Wine environment; sets WINE_TMP (a scratch folder for screenshots).
+wine_setup() {
+  local number=${ZV_WINE_DISPLAY:-${1:?wine_setup needs a display number}}
+  [ -n "${ZV_SCR:-}" ] || fail "ZV_SCR does not name the 64-bit Zorvalite.scr"
+  [ -f "$ZV_SCR" ] || fail "no such file: $ZV_SCR"
+  ZV_SCR=$(cd "$(dirname "$ZV_SCR")" && pwd)/$(basename "$ZV_SCR")
+  [ -x "$WINE64" ] || fail "Wine is not installed ($WINE64); run scripts/install-deps.sh"
+  trap wine_teardown EXIT
+  trap 'exit 130' INT TERM
+  WINE_TMP=$(mktemp -d "/tmp/zv-wine-$WINE_TEST_NAME.XXXXXX")
+
+  if [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; then
+    fail "display :$number is in use (set ZV_WINE_DISPLAY to another number)"
+  fi
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$WINE_TMP/xvfb.log" 2>&1 &
+  WINE_XVFB_PID=$!
+  export DISPLAY=":$number"
+  local i
+  for i in $(seq 100); do
+    kill -0 "$WINE_XVFB_PID" 2>/dev/null || fail "Xvfb :$number did not start: $(cat "$WINE_TMP/xvfb.log")"
+    xset q >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xset q >/dev/null 2>&1 || fail "Xvfb :$number does not answer"
+
+  local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/wine-template}
+  [ -e "$template/.ready" ] || bash "$WINE_LIB_DIR/prepare-prefix.sh" "$template" || fail "cannot prepare $template"
+  cp -a "$template" "$WINE_TMP/prefix" || fail "cannot copy $template"
+  rm -f "$WINE_TMP/prefix/.ready"
+  export WINEPREFIX=$WINE_TMP/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+  "$WINESERVER" -f -p &
+  WINE_SERVER_PID=$!
+  log "display :$number, prefix $WINEPREFIX"
+}
+
+# wine_start ARGS...: runs the .scr with ARGS in the background under timeout. Sets WINE_RUN (the
+# number of this run, for wine_wait_exit) and WINE_PID (the timeout process that owns the program).
+# Call it directly, not in $(...), so that the run is remembered for teardown.
+wine_start() {
+  WINE_RUN=$((WINE_RUN + 1))
+  local run=$WINE_RUN
+  (
+    timeout "${ZV_WINE_TIMEOUT:-60}" "$WINE64" "$ZV_SCR" "$@" >>"$WINE_TMP/wine.log" 2>&1 &
+    echo $! >"$WINE_TMP/pid.$run"
+    wait $!
+    echo $? >"$WINE_TMP/exit.$run.new" && mv "$WINE_TMP/exit.$run.new" "$WINE_TMP/exit.$run"
+  ) &
+  WINE_WATCHERS+=($!)
+  while [ ! -s "$WINE_TMP/pid.$run" ]; do sleep 0.01; done
+  WINE_PID=$(cat "$WINE_TMP/pid.$run")
+}
+
+# wine_running [RUN]: true while that run (default: the last) still runs.
+wine_running() {
+  local run=${1:-$WINE_RUN}
+  [ "$run" -gt 0 ] && [ ! -e "$WINE_TMP/exit.$run" ]
+}
+
+# wine_wait_window REGEX [SECONDS=10]: prints the X id of the first visible window whose name matches
+# REGEX; fails (status 1, prints nothing) if none appears in time.
+wine_wait_window() {
+  local regex=$1 deadline=$((SECONDS + ${2:-10})) ids
+  while [ "$SECONDS" -le "$deadline" ]; do
+    ids=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null) && [ -n "$ids" ] && {
+      echo "${ids%%$'\n'*}"
+      return 0
+    }
+    sleep 0.1
+  done
+  return 1
+}
+
+# wine_wait_exit [SECONDS=10] [RUN]: waits for that run (default: the last) to end and prints its
+# exit code. If it still runs after SECONDS, it is ended (by its PID) and 124 is printed.
+wine_wait_exit() {
+  local deadline=$((SECONDS + ${1:-10})) run=${2:-$WINE_RUN}
+  while wine_running "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.05; done
+  if wine_running "$run"; then
+    kill -TERM "$(cat "$WINE_TMP/pid.$run")" 2>/dev/null
+    while wine_running "$run"; do sleep 0.05; done
+    echo 124
+  else
+    cat "$WINE_TMP/exit.$run"
+  fi
+}
+
+# wine_shot WINDOW|root FILE: writes a PNG of the window (or the whole screen).
+wine_shot() {
+  import -window "$1" "png:$2" 2>/dev/null || fail "screenshot of $1 failed"
+}
+
+# wine_pixel FILE X Y: prints the colour of one pixel of a screenshot as "R,G,B" (0-255).
+wine_pixel() {
+  "$CONVERT" "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]\n" info:
+}
+
+# wine_colours FILE: prints the number of distinct colours in a screenshot.
+wine_colours() { "$CONVERT" "$1" -format '%k\n' info:; }
+
+# Registry of the prefix. KEY as Windows writes it, e.g. 'HKCU\Software\Zorvalite\Options'.
+# wine_reg_add KEY NAME TYPE DATA   (TYPE: REG_SZ, REG_DWORD...)
+wine_reg_add() {
+  "$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || fail "reg add $1 $2 failed"
+}
+# wine_reg_query KEY NAME: prints the data of the value; status 1 when the value is missing.
+wine_reg_query() {
+  local out
+  out=$("$WINE64" reg query "$1" /v "$2" 2>/dev/null | tr -d '\r') || return 1
+  printf '%s\n' "$out" | awk -v name="$2" '
+    { line = $0; sub(/^ +/, "", line) }
+    index(line, name " ") == 1 { sub(/^[^ ]+ +REG_[A-Z_]+ */, "", line); print line; found = 1 }
+    END { exit !found }'
+}
+# wine_reg_delete KEY [NAME]: deletes the value, or the whole key without NAME. Missing is fine.
+wine_reg_delete() {
+  if [ $# -ge 2 ]; then
+    "$WINE64" reg delete "$1" /v "$2" /f >/dev/null 2>&1
+  else
+    "$WINE64" reg delete "$1" /f >/dev/null 2>&1
+  fi
+  return 0
+}
+# wine_reg_export KEY FILE: writes the key and everything under it as UTF-8 text (empty file when the
+# key does not exist); two exports compare with cmp.
+wine_reg_export() {
+  local raw="$WINE_TMP/export.$$.reg" key=$1
+  # regedit wants the root spelled out.
+  case "$key" in
+    HKCU\\*) key="HKEY_CURRENT_USER${key#HKCU}" ;;
+    HKLM\\*) key="HKEY_LOCAL_MACHINE${key#HKLM}" ;;
+  esac
+  rm -f "$raw"
+  "$WINE64" regedit /E "$(winepath_of "$raw")" "$key" >/dev/null 2>&1
+  if [ -s "$raw" ]; then iconv -f UTF-16 -t UTF-8 "$raw" | tr -d '\r' >"$2"; else : >"$2"; fi
+  rm -f "$raw"
+}
+# winepath_of UNIXPATH: the same file as Windows programs in the prefix see it (drive Z:).
+winepath_of() { printf 'Z:%s\n' "${1//\//\\}"; }
+
+# wine_teardown: runs on exit. Ends only what this test started, by PID.
+wine_teardown() {
+  local status=$?
+  trap - EXIT INT TERM
+  local run
+  for ((run = 1; run <= WINE_RUN; run++)); do
+    wine_running "$run" && kill -TERM "$(cat "$WINE_TMP/pid.$run")" 2>/dev/null
+  done
+  for run in "${WINE_WATCHERS[@]}"; do wait "$run" 2>/dev/null; done
+  if [ -n "${WINEPREFIX:-}" ] && [ -n "$WINE_TMP" ] && [ "$WINEPREFIX" = "$WINE_TMP/prefix" ]; then
+    "$WINESERVER" -k >/dev/null 2>&1
+    [ -n "$WINE_SERVER_PID" ] && wait "$WINE_SERVER_PID" 2>/dev/null
+  fi
+  if [ -n "$WINE_XVFB_PID" ]; then
+    kill -TERM "$WINE_XVFB_PID" 2>/dev/null
+    wait "$WINE_XVFB_PID" 2>/dev/null
+  fi
+  if [ -n "$WINE_TMP" ]; then
+    rm -rf "$WINE_TMP/prefix"
+    if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then
+      rm -rf "$WINE_TMP"
+    else
+      log "kept screenshots and logs in $WINE_TMP"
+    fi
+  fi
+  exit "$status"
+}

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Prepares, once, the template Wine prefix that every Wine test copies: a booted 64-bit prefix with
+# Japanese font replacements (message boxes and dialogs render Japanese through IPA Gothic), Wine's
+# own window decorations (no window manager runs on the test displays) and the caption-button font.
+# Usage: tests/wine/prepare-prefix.sh TEMPLATE_DIR
+# Safe to call from parallel tests: the first caller builds it under a lock, the others wait; a
+# finished template is marked by TEMPLATE_DIR/.ready and never rebuilt.
+set -euo pipefail
+template=${1:?usage: prepare-prefix.sh TEMPLATE_DIR}
+mkdir -p "$(dirname "$template")"
+template=$(cd "$(dirname "$template")" && pwd)/$(basename "$template")
+
+exec 9>"$template.lock"
+flock 9
+[ -e "$template/.ready" ] && exit 0
+
+rm -rf "$template"
+export WINEPREFIX=$template WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+unset DISPLAY
+wine64=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+
+"$wine64" wineboot -i >/dev/null 2>&1 || { echo "wineboot failed for $template" >&2; exit 1; }
+reg_add() { "$wine64" reg add "$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1; }
+reg_add 'HKCU\Software\Wine\Fonts\Replacements' 'ＭＳ ゴシック' IPAGothic
+reg_add 'HKCU\Software\Wine\Fonts\Replacements' 'MS UI Gothic' IPAPGothic
+reg_add 'HKCU\Software\Wine\X11 Driver' Decorated N
+# Only Marlett: copying Tahoma as well breaks the Japanese fallback of captions.
+cp /usr/share/wine/fonts/marlett.ttf "$template/drive_c/windows/Fonts/"
+"$wineserver" -w
+
+grep -q 'IPAGothic' "$template/user.reg" || { echo "font replacement missing in $template/user.reg" >&2; exit 1; }
+touch "$template/.ready"

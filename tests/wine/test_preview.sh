@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# "/P" (the preview in the display settings) ends at once and shows nothing; so does "/p 1234".
+source "$(dirname "$0")/lib.sh"
+wine_setup 64
+
+for args in "/P" "/p 1234"; do
+  # shellcheck disable=SC2086
+  wine_start $args
+  code=$(wine_wait_exit 10)
+  [ "$code" = 0 ] || fail "$args: exit code $code, expected 0 at once"
+  xdotool search --onlyvisible --name '.' >/dev/null 2>&1 && fail "$args: a window is showing"
+  pass "$args ends at once with no window"
+done
