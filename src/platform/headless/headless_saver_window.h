@@ -26,8 +26,9 @@ struct SaverWindowOptions {
   double passesPerMs = 24.0;
   // Skip, arithmetically, the passes in which nothing can change on screen.
   bool fastForward = false;
-  // Where the glyph bitmaps are read from.
-  std::filesystem::path assetsDir;
+  // Where the glyph bitmaps are read from: the source tree's assets folder unless a test
+  // points elsewhere.
+  std::filesystem::path assetsDir = ZV_ASSETS_DIR;
 };
 
 // Scripted input, delivered by the first yield at or after its time.
