@@ -7,8 +7,8 @@
 
 namespace {
 
-zv::LotteryEngine AtRest() {
-  zv::LotteryEngine engine;
+zv::EngineView AtRest() {
+  zv::EngineView engine;
   engine.ReelPosLeft = 52;
   engine.ReelPosCentre = 4;
   engine.ReelPosRight = 52;
@@ -17,7 +17,7 @@ zv::LotteryEngine AtRest() {
 
 void BM_PassDrawingNothing(benchmark::State& state) {
   zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
-  const zv::LotteryEngine engine = AtRest();
+  const zv::EngineView engine = AtRest();
   rig.renderer.DrawPass(engine);
   for (auto _ : state) rig.renderer.DrawPass(engine);
 }
@@ -26,7 +26,7 @@ BENCHMARK(BM_PassDrawingNothing);
 // The centre reel on the red 1: one copy and five fills.
 void BM_PassRedrawingOneReel(benchmark::State& state) {
   zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
-  const zv::LotteryEngine engine = AtRest();
+  const zv::EngineView engine = AtRest();
   rig.renderer.DrawPass(engine);
   for (auto _ : state) {
     rig.renderer.ShownPosCentre = -1;
@@ -38,7 +38,7 @@ BENCHMARK(BM_PassRedrawingOneReel);
 // State 15 with BlinkOn: all three reels redrawn orange on every pass.
 void BM_PassWithThreeReelOverride(benchmark::State& state) {
   zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
-  zv::LotteryEngine engine = AtRest();
+  zv::EngineView engine = AtRest();
   rig.renderer.DrawPass(engine);
   engine.SpinState = 15;
   engine.BlinkOn = zv::kTrue;

@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     if (!out) throw std::runtime_error(std::string("cannot write ") + argv[1]);
     if (argc == 3) {
       zv::tools::SoftwareRig first(ZV_ASSETS_DIR);
-      zv::LotteryEngine engine;
+      zv::EngineView engine;
       engine.ReelPosLeft = 52;
       engine.ReelPosCentre = 4;
       engine.ReelPosRight = 52;
