@@ -1,6 +1,7 @@
 #include "platform/software_surface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zv::platform {
 
@@ -23,50 +24,51 @@ void SoftwareSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& 
   const int colFrom = std::max({0, -x, -sx}), colTo = std::min<int>({w, width_ - x, source.Width() - sx});
   const int rowFrom = std::max({0, -y, -sy}), rowTo = std::min<int>({h, height_ - y, source.Height() - sy});
   if (colFrom >= colTo || rowFrom >= rowTo) return;
-  const int cols = colTo - colFrom;
-  // Read each row before writing it, and the rows in an order that reads every row before
-  // it is overwritten, so that a copy within one surface reads the old pixels.
-  const bool upwards = &source == this && y > sy;
-  std::vector<Colour> row(static_cast<std::size_t>(cols));
+  const auto bytes = static_cast<std::size_t>(colTo - colFrom) * sizeof(Colour);
   // Every surface of a shell is of that shell's kind.
   const auto& from = static_cast<const SoftwareSurface&>(source);
+  // A copy within one surface must read the old pixels: memmove takes care of a row, and
+  // the rows go in the order that reads each one before it is overwritten.
+  const bool upwards = &source == this && y > sy;
   for (int i = 0; i < rowTo - rowFrom; ++i) {
     const int r = upwards ? rowTo - 1 - i : rowFrom + i;
-    const Colour* first = &from.pixels_[static_cast<std::size_t>(sy + r) * from.width_ + sx + colFrom];
-    std::copy(first, first + cols, row.begin());
-    std::copy(row.begin(), row.end(), &At(x + colFrom, y + r));
+    std::memmove(&At(x + colFrom, y + r), &from.pixels_[static_cast<std::size_t>(sy + r) * from.width_ + sx + colFrom],
+                 bytes);
   }
 }
 
 void SoftwareSurface::ExtFloodFill(int16 x, int16 y, Colour border) {
   if (!Inside(x, y) || At(x, y) == border) return;
   // Scanline fill over 4-connected pixels that are not the border colour. Visited pixels
-  // are tracked apart from their colour, since the brush may equal neither colour; the
-  // spans found are painted at the end.
-  std::vector<bool> seen(pixels_.size(), false);
-  struct Span {
-    int y, left, right;
-  };
-  std::vector<Span> spans;
-  std::vector<std::pair<int, int>> stack{{x, y}};
+  // are marked apart from their colour, since the brush may equal neither colour, and the
+  // spans found are painted at the end. A new mark value per fill spares clearing the marks.
+  if (fillMarks_.size() != pixels_.size() || fillMark_ == UINT32_MAX) {
+    fillMarks_.assign(pixels_.size(), 0);
+    fillMark_ = 0;
+  }
+  const std::uint32_t mark = ++fillMark_;
   auto open = [&](int px, int py) {
-    return Inside(px, py) && !seen[static_cast<std::size_t>(py) * width_ + px] && At(px, py) != border;
+    return Inside(px, py) && fillMarks_[static_cast<std::size_t>(py) * width_ + px] != mark && At(px, py) != border;
   };
-  while (!stack.empty()) {
-    auto [px, py] = stack.back();
-    stack.pop_back();
+  fillSpans_.clear();
+  fillSeeds_.clear();
+  fillSeeds_.emplace_back(x, y);
+  while (!fillSeeds_.empty()) {
+    const auto [px, py] = fillSeeds_.back();
+    fillSeeds_.pop_back();
     if (!open(px, py)) continue;
     int left = px, right = px;
     while (open(left - 1, py)) --left;
     while (open(right + 1, py)) ++right;
-    for (int cx = left; cx <= right; ++cx) seen[static_cast<std::size_t>(py) * width_ + cx] = true;
-    spans.push_back({py, left, right});
-    for (int cx = left; cx <= right; ++cx) {
-      if (open(cx, py - 1)) stack.emplace_back(cx, py - 1);
-      if (open(cx, py + 1)) stack.emplace_back(cx, py + 1);
-    }
+    std::fill(&fillMarks_[static_cast<std::size_t>(py) * width_ + left],
+              &fillMarks_[static_cast<std::size_t>(py) * width_ + right] + 1, mark);
+    fillSpans_.push_back({py, left, right});
+    // One seed per run of open pixels in the rows above and below.
+    for (int ny : {py - 1, py + 1})
+      for (int cx = left; cx <= right; ++cx)
+        if (open(cx, ny) && (cx == left || !open(cx - 1, ny))) fillSeeds_.emplace_back(cx, ny);
   }
-  for (const Span& span : spans) std::fill(&At(span.left, span.y), &At(span.right, span.y) + 1, fill_);
+  for (const Span& span : fillSpans_) std::fill(&At(span.left, span.y), &At(span.right, span.y) + 1, fill_);
 }
 
 void SoftwareSurface::Assign(int16 width, int16 height, std::vector<Colour> pixels) {
