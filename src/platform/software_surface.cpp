@@ -64,9 +64,14 @@ void SoftwareSurface::ExtFloodFill(int16 x, int16 y, Colour border) {
               &fillMarks_[static_cast<std::size_t>(py) * width_ + right] + 1, mark);
     fillSpans_.push_back({py, left, right});
     // One seed per run of open pixels in the rows above and below.
-    for (int ny : {py - 1, py + 1})
-      for (int cx = left; cx <= right; ++cx)
-        if (open(cx, ny) && (cx == left || !open(cx - 1, ny))) fillSeeds_.emplace_back(cx, ny);
+    for (int ny : {py - 1, py + 1}) {
+      bool inRun = false;
+      for (int cx = left; cx <= right; ++cx) {
+        const bool isOpen = open(cx, ny);
+        if (isOpen && !inRun) fillSeeds_.emplace_back(cx, ny);
+        inRun = isOpen;
+      }
+    }
   }
   for (const Span& span : fillSpans_) std::fill(&At(span.left, span.y), &At(span.right, span.y) + 1, fill_);
 }
