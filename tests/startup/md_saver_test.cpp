@@ -96,7 +96,7 @@ TEST(Main, ConfigureOpensTheDialogAndReturns) {
     ProgramRun run(line);
     EXPECT_FALSE(run.Main()) << "'" << line << "'";
     ASSERT_NE(run.platform.configWindow, nullptr) << "'" << line << "'";
-    EXPECT_TRUE(run.platform.configWindow->visible);
+    EXPECT_TRUE(run.platform.configWindow->Visible());
     EXPECT_EQ(run.platform.saverWindow, nullptr);
     EXPECT_EQ(run.program.GetGlobals().SaverMode, kFalse);
   }

@@ -26,8 +26,7 @@ struct SaverWindowOptions {
   double passesPerMs = 24.0;
   // Skip, arithmetically, the passes in which nothing can change on screen.
   bool fastForward = false;
-  // Where the glyph bitmaps are read from: the source tree's assets folder unless a test
-  // points elsewhere.
+  // Where the glyph bitmaps are read from: the source tree's assets by default.
   std::filesystem::path assetsDir = ZV_ASSETS_DIR;
 };
 
