@@ -71,7 +71,12 @@ void frmScrnSave::Form_Load() {
 }
 
 void frmScrnSave::DrawPass() {
-  renderer_.DrawPass(engine_);
+  renderer_.DrawPass({.SpinState = engine_.SpinState,
+                      .ReelPosLeft = engine_.ReelPosLeft,
+                      .ReelPosCentre = engine_.ReelPosCentre,
+                      .ReelPosRight = engine_.ReelPosRight,
+                      .FlashPhase = engine_.FlashPhase,
+                      .BlinkOn = engine_.BlinkOn});
   // Last step of every pass, including one that draws nothing: the losing-digit odometer
   // advances here (lottery subsystem) - not yet built.
 }
