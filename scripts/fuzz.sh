@@ -15,7 +15,7 @@ for target in command_line setting_text; do
   echo "== fuzz_$target for ${seconds}s"
   # New inputs go to the scratch corpus; the committed seeds are only read.
   status=0
-  "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 "$work" "tests/fuzz/corpus/$target" \
+  "$build/tests/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 -artifact_prefix="$work.crash-" "$work" "tests/fuzz/corpus/$target" \
     >"$work.log" 2>&1 || status=$?
   grep -E '^(Done|stat::number_of_executed_units|==[0-9]+==ERROR)|SUMMARY|runtime error' "$work.log" || true
   rm -rf "$work" "$work.log"

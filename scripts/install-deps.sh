@@ -7,7 +7,8 @@ native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev pkg-config)
 fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)
-wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic)
+wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic
+      libx11-dev libxfixes-dev)
 case "$what" in
   native) pkgs=("${native[@]}") ;;
   windows) pkgs=("${windows[@]}") ;;

@@ -1,15 +1,106 @@
 #include "config/frm_config.h"
 
-namespace zv {
+#include <string>
 
-frmConfig::frmConfig(platform::Platform& platform, Globals& globals) : platform_(platform), globals_(globals) {}
+#include "startup/settings.h"
+#include "version.h"
+
+namespace zv {
+namespace {
+
+using platform::ConfigLabel;
+using platform::OptionButton;
+
+// The choices the dialog offers.
+constexpr int16 kNormalLevel = 301;
+constexpr int16 kKakuhenLevel = 30;
+constexpr int16 kHighSpec = 0;
+constexpr int16 kLowSpec = 1;
+
+// The shell's show command SW_SHOWMAXIMIZED.
+constexpr int16 kShowMaximized = 3;
+
+std::string VersionText() {
+  return "Version " + std::to_string(ZV_VERSION_MAJOR) + "." + std::to_string(ZV_VERSION_MINOR) + "." +
+         std::to_string(ZV_VERSION_REVISION);
+}
+
+}  // namespace
+
+frmConfig::frmConfig(platform::Platform& platform, Globals& globals)
+    : platform_(platform), globals_(globals), window_(platform.CreateConfigWindow(*this)) {}
+
 frmConfig::~frmConfig() = default;
 
 void frmConfig::Form_Load() {
-  window_ = platform_.CreateConfigWindow(*this);
+  window_->SetCaption(ConfigLabel::lblVersion, VersionText());
+  window_->SetCaption(ConfigLabel::lblProductName, ZV_APP_TITLE);
+  LoadSettings(platform_.Settings(), globals_);
+
+  // A stored value the dialog does not offer selects neither button of its group.
+  if (globals_.ProbDenominator == kNormalLevel) {
+    window_->SetValue(OptionButton::Option1, true);
+  } else if (globals_.ProbDenominator == kKakuhenLevel) {
+    window_->SetValue(OptionButton::Option2, true);
+  }
+  if (globals_.SpecClass == kHighSpec) {
+    window_->SetValue(OptionButton::Option3, true);
+  } else if (globals_.SpecClass == kLowSpec) {
+    window_->SetValue(OptionButton::Option4, true);
+  }
+
   window_->Show();
 }
 
-void frmConfig::Form_Unload() {}
+void frmConfig::CmdOk_Click() {
+  // With neither button of a group selected, the value loaded from the store is kept.
+  if (window_->Value(OptionButton::Option1)) {
+    globals_.ProbDenominator = kNormalLevel;
+  } else if (window_->Value(OptionButton::Option2)) {
+    globals_.ProbDenominator = kKakuhenLevel;
+  }
+  if (window_->Value(OptionButton::Option3)) {
+    globals_.SpecClass = kHighSpec;
+  } else if (window_->Value(OptionButton::Option4)) {
+    globals_.SpecClass = kLowSpec;
+  }
+  SaveSettings(platform_.Settings(), globals_);
+  window_->Unload();
+}
+
+void frmConfig::CmdNg_Click() { window_->Unload(); }
+
+void frmConfig::LblNomal_Click() {
+  globals_.ProbDenominator = kNormalLevel;
+  window_->SetValue(OptionButton::Option1, true);
+  window_->SetValue(OptionButton::Option2, false);
+}
+
+void frmConfig::LblKakuhen_Click() {
+  globals_.ProbDenominator = kKakuhenLevel;
+  window_->SetValue(OptionButton::Option1, false);
+  window_->SetValue(OptionButton::Option2, true);
+}
+
+void frmConfig::LblHighSP_Click() {
+  globals_.SpecClass = kHighSpec;
+  window_->SetValue(OptionButton::Option3, true);
+  window_->SetValue(OptionButton::Option4, false);
+}
+
+void frmConfig::LblLowSP_Click() {
+  globals_.SpecClass = kLowSpec;
+  window_->SetValue(OptionButton::Option3, false);
+  window_->SetValue(OptionButton::Option4, true);
+}
+
+void frmConfig::LblHPaddr_Click() { OpenWithShell(window_->Caption(ConfigLabel::LblHPaddr)); }
+
+void frmConfig::LblMLaddr_Click() { OpenWithShell("mailto:" + window_->Caption(ConfigLabel::LblMLaddr)); }
+
+void frmConfig::OpenWithShell(std::string_view file) {
+  // The default verb; whatever the shell answers, the dialog stays as it is.
+  window_->ShellExecuteA(nullptr, file, nullptr, nullptr, kShowMaximized);
+}
 
 }  // namespace zv

@@ -75,7 +75,12 @@ void frmScrnSave::Form_Load() {
 }
 
 void frmScrnSave::DrawPass() {
-  renderer_.DrawPass(engine_);
+  renderer_.DrawPass({.SpinState = engine_.SpinState,
+                      .ReelPosLeft = engine_.ReelPosLeft,
+                      .ReelPosCentre = engine_.ReelPosCentre,
+                      .ReelPosRight = engine_.ReelPosRight,
+                      .FlashPhase = engine_.FlashPhase,
+                      .BlinkOn = engine_.BlinkOn});
   // Last step of every pass, including one that draws nothing.
   engine_.AdvanceMissOdometer();
 }

@@ -16,7 +16,8 @@ void Check(bool condition) {
 std::string ExpectedSwitch(const std::string& arguments) {
   std::size_t b = arguments.find_first_not_of(' ');
   if (b == std::string::npos) return {};
-  std::string s = arguments.substr(b, 2);
+  std::size_t e = arguments.find_last_not_of(' ');
+  std::string s = arguments.substr(b, e - b + 1).substr(0, 2);
   for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return s;
 }

@@ -5,13 +5,17 @@
 #   wine_start /S                       # the .scr in the background, under timeout; sets WINE_PID
 #   w=$(wine_wait_window '^Form1$')     # X window id of the first visible window so named
 #   wine_shot "$w" "$WINE_TMP/saver.png"
-#   xdotool key --window "$w" a
+#   xdotool windowfocus --sync "$w" key a   # no window manager: focus the window first
 #   code=$(wine_wait_exit 10)           # the program's exit code (124: still running, then ended)
 #   pass "ended on a key"               # or: fail "why"  (fail exits 1; teardown runs from the trap)
+#
+# Call wine_start and fail in the test's own shell: inside $(...) a run is not remembered and
+# fail ends only the subshell. Xvfb runs with -noreset, so X settings (xset) stay between clients.
 #
 # Environment:
 #   ZV_SCR            the 64-bit Zorvalite.scr (required; only 64-bit programs run under this Wine)
 #   ZV_SCR32          the 32-bit Zorvalite.scr, for checks of the file only (optional)
+#   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
 #   ZV_WINE_DISPLAY   overrides the display number the test asks for (two checkouts testing at once)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
@@ -20,7 +24,9 @@
 # Teardown (on any exit) ends what the test started, by PID, stops the prefix's wineserver and the
 # Xvfb, and removes the prefix; a failed test keeps its screenshots in $WINE_TMP and says so.
 
-set -uo pipefail
+# Unset variables are errors. No pipefail: `producer | grep -q` would fail whenever grep stops
+# reading early.
+set -u
 
 WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
@@ -56,7 +62,7 @@ wine_setup() {
   if [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; then
     fail "display :$number is in use (set ZV_WINE_DISPLAY to another number)"
   fi
-  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$WINE_TMP/xvfb.log" 2>&1 &
+  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset >"$WINE_TMP/xvfb.log" 2>&1 &
   WINE_XVFB_PID=$!
   export DISPLAY=":$number"
   local i
@@ -67,7 +73,7 @@ wine_setup() {
   done
   xset q >/dev/null 2>&1 || fail "Xvfb :$number does not answer"
 
-  local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/wine-template}
+  local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/native/wine-template}
   [ -e "$template/.ready" ] || bash "$WINE_LIB_DIR/prepare-prefix.sh" "$template" || fail "cannot prepare $template"
   cp -a "$template" "$WINE_TMP/prefix" || fail "cannot copy $template"
   rm -f "$WINE_TMP/prefix/.ready"
@@ -79,7 +85,8 @@ wine_setup() {
 
 # wine_start ARGS...: runs the .scr with ARGS in the background under timeout. Sets WINE_RUN (the
 # number of this run, for wine_wait_exit) and WINE_PID (the timeout process that owns the program).
-# Call it directly, not in $(...), so that the run is remembered for teardown.
+# Call it directly, not in $(...) or a function called so: the run must be remembered for
+# wine_wait_exit and teardown.
 wine_start() {
   WINE_RUN=$((WINE_RUN + 1))
   local run=$WINE_RUN
@@ -88,7 +95,7 @@ wine_start() {
     echo $! >"$WINE_TMP/pid.$run"
     wait $!
     echo $? >"$WINE_TMP/exit.$run.new" && mv "$WINE_TMP/exit.$run.new" "$WINE_TMP/exit.$run"
-  ) &
+  ) </dev/null >/dev/null 2>&1 &
   WINE_WATCHERS+=($!)
   while [ ! -s "$WINE_TMP/pid.$run" ]; do sleep 0.01; done
   WINE_PID=$(cat "$WINE_TMP/pid.$run")
@@ -100,16 +107,20 @@ wine_running() {
   [ "$run" -gt 0 ] && [ ! -e "$WINE_TMP/exit.$run" ]
 }
 
-# wine_wait_window REGEX [SECONDS=10]: prints the X id of the first visible window whose name matches
-# REGEX; fails (status 1, prints nothing) if none appears in time.
+# wine_wait_window REGEX [SECONDS=20]: prints the X id of the first visible window whose name matches
+# REGEX, once the same window has been found twice 0.2 s apart (Wine may replace the X window of
+# a window it has just shown); fails (status 1, prints nothing) if none settles in time.
 wine_wait_window() {
-  local regex=$1 deadline=$((SECONDS + ${2:-10})) ids
+  local regex=$1 deadline=$((SECONDS + ${2:-20})) ids found=""
   while [ "$SECONDS" -le "$deadline" ]; do
-    ids=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null) && [ -n "$ids" ] && {
-      echo "${ids%%$'\n'*}"
+    ids=$(xdotool search --onlyvisible --name "$regex" 2>/dev/null)
+    ids=${ids%%$'\n'*}
+    if [ -n "$ids" ] && [ "$ids" = "$found" ]; then
+      echo "$ids"
       return 0
-    }
-    sleep 0.1
+    fi
+    found=$ids
+    sleep 0.2
   done
   return 1
 }

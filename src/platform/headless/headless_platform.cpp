@@ -39,12 +39,6 @@ void HeadlessSystem::SetScreenSaveActive(bool active) {
   screenSaveActiveCalls.push_back(active);
 }
 
-void HeadlessConfigWindow::Unload() {
-  visible = false;
-  loaded = false;
-  events_.Form_Unload();
-}
-
 HeadlessPlatform::HeadlessPlatform(RandomSource& random, SaverWindowOptions options)
     : saverOptions(std::move(options)), random_(random) {}
 

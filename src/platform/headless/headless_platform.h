@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/headless/headless_config_window.h"
 #include "platform/headless/headless_saver_window.h"
 #include "platform/platform.h"
 
@@ -54,18 +55,6 @@ class HeadlessSystem : public SystemParameters {
   void ShowCursor(bool show) override { cursorCount += show ? 1 : -1; }
   void SetScreenSaveActive(bool active) override;
   bool ScreenSaveActive() override { return screenSaveActive; }
-};
-
-class HeadlessConfigWindow : public ConfigWindow {
- public:
-  explicit HeadlessConfigWindow(ConfigWindowEvents& events) : events_(events) {}
-  void Show() override { visible = true; }
-  void Unload() override;
-  bool visible = false;
-  bool loaded = true;
-
- private:
-  ConfigWindowEvents& events_;
 };
 
 // The headless shell: every platform object in memory, time simulated.

@@ -22,6 +22,15 @@ std::string Narrow(std::wstring_view utf16) {
   return out;
 }
 
+std::string ToAnsi(std::wstring_view utf16) {
+  if (utf16.empty()) return {};
+  int length = WideCharToMultiByte(CP_ACP, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr,
+                                   nullptr);
+  std::string out(static_cast<std::size_t>(length), '\0');
+  WideCharToMultiByte(CP_ACP, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), length, nullptr, nullptr);
+  return out;
+}
+
 std::wstring LoadText(unsigned id) {
   const wchar_t* text = nullptr;
   int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);

@@ -86,6 +86,9 @@ void Win32SystemParameters::ShowCursor(bool show) { ::ShowCursor(show ? TRUE : F
 void Win32SystemParameters::SetScreenSaveActive(bool active) {
   char empty[] = "";
   SystemParametersInfoA(SPI_SETSCREENSAVEACTIVE, active ? static_cast<UINT>(-1) : 0, empty, 0);
+  // Under Wine the change is an X request that stays buffered; the unload ends the process
+  // right after it, which would drop the restored setting. Reading it back sends it.
+  ScreenSaveActive();
 }
 
 bool Win32SystemParameters::ScreenSaveActive() {

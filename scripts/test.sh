@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: both Windows builds, the native build with its unit
+# tests, and the checks of the real 64-bit program under Wine. Installs the Debian packages it
+# needs. Prints the failures and ctest's summary (the whole output goes to build/ctest.log);
+# exits non-zero on any failure.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+for what in native windows wine; do bash scripts/install-deps.sh "$what"; done
+mkdir -p build
+
+build() {  # build PRESET [cmake options...]
+  local preset=$1 log=build/build-$1.log
+  shift
+  echo "== build $preset"
+  if ! { cmake --preset "$preset" "$@" && cmake --build --preset "$preset" -j2; } >"$log" 2>&1; then
+    cat "$log"
+    exit 1
+  fi
+}
+build windows-x86
+build windows-x64
+build native -DZV_WINE_SCR="$PWD/build/windows-x64/src/platform/win32/Zorvalite.scr" \
+             -DZV_WINE_SCR32="$PWD/build/windows-x86/src/platform/win32/Zorvalite.scr"
+
+echo "== ctest: unit tests two at a time, Wine tests alone"
+set +e
+ctest --preset native -j2 2>&1 | tee build/ctest.log | grep -Ev '^ +Start +[0-9]+:|Test +#[0-9]+: .* Passed '
+status=${PIPESTATUS[0]}
+set -e
+[ "$status" -eq 0 ] || echo "Some tests failed (exit $status): see above and build/ctest.log" >&2
+exit "$status"

@@ -1,0 +1,74 @@
+#include "platform/headless/headless_config_window.h"
+
+#include <stdexcept>
+
+#include "version.h"
+
+namespace zv::platform::headless {
+namespace {
+
+int Index(OptionButton option) { return static_cast<int>(option); }
+// Option1 and Option2 share a group, as do Option3 and Option4.
+int Partner(OptionButton option) { return Index(option) ^ 1; }
+
+}  // namespace
+
+HeadlessConfigWindow::HeadlessConfigWindow(ConfigWindowEvents& events)
+    : events_(events), captions_{"Ver.0.0.0", "title", ZV_AUTHOR_MAIL, ZV_HOME_PAGE} {}
+
+void HeadlessConfigWindow::Unload() {
+  visible_ = false;
+  loaded_ = false;
+}
+
+bool HeadlessConfigWindow::Value(OptionButton option) const { return values_[Index(option)]; }
+
+void HeadlessConfigWindow::SetValue(OptionButton option, bool selected) {
+  valueWrites.emplace_back(option, selected);
+  values_[Index(option)] = selected;
+  if (selected) values_[Partner(option)] = false;
+}
+
+std::string HeadlessConfigWindow::Caption(ConfigLabel label) const { return captions_[static_cast<int>(label)]; }
+
+void HeadlessConfigWindow::SetCaption(ConfigLabel label, std::string_view caption) {
+  captions_[static_cast<int>(label)] = std::string(caption);
+}
+
+void HeadlessConfigWindow::ShellExecuteA(const char* operation, std::string_view file, const char* parameters,
+                                         const char* directory, int16 showCommand) {
+  auto optional = [](const char* text) { return text ? std::optional<std::string>(text) : std::nullopt; };
+  shellCalls.push_back({optional(operation), std::string(file), optional(parameters), optional(directory),
+                        showCommand});
+}
+
+void HeadlessConfigWindow::RequireShown() const {
+  if (!visible_) throw std::logic_error("HeadlessConfigWindow: the dialog is not shown");
+}
+
+void HeadlessConfigWindow::Click(Control control) {
+  RequireShown();
+  switch (control) {
+    case Control::CmdOk: events_.CmdOk_Click(); break;
+    case Control::CmdNg: events_.CmdNg_Click(); break;
+    case Control::LblNomal: events_.LblNomal_Click(); break;
+    case Control::LblKakuhen: events_.LblKakuhen_Click(); break;
+    case Control::LblHighSP: events_.LblHighSP_Click(); break;
+    case Control::LblLowSP: events_.LblLowSP_Click(); break;
+    case Control::LblHPaddr: events_.LblHPaddr_Click(); break;
+    case Control::LblMLaddr: events_.LblMLaddr_Click(); break;
+  }
+}
+
+void HeadlessConfigWindow::Click(OptionButton option) {
+  RequireShown();
+  values_[Index(option)] = true;
+  values_[Partner(option)] = false;
+}
+
+void HeadlessConfigWindow::CloseBox() {
+  RequireShown();
+  Unload();
+}
+
+}  // namespace zv::platform::headless

@@ -1,0 +1,60 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/config_window.h"
+
+namespace zv::platform::headless {
+
+// One call of ShellExecuteA as the dialog made it; an absent value is a null argument.
+struct ShellExecuteCall {
+  std::optional<std::string> operation;
+  std::string file;
+  std::optional<std::string> parameters;
+  std::optional<std::string> directory;
+  int16 showCommand;
+};
+
+// A simulated configuration dialog: the state of its controls, and the user's clicks.
+class HeadlessConfigWindow : public ConfigWindow {
+ public:
+  // The controls whose clicks have handlers.
+  enum class Control { CmdOk, CmdNg, LblNomal, LblKakuhen, LblHighSP, LblLowSP, LblHPaddr, LblMLaddr };
+
+  explicit HeadlessConfigWindow(ConfigWindowEvents& events);
+
+  void Show() override { visible_ = true; }
+  void Unload() override;
+  bool Value(OptionButton option) const override;
+  void SetValue(OptionButton option, bool selected) override;
+  std::string Caption(ConfigLabel label) const override;
+  void SetCaption(ConfigLabel label, std::string_view caption) override;
+  void ShellExecuteA(const char* operation, std::string_view file, const char* parameters, const char* directory,
+                     int16 showCommand) override;
+
+  // --- the user's side; acting on a window that is not shown is a test's mistake
+  void Click(Control control);
+  // A click on the circle of an option button: the selection moves, no handler runs.
+  void Click(OptionButton option);
+  // The title bar's close box: the window unloads, no handler runs.
+  void CloseBox();
+
+  bool Visible() const { return visible_; }
+  bool Loaded() const { return loaded_; }
+  // Every SetValue the dialog made, in order.
+  std::vector<std::pair<OptionButton, bool>> valueWrites;
+  std::vector<ShellExecuteCall> shellCalls;
+
+ private:
+  void RequireShown() const;
+
+  ConfigWindowEvents& events_;
+  bool visible_ = false;
+  bool loaded_ = true;
+  bool values_[4] = {};
+  std::string captions_[4];
+};
+
+}  // namespace zv::platform::headless

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# A saver run writes nothing to the registry, and a stored value it cannot use (not a number,
+# out of range, of another type, absurdly long) does not stop it: no error report, and the
+# value stays as it was.
+source "$(dirname "$0")/lib.sh"
+wine_setup 68
+key='HKCU\Software\Zorvalite\Options'
+
+# run_saver WHAT: one saver run that must show its window, keep running, and end on a key.
+run_saver() {
+  xdotool mousemove 600 500
+  wine_start /S
+  local w code
+  w=$(wine_wait_window '^Form1$') || fail "$1: no saver window"
+  sleep 1
+  xdotool search --onlyvisible --name '^Zorvalite$' >/dev/null 2>&1 && fail "$1: an error report shows"
+  wine_running || fail "$1: the saver stopped"
+  xdotool windowfocus --sync "$w" key a
+  code=$(wine_wait_exit 10)
+  [ "$code" = 0 ] || fail "$1: exit code $code"
+}
+
+wine_reg_export 'HKCU\Software\Zorvalite' "$WINE_TMP/before.reg"
+[ -s "$WINE_TMP/before.reg" ] && fail "the fresh prefix already has settings"
+run_saver "an empty store"
+wine_reg_export 'HKCU\Software\Zorvalite' "$WINE_TMP/after.reg"
+[ -s "$WINE_TMP/after.reg" ] && fail "a saver run with an empty store wrote: $(cat "$WINE_TMP/after.reg")"
+pass "an empty store stays empty after a saver run"
+
+long=$(printf '3%.0s' $(seq 300))
+check_bad() {  # check_bad WHAT NAME TYPE DATA
+  wine_reg_delete 'HKCU\Software\Zorvalite'
+  wine_reg_add "$key" "$2" "$3" "$4"
+  wine_reg_export 'HKCU\Software\Zorvalite' "$WINE_TMP/before.reg"
+  run_saver "$1"
+  wine_reg_export 'HKCU\Software\Zorvalite' "$WINE_TMP/after.reg"
+  cmp -s "$WINE_TMP/before.reg" "$WINE_TMP/after.reg" || fail "$1: the registry changed: $(diff "$WINE_TMP/before.reg" "$WINE_TMP/after.reg")"
+  pass "$1: the saver runs, the value stays"
+}
+check_bad "Level abc" Level REG_SZ abc
+check_bad "Level 32768" Level REG_SZ 32768
+check_bad "Level empty" Level REG_SZ ""
+check_bad "Level 300 digits" Level REG_SZ "$long"
+check_bad "Spec as a DWORD" Spec REG_DWORD 1
+check_bad "good values" Level REG_SZ 30
