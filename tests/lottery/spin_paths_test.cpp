@@ -174,21 +174,5 @@ TEST_F(SpinPathTest, PresentationFollowsTickCycleInStateSeven) {
   }
 }
 
-TEST_F(SpinPathTest, ManySpinsInARowEachReturnToStateZero) {
-  for (int spin = 0; spin < 60; ++spin) {
-    ScriptSpin(spin % 3 == 0, spin % 17);
-    seen.clear();
-    const StateList states = RunSpin();
-    ASSERT_EQ(states.front(), 0);
-    ASSERT_EQ(states.back(), 0);
-    EXPECT_EQ(engine.ReelPosLeft % 4 + engine.ReelPosCentre % 4 + engine.ReelPosRight % 4, 0);
-    EXPECT_EQ(engine.ReelPosLeft, 4 * engine.TargetCodeLeft);
-    EXPECT_EQ(engine.ReelPosCentre, 4 * engine.TargetCodeCentre);
-    EXPECT_EQ(engine.ReelPosRight, 4 * engine.TargetCodeRight);
-    for (int pass = 0; pass < 37 * spin; ++pass) engine.AdvanceMissOdometer();
-  }
-  EXPECT_EQ(random.Remaining(), 0u);
-}
-
 }  // namespace
 }  // namespace zv::testing

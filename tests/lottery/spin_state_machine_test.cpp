@@ -36,18 +36,6 @@ TEST_F(SpinStateMachineTest, Timer2CountsStateTicksAndFlashPhaseOnly) {
   EXPECT_EQ(engine.ReelPosLeft, 52);
 }
 
-TEST_F(SpinStateMachineTest, ReelStepsWrapAtTheirLastPosition) {
-  engine.ReelPosLeft = 79;
-  engine.ReelPosCentre = 39;
-  engine.ReelPosRight = 78;
-  engine.StepAllReels();
-  EXPECT_EQ((std::array<int16, 3>{engine.ReelPosLeft, engine.ReelPosCentre, engine.ReelPosRight}),
-            (std::array<int16, 3>{0, 0, 79}));
-  engine.StepAllReels();
-  EXPECT_EQ((std::array<int16, 3>{engine.ReelPosLeft, engine.ReelPosCentre, engine.ReelPosRight}),
-            (std::array<int16, 3>{1, 1, 0}));
-}
-
 TEST_F(SpinStateMachineTest, PreStopsParkOneCodeBeforeTheTargetOnlyInTheirState) {
   engine.SpinState = 6;
   engine.PreStopOuterReel(0, 5);
