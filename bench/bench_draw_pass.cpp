@@ -1,6 +1,6 @@
 // What one pass of the main loop costs the renderer, on the software surfaces: a pass with
-// nothing to draw (most passes), a pass that redraws one reel, and a celebration pass that
-// redraws all three.
+// nothing to draw (most passes), a pass that redraws one reel, a state-16 pass that redraws
+// all three, and a celebration pass whose flash override redraws all three in orange.
 #include <benchmark/benchmark.h>
 
 #include "tools/render_probe/software_rig.h"
@@ -34,6 +34,15 @@ void BM_PassRedrawingOneReel(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_PassRedrawingOneReel);
+
+// State 16: every reel redrawn in its own colour on every pass.
+void BM_PassRedrawingThreeReels(benchmark::State& state) {
+  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  zv::EngineView engine = AtRest();
+  engine.SpinState = 16;
+  for (auto _ : state) rig.renderer.DrawPass(engine);
+}
+BENCHMARK(BM_PassRedrawingThreeReels);
 
 // State 15 with BlinkOn: all three reels redrawn orange on every pass.
 void BM_PassWithThreeReelOverride(benchmark::State& state) {
