@@ -57,7 +57,7 @@ void DigitRenderer::DrawShownReels(DrawDigitOperation draw) {
   (this->*draw)(CByte(ShownPosRight), kRightCell, kCellTop);
 }
 
-void DigitRenderer::DrawPass(const LotteryEngine& engine) {
+void DigitRenderer::DrawPass(const EngineView& engine) {
   // State 16 ends the celebration: every pass in it redraws all reels in their own colours.
   if (engine.SpinState == kStateCelebrationEnd) {
     ShownPosLeft = -1;

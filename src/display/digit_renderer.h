@@ -1,10 +1,20 @@
 #pragma once
 #include "display/segment_frames.h"
-#include "lottery/lottery_engine.h"
 #include "platform/saver_window.h"
 #include "runtime/int16.h"
 
 namespace zv {
+
+// What a pass reads of the lottery engine: the reel positions, the spin state, and the
+// flash phases of the premonition and the celebration.
+struct EngineView {
+  int16 SpinState = 0;
+  int16 ReelPosLeft = 0;
+  int16 ReelPosCentre = 0;
+  int16 ReelPosRight = 0;
+  int16 FlashPhase = 0;
+  int16 BlinkOn = kFalse;
+};
 
 // Puts the three reels into the display block: copies the lit-8 glyph of a reel's colour
 // into its cell and fills the unlit segments black. Redraws a reel only when its position
@@ -24,7 +34,7 @@ class DigitRenderer {
 
   // One pass of the main loop up to the refresh of the display block: the changed reels,
   // the flash overrides of states 15 and 40, then the refresh.
-  void DrawPass(const LotteryEngine& engine);
+  void DrawPass(const EngineView& engine);
 
   // Positions last drawn; -1 forces a redraw.
   int16 ShownPosLeft = 0;

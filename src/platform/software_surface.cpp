@@ -1,6 +1,7 @@
 #include "platform/software_surface.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zv::platform {
 
@@ -19,44 +20,60 @@ void SoftwareSurface::SetPixel(int16 x, int16 y, Colour colour) {
 }
 
 void SoftwareSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& source, int16 sx, int16 sy) {
-  // Copy through a temporary so that a copy within one surface reads the old pixels.
-  std::vector<Colour> block(static_cast<std::size_t>(std::max<int>(w, 0)) * std::max<int>(h, 0));
-  for (int row = 0; row < h; ++row)
-    for (int col = 0; col < w; ++col)
-      block[static_cast<std::size_t>(row) * w + col] =
-          source.Pixel(static_cast<int16>(sx + col), static_cast<int16>(sy + row));
-  for (int row = 0; row < h; ++row)
-    for (int col = 0; col < w; ++col) {
-      Colour c = block[static_cast<std::size_t>(row) * w + col];
-      int dx = x + col, dy = y + row;
-      if (c != 0xFFFFFFFFu && Inside(dx, dy)) At(dx, dy) = c;
-    }
+  // Only the part of the block inside both surfaces is copied; GDI leaves the rest as it was.
+  const int colFrom = std::max({0, -x, -sx}), colTo = std::min<int>({w, width_ - x, source.Width() - sx});
+  const int rowFrom = std::max({0, -y, -sy}), rowTo = std::min<int>({h, height_ - y, source.Height() - sy});
+  if (colFrom >= colTo || rowFrom >= rowTo) return;
+  const auto bytes = static_cast<std::size_t>(colTo - colFrom) * sizeof(Colour);
+  // Every surface of a shell is of that shell's kind.
+  const auto& from = static_cast<const SoftwareSurface&>(source);
+  // A copy within one surface must read the old pixels: memmove takes care of a row, and
+  // the rows go in the order that reads each one before it is overwritten.
+  const bool upwards = &source == this && y > sy;
+  for (int i = 0; i < rowTo - rowFrom; ++i) {
+    const int r = upwards ? rowTo - 1 - i : rowFrom + i;
+    std::memmove(&At(x + colFrom, y + r), &from.pixels_[static_cast<std::size_t>(sy + r) * from.width_ + sx + colFrom],
+                 bytes);
+  }
 }
 
 void SoftwareSurface::ExtFloodFill(int16 x, int16 y, Colour border) {
   if (!Inside(x, y) || At(x, y) == border) return;
   // Scanline fill over 4-connected pixels that are not the border colour. Visited pixels
-  // are tracked apart from their colour, since the brush may equal neither colour.
-  std::vector<bool> seen(pixels_.size(), false);
-  std::vector<std::pair<int, int>> stack{{x, y}};
+  // are marked apart from their colour, since the brush may equal neither colour, and the
+  // spans found are painted at the end. A new mark value per fill spares clearing the marks.
+  if (fillMarks_.size() != pixels_.size() || fillMark_ == UINT32_MAX) {
+    fillMarks_.assign(pixels_.size(), 0);
+    fillMark_ = 0;
+  }
+  const std::uint32_t mark = ++fillMark_;
   auto open = [&](int px, int py) {
-    return Inside(px, py) && !seen[static_cast<std::size_t>(py) * width_ + px] && At(px, py) != border;
+    return Inside(px, py) && fillMarks_[static_cast<std::size_t>(py) * width_ + px] != mark && At(px, py) != border;
   };
-  while (!stack.empty()) {
-    auto [px, py] = stack.back();
-    stack.pop_back();
+  fillSpans_.clear();
+  fillSeeds_.clear();
+  fillSeeds_.emplace_back(x, y);
+  while (!fillSeeds_.empty()) {
+    const auto [px, py] = fillSeeds_.back();
+    fillSeeds_.pop_back();
     if (!open(px, py)) continue;
     int left = px, right = px;
     while (open(left - 1, py)) --left;
     while (open(right + 1, py)) ++right;
-    for (int cx = left; cx <= right; ++cx) seen[static_cast<std::size_t>(py) * width_ + cx] = true;
-    for (int cx = left; cx <= right; ++cx) {
-      if (open(cx, py - 1)) stack.emplace_back(cx, py - 1);
-      if (open(cx, py + 1)) stack.emplace_back(cx, py + 1);
+    std::fill(&fillMarks_[static_cast<std::size_t>(py) * width_ + left],
+              &fillMarks_[static_cast<std::size_t>(py) * width_ + right] + 1, mark);
+    fillSpans_.push_back({py, left, right});
+    // One seed per run of open pixels in the rows above and below.
+    for (int ny : {py - 1, py + 1}) {
+      bool inRun = false;
+      for (int cx = left; cx <= right; ++cx) {
+        const bool isOpen = open(cx, ny);
+        if (isOpen && !inRun) fillSeeds_.emplace_back(cx, ny);
+        inRun = isOpen;
+      }
     }
   }
-  for (std::size_t i = 0; i < pixels_.size(); ++i)
-    if (seen[i]) pixels_[i] = fill_;
+  for (const Span& span : fillSpans_) std::fill(&At(span.left, span.y), &At(span.right, span.y) + 1, fill_);
 }
 
 void SoftwareSurface::Assign(int16 width, int16 height, std::vector<Colour> pixels) {

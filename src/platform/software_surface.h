@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <vector>
 
 #include "platform/surface.h"
@@ -32,6 +33,15 @@ class SoftwareSurface : public Surface {
   int16 height_;
   Colour fill_ = kBlack;
   std::vector<Colour> pixels_;
+
+  // Scratch space of the border fills, kept from fill to fill to spare allocations.
+  struct Span {
+    int y, left, right;
+  };
+  std::vector<std::uint32_t> fillMarks_;
+  std::uint32_t fillMark_ = 0;
+  std::vector<Span> fillSpans_;
+  std::vector<std::pair<int, int>> fillSeeds_;
 };
 
 }  // namespace zv::platform

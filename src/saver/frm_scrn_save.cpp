@@ -8,6 +8,7 @@ frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
     : platform_(platform),
       globals_(globals),
       window_(platform.CreateSaverWindow(*this)),
+      engine_(globals, platform.Random(), *window_),
       renderer_(window_->Display(), window_->Pattern(platform::Art::Red), window_->Pattern(platform::Art::Green),
                 window_->Pattern(platform::Art::Orange)) {}
 
@@ -36,7 +37,9 @@ void frmScrnSave::Form_Load() {
   StoreCursor = 0;
   FillSegmentFrames(renderer_.SegmentFrames, StoreCursor);
 
-  // 5: HitPatterns (lottery subsystem) - not yet built.
+  // 5
+  StoreCursor = 0;
+  engine_.FillHitPatterns(StoreCursor);
 
   // 6: the first pass draws a red 3, a red 1 and a red 3.
   renderer_.ShownPosLeft = 0;
@@ -46,7 +49,8 @@ void frmScrnSave::Form_Load() {
   renderer_.ShownPosRight = 0;
   engine_.ReelPosCentre = 4;
 
-  // 7: initial lottery state (lottery subsystem) - not yet built.
+  // 7
+  engine_.SetInitialLotteryState();
 
   // 8-9
   LoadSettings(platform_.Settings(), globals_);
@@ -71,23 +75,27 @@ void frmScrnSave::Form_Load() {
 }
 
 void frmScrnSave::DrawPass() {
-  renderer_.DrawPass(engine_);
-  // Last step of every pass, including one that draws nothing: the losing-digit odometer
-  // advances here (lottery subsystem) - not yet built.
+  renderer_.DrawPass({.SpinState = engine_.SpinState,
+                      .ReelPosLeft = engine_.ReelPosLeft,
+                      .ReelPosCentre = engine_.ReelPosCentre,
+                      .ReelPosRight = engine_.ReelPosRight,
+                      .FlashPhase = engine_.FlashPhase,
+                      .BlinkOn = engine_.BlinkOn});
+  // Last step of every pass, including one that draws nothing.
+  engine_.AdvanceMissOdometer();
 }
 
-void frmScrnSave::IdlePasses(std::int64_t) {}
+// A skipped pass would have drawn nothing new: only the odometer moves on.
+void frmScrnSave::IdlePasses(std::int64_t count) { engine_.AdvanceMissOdometerBy(count); }
 
 void frmScrnSave::NotifyScreenSaverActive() { platform_.System().SetScreenSaveActive(true); }
 
 void frmScrnSave::Timer1_Timer() {
   NotifyScreenSaverActive();
-  // The spin state machine (lottery subsystem) - not yet built.
+  engine_.Timer1_Timer();
 }
 
-void frmScrnSave::Timer2_Timer() {
-  // The state and flash counters (lottery subsystem) - not yet built.
-}
+void frmScrnSave::Timer2_Timer() { engine_.Timer2_Timer(); }
 
 void frmScrnSave::Form_Click() {
   if (globals_.SaverMode == kTrue) QuitRequested = kTrue;

@@ -30,8 +30,10 @@ class frmScrnSave : public platform::SaverWindowEvents {
   int16 QuitRequested = kFalse;
   int16 MouseStartX = 0;
   int16 MouseStartY = 0;
-  // The write index of the fixed tables filled at load.
+  // The running write index of the fixed tables while they are filled at load.
   int16 StoreCursor = 0;
+
+  const LotteryEngine& Engine() const { return engine_; }
 
  private:
   void DrawPass();

@@ -88,8 +88,8 @@ TEST(DrawDigit, SeedCoordinatesOverflowSixteenBits) {
 }
 
 // A pass's view of the lottery engine.
-LotteryEngine Engine(int16 left, int16 centre, int16 right, int16 state = 0) {
-  LotteryEngine engine;
+EngineView Engine(int16 left, int16 centre, int16 right, int16 state = 0) {
+  EngineView engine;
   engine.ReelPosLeft = left;
   engine.ReelPosCentre = centre;
   engine.ReelPosRight = right;
@@ -178,7 +178,7 @@ TEST(DrawPass, MinusOneForcesARedraw) {
 
 TEST(DrawPass, StateSixteenRedrawsAllReelsEveryPassInTheirOwnColours) {
   RendererRig rig;
-  LotteryEngine engine = Engine(28, 28, 28, 15);
+  EngineView engine = Engine(28, 28, 28, 15);
   engine.BlinkOn = kTrue;
   rig.renderer.DrawPass(engine);  // the celebration leaves all three orange
 
@@ -199,7 +199,7 @@ TEST(DrawPass, StateSixteenRedrawsAllReelsEveryPassInTheirOwnColours) {
 
 TEST(DrawPass, CelebrationFlashesOrangeAndRedOnEveryPass) {
   RendererRig rig;
-  LotteryEngine engine = Engine(12, 12, 12, 15);
+  EngineView engine = Engine(12, 12, 12, 15);
   rig.renderer.DrawPass(Engine(12, 12, 12));
   for (int16 blink : {kTrue, kFalse, kTrue}) {
     engine.BlinkOn = blink;
@@ -217,7 +217,7 @@ TEST(DrawPass, CelebrationFlashesOrangeAndRedOnEveryPass) {
 TEST(DrawPass, OverridesUseTheLastDrawnPositionsAfterTheRegularDraw) {
   RendererRig rig;
   rig.renderer.DrawPass(Engine(0, 0, 0));  // shown 0 already: nothing drawn
-  LotteryEngine engine = Engine(44, 8, 0, 15);
+  EngineView engine = Engine(44, 8, 0, 15);
   engine.BlinkOn = kTrue;
   rig.ResetCounts();
   rig.renderer.DrawPass(engine);
@@ -232,7 +232,7 @@ TEST(DrawPass, OverridesUseTheLastDrawnPositionsAfterTheRegularDraw) {
 TEST(DrawPass, PremonitionFlashesOrangeOnlyAboveFlashPhaseFour) {
   RendererRig rig;
   rig.renderer.DrawPass(Engine(8, 20, 60));
-  LotteryEngine engine = Engine(8, 20, 60, 40);
+  EngineView engine = Engine(8, 20, 60, 40);
 
   engine.FlashPhase = 4;
   rig.ResetCounts();
@@ -263,7 +263,7 @@ TEST(DrawPass, OtherStatesDrawNoOverride) {
   for (int16 state : {0, 14, 17, 39, 41}) {
     RendererRig rig;
     rig.renderer.DrawPass(Engine(8, 20, 60));
-    LotteryEngine engine = Engine(8, 20, 60, state);
+    EngineView engine = Engine(8, 20, 60, state);
     engine.BlinkOn = kTrue;
     engine.FlashPhase = 10;
     rig.ResetCounts();

@@ -55,6 +55,14 @@ TEST(SoftwareSurfaceBitBlt, OverlappingCopyWithinOneSurfaceReadsTheOldPixels) {
   SoftwareSurface s = Picture({"RGB."});
   s.BitBlt(1, 0, 3, 1, s, 0, 0);
   EXPECT_EQ(Rows(s), (std::vector<std::string>{"RRGB"}));
+  s.BitBlt(0, 0, 3, 1, s, 1, 0);
+  EXPECT_EQ(Rows(s), (std::vector<std::string>{"RGBB"}));
+
+  SoftwareSurface column = Picture({"R", "G", "B", "."});
+  column.BitBlt(0, 1, 1, 3, column, 0, 0);
+  EXPECT_EQ(Rows(column), (std::vector<std::string>{"R", "R", "G", "B"}));
+  column.BitBlt(0, 0, 1, 3, column, 0, 1);
+  EXPECT_EQ(Rows(column), (std::vector<std::string>{"R", "G", "B", "B"}));
 }
 
 TEST(SoftwareSurfaceFloodFill, FillsTheFourConnectedAreaUpToTheBorderColour) {

@@ -52,11 +52,14 @@ TEST(Dispatch, CommandLinesDecideTheRun) {
 
 // One run of Main on the headless shell, as the process would start it.
 struct ProgramRun {
+  ClockSeededRandom clockRandom;
   testing::ScriptedRandom random;
   HeadlessPlatform platform{random};
   mdSaver program{platform};
 
   explicit ProgramRun(std::string arguments, bool anotherInstance = false) {
+    // The saver's load draws its starting values.
+    random.ThenUse(clockRandom);
     platform.process.arguments = std::move(arguments);
     platform.process.anotherInstance = anotherInstance;
     // A saver run ends only on input: a key a moment after it starts.
@@ -145,7 +148,7 @@ TEST(RunProgram, WhateverAHandlerThrowsIsReportedOnceAndEndsTheProcess) {
       {[] { throw std::length_error("basic_string"); }, "Run-time error '51':\n\nInternal error"},
   };
   for (const Case& c : cases) {
-    testing::ScriptedRandom random;
+    ClockSeededRandom random;
     FaultyPlatform platform(random);
     platform.process.arguments = "/s";
     platform.fault = c.fault;

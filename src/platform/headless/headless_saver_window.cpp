@@ -11,7 +11,9 @@ namespace zv::platform::headless {
 HeadlessSaverWindow::HeadlessSaverWindow(SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
-      timers_{{50, NextClockTick(Period(50))}, {2, NextClockTick(Period(2))}} {}
+      timers_{{50, NextClockTick(Period(50))}, {2, NextClockTick(Period(2))}} {
+  if (!options_.paintDisplay) display_.dc = &unpainted_;
+}
 
 SimTime HeadlessSaverWindow::Period(int16 milliseconds) {
   return std::max<SimTime>(milliseconds * kMillisecond, kMinimumInterval);

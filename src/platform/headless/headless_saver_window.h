@@ -26,6 +26,9 @@ struct SaverWindowOptions {
   double passesPerMs = 24.0;
   // Skip, arithmetically, the passes in which nothing can change on screen.
   bool fastForward = false;
+  // Whether drawing into the display block changes its pixels. A run that never looks at
+  // the screen may leave the copies and fills undone; every drawing call is still made.
+  bool paintDisplay = true;
   // Where the glyph bitmaps are read from: the source tree's assets by default.
   std::filesystem::path assetsDir = ZV_ASSETS_DIR;
 };
@@ -79,6 +82,7 @@ class HeadlessSaverWindow : public SaverWindow {
     bool enabled = true;
     std::int64_t refreshes = 0;
     SoftwareSurface surface{0, 0};
+    Surface* dc = &surface;
     int16 Left() const override { return left; }
     int16 Top() const override { return top; }
     int16 Width() const override { return width; }
@@ -89,7 +93,7 @@ class HeadlessSaverWindow : public SaverWindow {
     void SetHeight(int16 v) override { height = v; surface.Resize(width, height); }
     void SetEnabled(bool v) override { enabled = v; }
     void SetSolidFill(Colour c) override { surface.SetFillColour(c); }
-    Surface& Dc() override { return surface; }
+    Surface& Dc() override { return *dc; }
     void Refresh() override { ++refreshes; }
   };
   struct TimerState {
@@ -113,7 +117,18 @@ class HeadlessSaverWindow : public SaverWindow {
   std::int64_t windowRefreshes_ = 0;
   bool visible_ = false;
   bool deliveredLastYield_ = true;
+  // Takes every copy and fill without changing a pixel.
+  struct UnpaintedSurface : Surface {
+    int16 Width() const override { return 0; }
+    int16 Height() const override { return 0; }
+    Colour Pixel(int16, int16) const override { return kBlack; }
+    void BitBlt(int16, int16, int16, int16, const Surface&, int16, int16) override {}
+    void SetFillColour(Colour) override {}
+    void ExtFloodFill(int16, int16, Colour) override {}
+  };
+
   Box display_;
+  UnpaintedSurface unpainted_;
   Box patterns_[3];
   TimerState timers_[2];
   std::vector<InputEvent> input_;  // sorted by time

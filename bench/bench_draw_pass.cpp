@@ -1,0 +1,58 @@
+// What one pass of the main loop costs the renderer, on the software surfaces: a pass with
+// nothing to draw (most passes), a pass that redraws one reel, a state-16 pass that redraws
+// all three, and a celebration pass whose flash override redraws all three in orange.
+#include <benchmark/benchmark.h>
+
+#include "tools/render_probe/software_rig.h"
+
+namespace {
+
+zv::EngineView AtRest() {
+  zv::EngineView engine;
+  engine.ReelPosLeft = 52;
+  engine.ReelPosCentre = 4;
+  engine.ReelPosRight = 52;
+  return engine;
+}
+
+void BM_PassDrawingNothing(benchmark::State& state) {
+  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  const zv::EngineView engine = AtRest();
+  rig.renderer.DrawPass(engine);
+  for (auto _ : state) rig.renderer.DrawPass(engine);
+}
+BENCHMARK(BM_PassDrawingNothing);
+
+// The centre reel on the red 1: one copy and five fills.
+void BM_PassRedrawingOneReel(benchmark::State& state) {
+  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  const zv::EngineView engine = AtRest();
+  rig.renderer.DrawPass(engine);
+  for (auto _ : state) {
+    rig.renderer.ShownPosCentre = -1;
+    rig.renderer.DrawPass(engine);
+  }
+}
+BENCHMARK(BM_PassRedrawingOneReel);
+
+// State 16: every reel redrawn in its own colour on every pass.
+void BM_PassRedrawingThreeReels(benchmark::State& state) {
+  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  zv::EngineView engine = AtRest();
+  engine.SpinState = 16;
+  for (auto _ : state) rig.renderer.DrawPass(engine);
+}
+BENCHMARK(BM_PassRedrawingThreeReels);
+
+// State 15 with BlinkOn: all three reels redrawn orange on every pass.
+void BM_PassWithThreeReelOverride(benchmark::State& state) {
+  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  zv::EngineView engine = AtRest();
+  rig.renderer.DrawPass(engine);
+  engine.SpinState = 15;
+  engine.BlinkOn = zv::kTrue;
+  for (auto _ : state) rig.renderer.DrawPass(engine);
+}
+BENCHMARK(BM_PassWithThreeReelOverride);
+
+}  // namespace

@@ -1,0 +1,50 @@
+// render_probe.exe OUT.rgb: every position of every art drawn with GDI on memory device
+// contexts, from the bitmap resources, as the saver window loads and draws them.
+#include <windows.h>
+
+#include <cstdio>
+
+#include "display/digit_renderer.h"
+#include "platform/win32/gdi_surface.h"
+#include "resource_ids.h"
+#include "tools/render_probe/probe_picture_box.h"
+#include "tools/render_probe/render_sequence.h"
+
+namespace {
+
+using Box = zv::tools::ProbePictureBox<zv::platform::win32::GdiSurface>;
+
+void Load(Box& box, int id) {
+  HBITMAP picture = static_cast<HBITMAP>(
+      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+  box.surface.Assign(picture);
+  DeleteObject(picture);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: render_probe OUT.rgb\n");
+    return 2;
+  }
+  try {
+    Box display{zv::int16{130}, zv::int16{68}};
+    Box red{zv::int16{1}, zv::int16{1}}, green{zv::int16{1}, zv::int16{1}}, orange{zv::int16{1}, zv::int16{1}};
+    display.SetSolidFill(zv::platform::kBlack);
+    Load(red, IDB_ART_RED);
+    Load(green, IDB_ART_GREEN);
+    Load(orange, IDB_ART_ORANGE);
+    zv::DigitRenderer renderer{display, red, green, orange};
+    zv::int16 storeCursor = 0;
+    zv::FillSegmentFrames(renderer.SegmentFrames, storeCursor);
+    const auto pixels = zv::tools::RenderEveryPosition(renderer, display.surface);
+    std::FILE* out = std::fopen(argv[1], "wb");
+    if (!out || std::fwrite(pixels.data(), 1, pixels.size(), out) != pixels.size()) return 1;
+    std::fclose(out);
+  } catch (const zv::RuntimeError& error) {
+    std::fprintf(stderr, "render_probe: %s\n", error.what());
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,37 @@
+// render_probe OUT.rgb [FIRST_PASS.png]: every position of every art drawn on the software
+// surfaces, from the bitmaps in the assets folder; optionally also the display block after
+// the saver's first pass (red 3, red 1, red 3) as a picture.
+#include <exception>
+#include <fstream>
+#include <iostream>
+
+#include "platform/png_file.h"
+#include "tools/render_probe/render_sequence.h"
+#include "tools/render_probe/software_rig.h"
+
+int main(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::cerr << "usage: render_probe OUT.rgb [FIRST_PASS.png]\n";
+    return 2;
+  }
+  try {
+    zv::tools::SoftwareRig every(ZV_ASSETS_DIR);
+    const auto pixels = zv::tools::RenderEveryPosition(every.renderer, every.display.surface);
+    std::ofstream out(argv[1], std::ios::binary);
+    out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
+    if (!out) throw std::runtime_error(std::string("cannot write ") + argv[1]);
+    if (argc == 3) {
+      zv::tools::SoftwareRig first(ZV_ASSETS_DIR);
+      zv::EngineView engine;
+      engine.ReelPosLeft = 52;
+      engine.ReelPosCentre = 4;
+      engine.ReelPosRight = 52;
+      first.renderer.DrawPass(engine);
+      zv::platform::WritePng(first.display.surface, argv[2]);
+    }
+  } catch (const std::exception& error) {
+    std::cerr << "render_probe: " << error.what() << '\n';
+    return 1;
+  }
+  return 0;
+}

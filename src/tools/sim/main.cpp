@@ -1,0 +1,90 @@
+// zorvalite-sim: runs the saver in simulated time to study and tune it.
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+
+#include "runtime/run_time_error.h"
+#include "tools/sim/sim_options.h"
+#include "tools/sim/spin_tally.h"
+#include "tools/sim/trace.h"
+
+namespace {
+
+using zv::sim::SpinCounts;
+
+double Share(std::int64_t part, std::int64_t whole) { return whole > 0 ? 100.0 * part / whole : 0.0; }
+
+void PrintSummary(std::FILE* out, const zv::sim::SimOptions& options, const zv::sim::SpinTally& tally,
+                  double wallSeconds) {
+  const zv::sim::SimulationSettings& run = options.run;
+  const SpinCounts& c = tally.Counts();
+  std::fprintf(out, "simulated        %.3f s  (Level %d, Spec %d, screen %dx%d, %g passes/ms", run.seconds, run.level,
+               run.spec, run.screenWidth, run.screenHeight, run.passesPerMs);
+  if (run.seed) std::fprintf(out, ", seed %llu", static_cast<unsigned long long>(*run.seed));
+  std::fprintf(out, ")\n");
+  std::fprintf(out, "spins            %lld completed, %lld started\n", static_cast<long long>(c.completed),
+               static_cast<long long>(c.started));
+  std::fprintf(out, "jackpots         %lld", static_cast<long long>(c.jackpots));
+  if (c.jackpots > 0) std::fprintf(out, "  (1 in %.1f)", static_cast<double>(c.completed) / c.jackpots);
+  std::fprintf(out, "\n");
+  std::fprintf(out, "  all together   %lld  (%.1f%% of jackpots)\n", static_cast<long long>(c.allTogether),
+               Share(c.allTogether, c.jackpots));
+  std::fprintf(out, "  revival        %lld  (%.1f%%)\n", static_cast<long long>(c.revivals), Share(c.revivals, c.jackpots));
+  std::fprintf(out, "  plain reach    %lld  (%.1f%%)\n", static_cast<long long>(c.plainReaches),
+               Share(c.plainReaches, c.jackpots));
+  std::fprintf(out, "losing reaches   %lld  (%.2f%% of spins)\n", static_cast<long long>(c.losingReaches),
+               Share(c.losingReaches, c.completed));
+  std::fprintf(out, "premonitions     %lld  (%.2f%% of spins; %lld before jackpots, %lld before losing reaches)\n",
+               static_cast<long long>(c.premonitions), Share(c.premonitions, c.completed),
+               static_cast<long long>(c.premonitionJackpots), static_cast<long long>(c.premonitionLosingReaches));
+  if (c.completed > 0)
+    std::fprintf(out, "mean spin        %.3f s  (longest %.3f s)\n", c.totalSpinMs / c.completed / 1000.0,
+                 c.longestSpinMs / 1000.0);
+  std::fprintf(out, "wall time        %.3f s  (%.0fx real time)\n", wallSeconds,
+               wallSeconds > 0 ? run.seconds / wallSeconds : 0.0);
+  std::fprintf(out, "invariants       %s\n",
+               tally.ViolationCount() == 0 ? "held" : (std::to_string(tally.ViolationCount()) + " broken").c_str());
+  for (const std::string& v : tally.Violations()) std::fprintf(out, "  %s\n", v.c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  zv::sim::SimOptions options;
+  try {
+    options = zv::sim::ParseSimOptions(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const zv::sim::UsageError& error) {
+    std::fprintf(stderr, "zorvalite-sim: %s\nTry 'zorvalite-sim --help'.\n", error.what());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(zv::sim::UsageText().c_str(), stdout);
+    return 0;
+  }
+
+  zv::sim::SpinTally tally;
+  std::optional<zv::sim::FrameCapture> frames;
+  if (options.frames) frames.emplace(*options.frames);
+  if (options.trace) std::cout << zv::sim::TraceHeader() << '\n';
+
+  const auto start = std::chrono::steady_clock::now();
+  try {
+    zv::sim::RunSaver(options.run, [&](zv::platform::headless::HeadlessSaverWindow& window,
+                                       const zv::LotteryEngine& engine) {
+      tally.Observe(window, engine);
+      if (frames) frames->Observe(window, engine);
+      if (options.trace) std::cout << zv::sim::TraceLine(window, engine) << '\n';
+    });
+  } catch (const zv::RuntimeError& error) {
+    std::cout.flush();
+    std::fprintf(stderr, "zorvalite-sim: the saver stopped with a run-time error:\n%s\n", error.Report().c_str());
+    return 1;
+  }
+  std::cout.flush();
+  const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  PrintSummary(options.trace ? stderr : stdout, options, tally, wall);
+  if (frames) std::fprintf(options.trace ? stderr : stdout, "frames           %lld written\n",
+                           static_cast<long long>(frames->Written()));
+  return tally.ViolationCount() == 0 ? 0 : 1;
+}

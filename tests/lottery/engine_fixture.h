@@ -1,0 +1,120 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "lottery/lottery_engine.h"
+#include "platform/headless/headless_saver_window.h"
+#include "support/no_saver_events.h"
+#include "support/scripted_random.h"
+
+namespace zv::testing {
+
+// A headless window that notes, at every repaint of the whole window, whether the display
+// block was enabled.
+class RecordingWindow : public platform::headless::HeadlessSaverWindow {
+ public:
+  using HeadlessSaverWindow::HeadlessSaverWindow;
+  void Refresh() override {
+    displayEnabledAtRepaint.push_back(DisplayEnabled());
+    HeadlessSaverWindow::Refresh();
+  }
+  std::vector<bool> displayEnabledAtRepaint;
+};
+
+// One state change as seen after the tick that made it.
+struct Transition {
+  int16 from, to;
+  int16 left, centre, right;
+  int tick;  // Timer1 ticks since the observation began
+};
+
+// The engine as the saver window sets it up at load, on a 1024 x 768 screen, with a
+// scripted random source. The reels start on 52, 4, 52; the odometer and counters at 0.
+class EngineTest : public ::testing::Test {
+ protected:
+  explicit EngineTest(int16 screenWidth = 1024, int16 screenHeight = 768)
+      : window(events, Options(screenWidth, screenHeight)) {
+    window.Display().SetWidth(130);
+    window.Display().SetHeight(68);
+    globals.ProbDenominator = 301;
+    int16 cursor = 0;
+    engine.FillHitPatterns(cursor);
+    engine.ReelPosLeft = 52;
+    engine.ReelPosCentre = 4;
+    engine.ReelPosRight = 52;
+  }
+
+  static platform::headless::SaverWindowOptions Options(int16 width, int16 height) {
+    platform::headless::SaverWindowOptions options;
+    options.screenWidth = width;
+    options.screenHeight = height;
+    return options;
+  }
+
+  // Numbers in [0, 1) that make the draws come out as wanted.
+  static float LotteryNumber(bool jackpot) { return jackpot ? 0.0f : 0.5f; }
+  static float EffectNumber(int effect) { return (static_cast<float>(effect) + 0.5f) / 17.0f; }
+  // The four numbers a spin draws: block left, block top, lottery, effect.
+  void ScriptSpin(bool jackpot, int effect) {
+    for (float n : {0.25f, 0.75f, LotteryNumber(jackpot), EffectNumber(effect)}) random.Push(n);
+  }
+  void SetOdometer(int16 left, int16 centre, int16 right) {
+    engine.MissCodeLeft = left;
+    engine.MissCodeCentre = centre;
+    engine.MissCodeRight = right;
+  }
+
+  // One spin-timer tick at the 75 ms cadence: the counting timer ticks five times between
+  // two spin ticks (both run on the 15.625 ms clock).
+  void Tick(int countingTicks = 5) {
+    for (int i = 0; i < countingTicks; ++i) engine.Timer2_Timer();
+    engine.Timer1_Timer();
+  }
+
+  // Ticks until the machine enters `state` (at most maxTicks), noting every state change in
+  // `seen`; spins of more than maxTicks fail the test.
+  void RunUntil(int16 state, int maxTicks = 5000, int countingTicks = 5) {
+    for (int i = 0; i < maxTicks; ++i) {
+      const int16 before = engine.SpinState;
+      Tick(countingTicks);
+      ++ticks;
+      if (engine.SpinState != before)
+        seen.push_back({before, engine.SpinState, engine.ReelPosLeft, engine.ReelPosCentre, engine.ReelPosRight, ticks});
+      if (engine.SpinState == state && before != state) return;
+    }
+    FAIL() << "state " << state << " not reached in " << maxTicks << " ticks";
+  }
+  // From state 0, one whole spin back to state 0.
+  std::vector<int16> RunSpin() {
+    RunUntil(0);
+    return States(seen);
+  }
+
+  static std::vector<int16> States(const std::vector<Transition>& seen) {
+    std::vector<int16> states;
+    if (!seen.empty()) states.push_back(seen.front().from);
+    for (const Transition& t : seen) states.push_back(t.to);
+    return states;
+  }
+  // The first change from `from` to `to`; fails the test when there is none.
+  Transition Find(int16 from, int16 to) const {
+    for (const Transition& t : seen)
+      if (t.from == from && t.to == to) return t;
+    ADD_FAILURE() << "no change from " << from << " to " << to;
+    return {};
+  }
+
+  std::vector<Transition> seen;
+  int ticks = 0;
+  NoSaverEvents events;
+  RecordingWindow window;
+  Globals globals;
+  ScriptedRandom random;
+  LotteryEngine engine{globals, random, window};
+};
+
+}  // namespace zv::testing

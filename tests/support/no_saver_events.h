@@ -1,0 +1,17 @@
+#pragma once
+#include "platform/saver_window.h"
+
+namespace zv::testing {
+
+// Saver-window handlers that do nothing: for a window that a test drives by hand.
+struct NoSaverEvents : platform::SaverWindowEvents {
+  void Timer1_Timer() override {}
+  void Timer2_Timer() override {}
+  void Form_Click() override {}
+  void Form_KeyDown(int16, int16) override {}
+  void Form_MouseMove(int16, int16, float, float) override {}
+  void Form_Unload(int16&) override {}
+  void IdlePasses(std::int64_t) override {}
+};
+
+}  // namespace zv::testing
