@@ -15,7 +15,7 @@ scr32=$root/build/windows-x86/src/platform/win32/Zorvalite.scr
 export ZV_WINE_TIMEOUT=$((seconds + 30))
 source "$root/tests/wine/lib.sh"
 WINE_TEST_NAME=measure
-wine_setup "${ZV_MEASURE_DISPLAY:-88}"
+wine_setup
 
 ms() { date +%s%3N; }
 ticks() { awk '{print $14 + $15}' "/proc/$1/stat" 2>/dev/null || echo 0; }

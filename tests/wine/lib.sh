@@ -1,7 +1,7 @@
 # Shared helpers of the Wine tests: source it from a bash test script (tests/wine/test_<what>.sh).
 #
 #   source "$(dirname "$0")/lib.sh"
-#   wine_setup 64                       # private Xvfb :64, private prefix, wineserver kept up
+#   wine_setup                          # private Xvfb on a free display, private prefix, wineserver kept up
 #   wine_start /S                       # the .scr in the background, under timeout; sets WINE_PID
 #   w=$(wine_wait_window '^Form1$')     # X window id of the first visible window so named
 #   wine_shot "$w" "$WINE_TMP/saver.png"
@@ -17,7 +17,6 @@
 #   ZV_SCR32          the 32-bit Zorvalite.scr, for checks of the file only (optional)
 #   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
-#   ZV_WINE_DISPLAY   overrides the display number the test asks for (two checkouts testing at once)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
 # CTest runs every tests/wine/test_*.sh (label "wine", serially) when the native build is configured
 # with -DZV_WINE_SCR=<the 64-bit .scr>; scripts/test.sh does that.
@@ -46,11 +45,11 @@ fail() { log "FAIL: $*"; exit 1; }
 # skip WHY: the test cannot run here (CTest reports it as skipped, exit 77).
 skip() { log "skipped: $*"; exit 77; }
 
-# wine_setup DISPLAY_NUMBER: starts a private Xvfb (1024x768x24) and a private prefix copied from the
-# template, with its wineserver kept up so that programs start in milliseconds. Exports DISPLAY,
-# WINEPREFIX and the quiet Wine environment; sets WINE_TMP (a scratch folder for screenshots).
+# wine_setup: starts a private Xvfb (1024x768x24) on a display number the server finds free, so
+# that tests of several checkouts may run at once, and a private prefix copied from the template,
+# with its wineserver kept up so that programs start in milliseconds. Exports DISPLAY, WINEPREFIX
+# and the quiet Wine environment; sets WINE_TMP (a scratch folder for screenshots).
 wine_setup() {
-  local number=${ZV_WINE_DISPLAY:-${1:?wine_setup needs a display number}}
   [ -n "${ZV_SCR:-}" ] || fail "ZV_SCR does not name the 64-bit Zorvalite.scr"
   [ -f "$ZV_SCR" ] || fail "no such file: $ZV_SCR"
   ZV_SCR=$(cd "$(dirname "$ZV_SCR")" && pwd)/$(basename "$ZV_SCR")
@@ -59,19 +58,21 @@ wine_setup() {
   trap 'exit 130' INT TERM
   WINE_TMP=$(mktemp -d "/tmp/zv-wine-$WINE_TEST_NAME.XXXXXX")
 
-  if [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; then
-    fail "display :$number is in use (set ZV_WINE_DISPLAY to another number)"
-  fi
-  Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp -noreset >"$WINE_TMP/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WINE_TMP/display" >"$WINE_TMP/xvfb.log" 2>&1 &
   WINE_XVFB_PID=$!
-  export DISPLAY=":$number"
   local i
   for i in $(seq 100); do
-    kill -0 "$WINE_XVFB_PID" 2>/dev/null || fail "Xvfb :$number did not start: $(cat "$WINE_TMP/xvfb.log")"
+    kill -0 "$WINE_XVFB_PID" 2>/dev/null || fail "Xvfb did not start: $(cat "$WINE_TMP/xvfb.log")"
+    [ -s "$WINE_TMP/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$WINE_TMP/display" ] || fail "Xvfb did not name its display"
+  export DISPLAY=":$(head -n1 "$WINE_TMP/display")"
+  for i in $(seq 100); do
     xset q >/dev/null 2>&1 && break
     sleep 0.1
   done
-  xset q >/dev/null 2>&1 || fail "Xvfb :$number does not answer"
+  xset q >/dev/null 2>&1 || fail "Xvfb $DISPLAY does not answer"
 
   local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/native/wine-template}
   [ -e "$template/.ready" ] || bash "$WINE_LIB_DIR/prepare-prefix.sh" "$template" || fail "cannot prepare $template"
@@ -80,7 +81,7 @@ wine_setup() {
   export WINEPREFIX=$WINE_TMP/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
   "$WINESERVER" -f -p &
   WINE_SERVER_PID=$!
-  log "display :$number, prefix $WINEPREFIX"
+  log "display $DISPLAY, prefix $WINEPREFIX"
 }
 
 # wine_start ARGS...: runs the .scr with ARGS in the background under timeout. Sets WINE_RUN (the

@@ -6,7 +6,7 @@
 # ZV_CELEBRATION_SHOT=FILE keeps the reels of the orange screenshot there (with a black margin,
 # scaled 3x).
 source "$(dirname "$0")/lib.sh"
-wine_setup 70
+wine_setup
 
 wine_reg_add 'HKCU\Software\Zorvalite\Options' Level REG_SZ 1
 wine_reg_add 'HKCU\Software\Zorvalite\Options' Spec REG_SZ 0

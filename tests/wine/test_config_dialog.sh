@@ -4,7 +4,7 @@
 # nothing; Tab and the arrow keys move as a dialog's do; a second start leaves it alone.
 source "$(dirname "$0")/lib.sh"
 command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
-wine_setup 73
+wine_setup
 
 TITLE='設定'
 KEY='HKCU\Software\Zorvalite\Options'

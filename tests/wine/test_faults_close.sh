@@ -6,7 +6,7 @@
 # leaves the saver running.
 source "$(dirname "$0")/lib.sh"
 command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
-wine_setup 76
+wine_setup
 [ -x "${ZV_X_CURSOR:-}" ] || fail "ZV_X_CURSOR does not name the cursor probe (tests/wine/x_cursor.cpp)"
 
 PROBE=$WINE_TMP/message_probe.exe

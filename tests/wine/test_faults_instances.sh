@@ -3,7 +3,7 @@
 # both end silently and the saver runs on; two savers started together make one window; and the
 # single-instance token goes with the process that held it, even when that process is killed.
 source "$(dirname "$0")/lib.sh"
-wine_setup 78
+wine_setup
 
 saver_windows() { xdotool search --onlyvisible --name '^Form1$' 2>/dev/null | wc -l; }
 

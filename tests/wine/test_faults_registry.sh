@@ -6,7 +6,7 @@
 # stored value where it is good and the default where it is odd, and OK writes both as text.
 source "$(dirname "$0")/lib.sh"
 command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
-wine_setup 77
+wine_setup
 
 APP='HKCU\Software\Zorvalite'
 KEY="$APP\\Options"

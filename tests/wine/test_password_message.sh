@@ -2,7 +2,7 @@
 # "/A" (a password change) shows only the message box captioned Zorvalite, its Japanese text
 # rendered, and ends when the box is closed; a number after the switch changes nothing.
 source "$(dirname "$0")/lib.sh"
-wine_setup 65
+wine_setup
 
 for args in "/A" "/a 1234"; do
   # shellcheck disable=SC2086

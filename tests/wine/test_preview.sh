@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # "/P" (the preview in the display settings) ends at once and shows nothing; so does "/p 1234".
 source "$(dirname "$0")/lib.sh"
-wine_setup 64
+wine_setup
 
 for args in "/P" "/p 1234"; do
   # shellcheck disable=SC2086

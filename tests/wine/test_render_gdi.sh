@@ -4,7 +4,7 @@
 # the bitmap resources, the native render_probe on software surfaces from the asset files, and
 # the two dumps must be equal byte for byte.
 source "$(dirname "$0")/lib.sh"
-wine_setup 61
+wine_setup
 
 tools=${ZV_WINDOWS_TOOLS:-$(dirname "$ZV_SCR")/../../tools}
 probe_exe=$tools/render_probe/render_probe.exe

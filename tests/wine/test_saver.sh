@@ -3,7 +3,7 @@
 # click and on a one-pixel pointer move (not on the move Windows reports when the window
 # appears under the pointer), and the X server's screen-saver timeout is what it was before.
 source "$(dirname "$0")/lib.sh"
-wine_setup 66
+wine_setup
 [ -x "${ZV_X_CURSOR:-}" ] || fail "ZV_X_CURSOR does not name the cursor probe (tests/wine/x_cursor.cpp)"
 
 screen_saver_timeout() { xset q | awk '/timeout:/ { print $2 }'; }

@@ -4,7 +4,7 @@
 # about 75 ms later, quicker than a screenshot; so screen_grab.exe watches the top-left corner of
 # the screen from before the start and keeps the first picture of it that is not all black.
 source "$(dirname "$0")/lib.sh"
-wine_setup 62
+wine_setup
 
 tools=${ZV_WINDOWS_TOOLS:-$(dirname "$ZV_SCR")/../../tools}
 grab_exe=$tools/screen_grab/screen_grab.exe

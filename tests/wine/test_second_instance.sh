@@ -2,7 +2,7 @@
 # While the saver runs, a second start ends silently whatever its switch: no window, no
 # message; the running saver goes on until its own quit.
 source "$(dirname "$0")/lib.sh"
-wine_setup 67
+wine_setup
 
 xdotool mousemove 600 500
 wine_start /S

@@ -3,7 +3,7 @@
 # out of range, of another type, absurdly long) does not stop it: no error report, and the
 # value stays as it was.
 source "$(dirname "$0")/lib.sh"
-wine_setup 68
+wine_setup
 key='HKCU\Software\Zorvalite\Options'
 
 # run_saver WHAT: one saver run that must show its window, keep running, and end on a key.
