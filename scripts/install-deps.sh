@@ -24,5 +24,5 @@ done
 [ ${#missing[@]} -eq 0 ] && exit 0
 SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 echo "Installing: ${missing[*]}" >&2
-$SUDO apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+$SUDO apt-get -o DPkg::Lock::Timeout=900 update -qq
+DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
