@@ -11,8 +11,11 @@ namespace zv::platform::headless {
 HeadlessSaverWindow::HeadlessSaverWindow(SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
-      jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)),
-      timers_{{50, NextClockTick(Period(50))}, {2, NextClockTick(Period(2))}} {
+      jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)) {
+  timers_[0].interval = 50;
+  SetDue(timers_[0], NextClockTick(Period(50)));
+  timers_[1].interval = 2;
+  SetDue(timers_[1], NextClockTick(Period(2)));
   if (!options_.paintDisplay) display_.dc = &unpainted_;
 }
 
@@ -37,7 +40,7 @@ void HeadlessSaverWindow::SetInterval(Timer timer, int16 milliseconds) {
   // Setting the interval restarts the timer from now.
   TimerState& state = timers_[timer == Timer::Timer1 ? 0 : 1];
   state.interval = milliseconds;
-  state.due = NextClockTick(now_ + Period(milliseconds));
+  SetDue(state, NextClockTick(now_ + Period(milliseconds)));
 }
 
 int16 HeadlessSaverWindow::Interval(Timer timer) const { return timers_[timer == Timer::Timer1 ? 0 : 1].interval; }
@@ -66,7 +69,7 @@ void HeadlessSaverWindow::Schedule(InputEvent event) {
 }
 
 SimTime HeadlessSaverWindow::NextEventTime() const {
-  SimTime next = Delivery(std::min(timers_[0].due, timers_[1].due));
+  SimTime next = std::min(timers_[0].delivery, timers_[1].delivery);
   if (nextInput_ < input_.size()) next = std::min(next, input_[nextInput_].at);
   return next;
 }
@@ -122,10 +125,10 @@ void HeadlessSaverWindow::DoEvents() {
   }
   for (int i = 0; i < 2; ++i) {
     TimerState& timer = timers_[i];
-    if (Delivery(timer.due) > now_) continue;
+    if (timer.delivery > now_) continue;
     // Expirations missed while the loop was busy merge into one tick.
-    do timer.due = NextClockTick(timer.due + Period(timer.interval));
-    while (Delivery(timer.due) <= now_);
+    do SetDue(timer, NextClockTick(timer.due + Period(timer.interval)));
+    while (timer.delivery <= now_);
     deliveredLastYield_ = true;
     if (i == 0) {
       ++timer1Ticks_;

@@ -106,14 +106,19 @@ class HeadlessSaverWindow : public SaverWindow {
     void Refresh() override { ++refreshes; }
   };
   struct TimerState {
-    int16 interval;
-    SimTime due;
+    int16 interval = 0;
+    SimTime due = 0;       // the clock tick it expires on
+    SimTime delivery = 0;  // when that tick is delivered
   };
 
   static SimTime Period(int16 milliseconds);
   static SimTime NextClockTick(SimTime t);
   // When the timers due at the clock tick `tick` are delivered.
   SimTime Delivery(SimTime tick) const;
+  void SetDue(TimerState& timer, SimTime tick) const {
+    timer.due = tick;
+    timer.delivery = Delivery(tick);
+  }
   bool OnDisplay(float x, float y) const;
   void Deliver(const InputEvent& event);
   SimTime NextEventTime() const;
