@@ -112,8 +112,7 @@ void HeadlessSaverWindow::DoEvents() {
 
   now_ += passTime_;
   ++passes_;
-  if (options_.sleepWhenIdle && NextEventTime() > now_) {
-    const SimTime next = NextEventTime();
+  if (const SimTime next = NextEventTime(); options_.sleepWhenIdle && next > now_) {
     events_.Slept(std::chrono::nanoseconds(next - now_));
     now_ = next;
   }
