@@ -15,6 +15,8 @@
 # Environment:
 #   ZV_SCR            the 64-bit Zorvalite.scr (required; only 64-bit programs run under this Wine)
 #   ZV_SCR32          the 32-bit Zorvalite.scr, for checks of the file only (optional)
+#   ZV_FAULT_SCR      ZorvaliteFault.scr, the test-only build that forces a run-time error
+#                     (tests/wine/fault_build; for test_fault_report.sh)
 #   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
