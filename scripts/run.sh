@@ -15,7 +15,7 @@ step() { echo "== [$1/4] ${*:2}"; }
 step 1 "Debian packages for the Windows build and for Wine (installed when missing)"
 for what in windows wine; do bash scripts/install-deps.sh "$what"; done
 
-step 2 "building the 64-bit Zorvalite.scr in build/windows-x64 (about a minute and a half the first time)"
+step 2 "building the 64-bit Zorvalite.scr in build/windows-x64 (a minute or so the first time)"
 mkdir -p build
 { cmake --preset windows-x64 && cmake --build --preset windows-x64 -j2 --target Zorvalite; } 2>&1 |
   tee build/build-windows-x64.log
@@ -26,7 +26,7 @@ export WINEPREFIX=$root/build/wine-run WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,
 if [ -e "$WINEPREFIX/.ready" ]; then
   step 3 "the Wine prefix $WINEPREFIX is ready"
 else
-  step 3 "preparing the Wine prefix $WINEPREFIX (once, about 15 s)"
+  step 3 "preparing the Wine prefix $WINEPREFIX (once, about 20 s)"
   bash tests/wine/prepare-prefix.sh "$WINEPREFIX"
 fi
 
