@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <memory>
 
 #include "platform/config_window.h"
@@ -9,6 +10,9 @@
 
 namespace zv::platform {
 
+// A window of the system, as its handle's number.
+using WindowHandle = std::uintptr_t;
+
 // Everything the core reaches of the operating system, one object per shell.
 class Platform {
  public:
@@ -18,6 +22,11 @@ class Platform {
   virtual SystemParameters& System() = 0;
   virtual RandomSource& Random() = 0;
   virtual std::unique_ptr<SaverWindow> CreateSaverWindow(SaverWindowEvents& events) = 0;
+  // Whether the handle names a window of the system (of any program).
+  virtual bool WindowExists(WindowHandle handle) = 0;
+  // The saver window of a preview: a child of `parent` filling its client area, shown without
+  // taking the focus. When it cannot be made (the parent has just gone), the process ends.
+  virtual std::unique_ptr<SaverWindow> CreatePreviewWindow(SaverWindowEvents& events, WindowHandle parent) = 0;
   virtual std::unique_ptr<ConfigWindow> CreateConfigWindow(ConfigWindowEvents& events) = 0;
   // Delivers window events until no window of the program is left.
   virtual void RunMessageLoop() = 0;

@@ -5,10 +5,11 @@
 
 namespace zv {
 
-frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
+frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals,
+                         std::optional<platform::WindowHandle> previewParent)
     : platform_(platform),
       globals_(globals),
-      window_(platform.CreateSaverWindow(*this)),
+      window_(previewParent ? platform.CreatePreviewWindow(*this, *previewParent) : platform.CreateSaverWindow(*this)),
       engine_(globals, platform.Random(), *window_),
       renderer_(window_->Display(), window_->Pattern(platform::Art::Red), window_->Pattern(platform::Art::Green),
                 window_->Pattern(platform::Art::Orange)) {}
@@ -19,17 +20,21 @@ frmScrnSave::~frmScrnSave() = default;
 // headless shell's End unwinds with something that is no std::exception, and that passes.
 void frmScrnSave::Form_Load() try {
   platform::SystemParameters& system = platform_.System();
-  screenSaveActiveAtLoad_ = system.ScreenSaveActive();
+  if (InSaverMode()) screenSaveActiveAtLoad_ = system.ScreenSaveActive();
 
   // 1-2
   window_->Show();
   QuitRequested = kFalse;
 
-  // 3: the display block; its solid black fill is the brush of the renderer's border fills.
+  // 3: the display block; its solid black fill is the brush of the renderer's border fills. A
+  // window smaller than the block shows it scaled down to fit; it starts at (10, 10), or nearer
+  // the corner where the window is too small for that.
   platform::PictureBox& display = window_->Display();
+  const platform::BlockScale scale = platform::FitBlock(window_->ScaleWidth(), window_->ScaleHeight(), 130, 68);
+  display.SetScale(scale);
   display.SetHeight(68);
-  display.SetLeft(10);
-  display.SetTop(10);
+  display.SetLeft(platform::StartOffset(10, window_->ScaleWidth(), scale.Shown(130)));
+  display.SetTop(platform::StartOffset(10, window_->ScaleHeight(), scale.Shown(68)));
   display.SetWidth(130);
   display.SetSolidFill(platform::kBlack);
 
@@ -60,7 +65,7 @@ void frmScrnSave::Form_Load() try {
   window_->SetInterval(platform::Timer::Timer1, globals_.SpecClass != 0 ? 10 : 75);
 
   // 10-11
-  if (globals_.SaverMode == kTrue) system.ShowCursor(false);
+  if (InSaverMode()) system.ShowCursor(false);
   window_->Refresh();
 
   // 12: the test follows the yield, so a quit requested during a yield ends the loop
@@ -71,7 +76,7 @@ void frmScrnSave::Form_Load() try {
   } while (QuitRequested != kTrue);
 
   // 13-14
-  if (globals_.SaverMode == kTrue) system.ShowCursor(true);
+  if (InSaverMode()) system.ShowCursor(true);
   window_->Cls();
   window_->Hide();
   window_->Unload();
@@ -97,7 +102,9 @@ void frmScrnSave::IdlePasses(std::int64_t count) { engine_.AdvanceMissOdometerBy
 // odometer: it moves on as if they had run.
 void frmScrnSave::Slept(std::chrono::nanoseconds duration) { engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration)); }
 
-void frmScrnSave::NotifyScreenSaverActive() { platform_.System().SetScreenSaveActive(true); }
+void frmScrnSave::NotifyScreenSaverActive() {
+  if (InSaverMode()) platform_.System().SetScreenSaveActive(true);
+}
 
 void frmScrnSave::Timer1_Timer() {
   NotifyScreenSaverActive();
@@ -107,15 +114,15 @@ void frmScrnSave::Timer1_Timer() {
 void frmScrnSave::Timer2_Timer() { engine_.Timer2_Timer(); }
 
 void frmScrnSave::Form_Click() {
-  if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
+  if (InSaverMode()) QuitRequested = kTrue;
 }
 
 void frmScrnSave::Form_KeyDown(int16, int16) {
-  if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
+  if (InSaverMode()) QuitRequested = kTrue;
 }
 
 void frmScrnSave::Form_MouseMove(int16, int16, float x, float y) {
-  if (globals_.SaverMode != kTrue) return;
+  if (!InSaverMode()) return;
   int16 px = CInt(x);
   int16 py = CInt(y);
   if (MouseStartX == 0 && MouseStartY == 0) {
@@ -132,13 +139,17 @@ void frmScrnSave::Form_Unload(int16&) {
 }
 
 // The report of an error ends the run as the unload does: the cursor shows and the setting is
-// back while the report, above the saver window, waits for the user.
+// back while the report, above the saver window, waits for the user. A preview's report
+// belongs to no window: its window is a child of another program's, which a box of ours must
+// not hold up.
 void frmScrnSave::ReportUnhandledError() {
   RestoreSystem();
-  platform::ReportUnhandledAndEnd(platform_.GetProcess(), window_.get());
+  platform::ReportUnhandledAndEnd(platform_.GetProcess(), InSaverMode() ? window_.get() : nullptr);
 }
 
+// A preview changed nothing in the system.
 void frmScrnSave::RestoreSystem() {
+  if (!InSaverMode()) return;
   platform_.System().SetScreenSaveActive(screenSaveActiveAtLoad_);
   platform_.System().ShowCursor(true);
 }

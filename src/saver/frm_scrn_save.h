@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "display/digit_renderer.h"
 #include "lottery/lottery_engine.h"
@@ -10,11 +11,16 @@
 
 namespace zv {
 
-// The full-screen saver window: its load sequence and main loop, the rules that end it,
-// and the calls that tell the system about the screen saver.
+// The saver window: its load sequence and main loop, the rules that end it, and the calls
+// that tell the system about the screen saver. In saver mode it covers the screen; otherwise it
+// is a preview, a child of another program's window, which draws the same run in that window
+// and leaves the cursor, the screen-saver setting and the input alone: it ends only when its
+// window goes.
 class frmScrnSave : public platform::SaverWindowEvents {
  public:
-  frmScrnSave(platform::Platform& platform, Globals& globals);
+  // Without a preview parent, the full-screen window.
+  frmScrnSave(platform::Platform& platform, Globals& globals,
+              std::optional<platform::WindowHandle> previewParent = std::nullopt);
   ~frmScrnSave() override;
 
   // Runs the whole saver run; the process ends inside its last step, or in the report of an
@@ -41,6 +47,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
 
  private:
   void DrawPass();
+  bool InSaverMode() const { return globals_.SaverMode == kTrue; }
   // The first step of every Timer1 tick.
   void NotifyScreenSaverActive();
   // Puts back what the run changed in the system: the screen-saver-active setting, the cursor.

@@ -1,6 +1,7 @@
 #include "startup/md_saver.h"
 
 #include <algorithm>
+#include <charconv>
 
 #include "config/frm_config.h"
 #include "platform/unhandled_error.h"
@@ -26,15 +27,33 @@ RunKind Dispatch(std::string_view switchText) {
   return RunKind::Saver;
 }
 
+std::optional<platform::WindowHandle> PreviewParent(std::string_view arguments) {
+  auto trimSpaces = [](std::string_view text) {
+    const std::size_t begin = text.find_first_not_of(' ');
+    if (begin == std::string_view::npos) return std::string_view{};
+    return text.substr(begin, text.find_last_not_of(' ') + 1 - begin);
+  };
+  // After the switch: blanks, at most one colon, blanks, the digits.
+  std::string_view number = trimSpaces(arguments);
+  number = trimSpaces(number.substr(std::min<std::size_t>(2, number.size())));
+  if (number.starts_with(':')) number = trimSpaces(number.substr(1));
+  // Digits only (from_chars would take a minus sign), and few enough to be a handle.
+  if (number.empty() || number.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
+  platform::WindowHandle handle = 0;
+  if (std::from_chars(number.data(), number.data() + number.size(), handle).ec != std::errc()) return std::nullopt;
+  return handle;
+}
+
 mdSaver::mdSaver(platform::Platform& platform) : platform_(platform) {}
 mdSaver::~mdSaver() = default;
 
 void mdSaver::Main() {
   platform::Process& process = platform_.GetProcess();
-  std::string switchText = FormSwitch(process.CommandLineArguments());
-  if (process.AnotherInstanceRunning()) process.End();
+  const std::string arguments = process.CommandLineArguments();
+  const RunKind run = Dispatch(FormSwitch(arguments));
+  if (run != RunKind::Preview && process.AnotherInstanceRunning()) process.End();
 
-  switch (Dispatch(switchText)) {
+  switch (run) {
     case RunKind::PasswordMessage:
       process.ShowMessage(platform::TextId::PasswordsNotSupported);
       process.End();
@@ -43,9 +62,14 @@ void mdSaver::Main() {
       config_ = std::make_unique<frmConfig>(platform_, globals_);
       config_->Form_Load();
       return;
-    case RunKind::Preview:
-      process.End();
+    case RunKind::Preview: {
+      // Without a window to show in, nothing to do.
+      const std::optional<platform::WindowHandle> parent = PreviewParent(arguments);
+      if (!parent || !platform_.WindowExists(*parent)) process.End();
+      saver_ = std::make_unique<frmScrnSave>(platform_, globals_, *parent);
+      saver_->Form_Load();
       return;
+    }
     case RunKind::Saver:
       globals_.SaverMode = kTrue;
       saver_ = std::make_unique<frmScrnSave>(platform_, globals_);

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,9 @@ enum class RunKind { PasswordMessage, Configure, Preview, Saver };
 std::string FormSwitch(std::string_view arguments);
 // The first row of the dispatch table that the switch matches.
 RunKind Dispatch(std::string_view switchText);
+// The window a preview shows in: the decimal number after the switch, as the system passes
+// it ("/p 12345", "/p:12345"); none when the text after the switch is not such a number.
+std::optional<platform::WindowHandle> PreviewParent(std::string_view arguments);
 
 // The module mdSaver: the program's entry routine and the state that outlives it.
 class mdSaver {
@@ -25,7 +29,8 @@ class mdSaver {
   explicit mdSaver(platform::Platform& platform);
   ~mdSaver();
 
-  // The entry routine: refuses a second instance, then does what the switch asks.
+  // The entry routine: refuses a second instance, then does what the switch asks. A preview
+  // is no instance: it neither asks nor counts.
   void Main();
 
   Globals& GetGlobals() { return globals_; }

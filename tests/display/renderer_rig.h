@@ -36,6 +36,8 @@ class TestPictureBox : public platform::PictureBox {
   void SetTop(int16) override {}
   void SetWidth(int16 width) override { surface.Resize(width, surface.Height()); }
   void SetHeight(int16 height) override { surface.Resize(surface.Width(), height); }
+  platform::BlockScale Scale() const override { return {}; }
+  void SetScale(platform::BlockScale) override {}
   void SetEnabled(bool) override {}
   void SetSolidFill(platform::Colour colour) override { surface.SetFillColour(colour); }
   platform::Surface& Dc() override { return surface; }

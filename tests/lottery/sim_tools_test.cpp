@@ -112,7 +112,7 @@ TEST(SimOptionsTest, RefusesBadArgumentsNamingThem) {
   const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
       {{"--level", "abc"}, "--level"},       {{"--level", "40000"}, "out of range"},
       {{"--seconds"}, "needs a value"},       {{"--seconds", "-1"}, "--seconds"},
-      {{"--screen", "1024"}, "WIDTHxHEIGHT"}, {{"--screen", "1024x20"}, "height"},
+      {{"--screen", "1024"}, "WIDTHxHEIGHT"}, {{"--screen", "1024x0"}, "height"},
       {{"--frame-at", "15"}, "--frames"},     {{"--frames", "d"}, "--frame-at or --frame-every"},
       {{"--trace=1"}, "takes no value"},      {{"-x"}, "unknown argument '-x'"},
       {{"--seed", "1.5"}, "not a number"},   {{"--jitter", "50"}, "out of range"}};

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
+#include <set>
 #include <string>
 
 #include "saver/recording_platform.h"
@@ -23,7 +25,11 @@ SaverWindowOptions Options() {
   return options;
 }
 
-// One saver run on the headless shell, started as Main starts it in saver mode.
+// The settings page's little monitor, 152 x 112, which a preview is given.
+constexpr platform::WindowHandle kPreviewArea = 65632;
+
+// One saver run on the headless shell, started as Main starts it: in saver mode, or as a
+// preview in kPreviewArea.
 struct SaverRun {
   ClockSeededRandom clockRandom;
   testing::ScriptedRandom random;
@@ -31,7 +37,14 @@ struct SaverRun {
   Globals globals;
   frmScrnSave form;
 
-  SaverRun() : form((random.ThenUse(clockRandom), platform), (globals.SaverMode = kTrue, globals)) {}
+  explicit SaverRun(std::optional<platform::WindowHandle> previewParent = std::nullopt)
+      : form(Prepare(previewParent), globals, previewParent) {}
+  platform::Platform& Prepare(std::optional<platform::WindowHandle> previewParent) {
+    random.ThenUse(clockRandom);
+    globals.SaverMode = Bool(!previewParent);
+    platform.otherWindows[kPreviewArea] = {152, 112};
+    return platform;
+  }
 
   platform::headless::HeadlessSaverWindow& Window() { return *platform.saverWindow; }
   void At(double ms, InputEvent::Kind kind, float x = 500, float y = 400) {
@@ -233,6 +246,63 @@ TEST(SaverFault, AnErrorIsReportedAboveTheWindowWithTheCursorShownAndTheSettingB
   EXPECT_FALSE(run.platform.system.screenSaveActive);
   EXPECT_EQ(run.platform.RecordedProcess().errorReports, std::vector<std::string>{"Run-time error '6':\n\nOverflow"});
   EXPECT_EQ(run.platform.RecordedProcess().reportOwner, run.platform.saverWindow);
+}
+
+// The system calls of a saver run, none of which a preview makes.
+bool IsSystemCall(const std::string& call) {
+  return call.starts_with("ShowCursor") || call.starts_with("SetScreenSaveActive") || call == "ScreenSaveActive?";
+}
+
+TEST(PreviewRun, LeavesTheCursorTheSettingAndTheInputAloneAndEndsOnlyWithItsWindow) {
+  SaverRun run(kPreviewArea);
+  run.At(100, InputEvent::Kind::Key);
+  run.At(200, InputEvent::Kind::Click, 5, 5);
+  run.At(300, InputEvent::Kind::MouseMove, 50, 50);
+  run.At(400, InputEvent::Kind::MouseMove, 60, 70);
+  run.At(2000, InputEvent::Kind::Close);
+  run.Run();
+  const CallLog& log = run.platform.log;
+  EXPECT_NEAR(run.EndedAtMs(), 2000, 0.1);
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), IsSystemCall), 0) << Dump(log);
+  EXPECT_TRUE(InOrder(log, {"Show", "Display.SetScale 1/1", "Display.SetLeft 10", "Display.SetTop 10",
+                            "SetInterval Timer1 75", "Refresh", "DoEvents", "Unload", "End"}))
+      << Dump(log);
+  EXPECT_EQ(run.Window().ScaleWidth(), 152);
+}
+
+// At every spin the block lands anywhere in the preview where it shows whole, give or take the
+// pixel past the edge that the saver's jumps also allow.
+TEST(PreviewRun, TheBlockJumpsWithinThePreview) {
+  SaverRun run(kPreviewArea);
+  run.platform.settings.values["Zorvalite\\Options\\Spec"] = "1";  // quick spins
+  std::set<std::pair<int, int>> places;
+  run.Window().afterTimer1 = [&] {
+    const platform::PictureBox& display = run.Window().Display();
+    places.emplace(display.Left(), display.Top());
+  };
+  run.At(30'000, InputEvent::Kind::Close);
+  run.Run();
+  ASSERT_GE(places.size(), 4u);  // a spin takes some six seconds
+  for (const auto& [left, top] : places) {
+    EXPECT_TRUE(left >= 1 && left <= 152 - 130 + 1) << left;
+    EXPECT_TRUE(top >= 1 && top <= 112 - 68 + 1) << top;
+  }
+}
+
+// A preview's report belongs to no window of ours: a box owned by a child of the settings page
+// would hold that page up.
+TEST(PreviewFault, AnErrorIsReportedOnceWithNoOwnerAndNothingToPutBack) {
+  SaverRun run(kPreviewArea);
+  int ticks = 0;
+  run.Window().afterTimer1 = [&] {
+    if (++ticks == 3) throw RuntimeError(ErrorNumber::Overflow);
+  };
+  run.Run();
+  const CallLog& log = run.platform.log;
+  EXPECT_EQ(std::count_if(log.begin(), log.end(), IsSystemCall), 0) << Dump(log);
+  EXPECT_EQ(run.platform.RecordedProcess().errorReports, std::vector<std::string>{"Run-time error '6':\n\nOverflow"});
+  EXPECT_EQ(run.platform.RecordedProcess().reportOwner, nullptr);
+  EXPECT_EQ(log.back(), "End");
 }
 
 // The quit rules, called directly as the shell calls the handlers.

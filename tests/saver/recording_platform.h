@@ -22,6 +22,11 @@ class RecordingPictureBox : public platform::PictureBox {
   void SetTop(int16 v) override { Log("SetTop", v); box_.SetTop(v); }
   void SetWidth(int16 v) override { Log("SetWidth", v); box_.SetWidth(v); }
   void SetHeight(int16 v) override { Log("SetHeight", v); box_.SetHeight(v); }
+  platform::BlockScale Scale() const override { return box_.Scale(); }
+  void SetScale(platform::BlockScale v) override {
+    log_.push_back(name_ + ".SetScale " + std::to_string(v.numerator) + "/" + std::to_string(v.denominator));
+    box_.SetScale(v);
+  }
   void SetEnabled(bool v) override { Log("SetEnabled", v); box_.SetEnabled(v); }
   void SetSolidFill(platform::Colour c) override { Log("SetSolidFill", static_cast<long>(c)); box_.SetSolidFill(c); }
   platform::Surface& Dc() override { return box_.Dc(); }
@@ -136,14 +141,14 @@ class RecordingPlatform : public platform::headless::HeadlessPlatform {
   platform::Process& GetProcess() override { return recordingProcess_; }
   platform::SettingsStore& Settings() override { return recordingSettings_; }
   platform::SystemParameters& System() override { return recordingSystem_; }
-  std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override {
-    auto window = std::make_unique<RecordingSaverWindow>(events, saverOptions, log);
-    saverWindow = window.get();
-    return window;
-  }
-
   CallLog log;
   const platform::headless::HeadlessProcess& RecordedProcess() const { return recordingProcess_; }
+
+ protected:
+  std::unique_ptr<platform::headless::HeadlessSaverWindow> NewSaverWindow(
+      platform::SaverWindowEvents& events, const platform::headless::SaverWindowOptions& options) override {
+    return std::make_unique<RecordingSaverWindow>(events, options, log);
+  }
 
  private:
   RecordingProcess recordingProcess_{log};

@@ -85,12 +85,52 @@ TEST(Main, PasswordSwitchShowsTheMessageAndEnds) {
   EXPECT_TRUE(run.platform.settings.writes.empty());
 }
 
-TEST(Main, PreviewEndsAtOnceAndCreatesNothing) {
-  ProgramRun run("/p 1234");
-  EXPECT_TRUE(run.Main());
-  EXPECT_TRUE(run.platform.process.messages.empty());
-  EXPECT_EQ(run.platform.saverWindow, nullptr);
-  EXPECT_EQ(run.platform.configWindow, nullptr);
+TEST(PreviewParent, IsTheDecimalNumberAfterTheSwitch) {
+  EXPECT_EQ(PreviewParent("/p 12345"), 12345u);
+  EXPECT_EQ(PreviewParent("/p:12345"), 12345u);
+  EXPECT_EQ(PreviewParent("/P 12345"), 12345u);
+  EXPECT_EQ(PreviewParent("  /p   12345  "), 12345u);
+  EXPECT_EQ(PreviewParent("/P: 7"), 7u);
+  for (const char* none : {"/p", "/p ", "/p:", "/p abc", "/p -5", "/p +5", "/p 12 34", "/p 0x10", "/p 12345x",
+                           "/p 99999999999999999999999"})
+    EXPECT_EQ(PreviewParent(none), std::nullopt) << "'" << none << "'";
+}
+
+// The little monitor of the settings page.
+constexpr platform::WindowHandle kPreviewArea = 65632;
+
+TEST(Main, PreviewWithoutAWindowToShowInEndsAtOnceAndCreatesNothing) {
+  for (const char* line : {"/p", "/P", "/p 1234", "/p:abc"}) {
+    ProgramRun run(line);
+    run.platform.otherWindows[kPreviewArea] = {152, 112};
+    EXPECT_TRUE(run.Main()) << "'" << line << "'";
+    EXPECT_TRUE(run.platform.process.messages.empty());
+    EXPECT_EQ(run.platform.saverWindow, nullptr);
+    EXPECT_EQ(run.platform.configWindow, nullptr);
+  }
+}
+
+// A preview is no instance: it runs beside a saver or a dialog and does not claim the token
+// that would stop a later "/S" or "/C". It ends only when its window goes, not on input.
+TEST(Main, PreviewRunsInAChildFillingTheGivenWindowBesideAnotherInstance) {
+  for (const char* line : {"/p 65632", "/p:65632", "/P 65632"}) {
+    ProgramRun run(line, /*anotherInstance=*/true);
+    run.platform.otherWindows[kPreviewArea] = {152, 112};
+    run.platform.pendingInput.push_back({InputEvent::Kind::Click, 100 * kMillisecond, 5, 5});
+    run.platform.pendingInput.push_back({InputEvent::Kind::MouseMove, 200 * kMillisecond, 40, 40});
+    run.platform.pendingInput.push_back({InputEvent::Kind::MouseMove, 300 * kMillisecond, 80, 90});
+    run.platform.pendingInput.push_back({InputEvent::Kind::Close, 3000 * kMillisecond});
+    EXPECT_TRUE(run.Main()) << "'" << line << "'";
+    EXPECT_FALSE(run.platform.process.claimedInstance);
+    ASSERT_NE(run.platform.saverWindow, nullptr);
+    EXPECT_EQ(run.platform.saverWindow->ScaleWidth(), 152);
+    EXPECT_EQ(run.platform.saverWindow->ScaleHeight(), 112);
+    EXPECT_NEAR(static_cast<double>(run.platform.saverWindow->Now()) / kMillisecond, 3000, 0.1);
+    EXPECT_GT(run.platform.saverWindow->Timer1Ticks(), 30);
+    EXPECT_EQ(run.program.GetGlobals().SaverMode, kFalse);
+    EXPECT_EQ(run.platform.system.cursorCount, 0);
+    EXPECT_TRUE(run.platform.system.screenSaveActiveCalls.empty());
+  }
 }
 
 TEST(Main, ConfigureOpensTheDialogAndReturns) {
@@ -115,8 +155,8 @@ TEST(Main, EveryOtherSwitchRunsTheSaverInSaverMode) {
   }
 }
 
-TEST(Main, ASecondInstanceEndsSilentlyWhateverTheSwitch) {
-  for (const char* line : {"/s", "/a", "/c", "/p", "", "/x"}) {
+TEST(Main, ASecondInstanceEndsSilentlyWhateverTheSwitchButPreview) {
+  for (const char* line : {"/s", "/a", "/c", "", "/x"}) {
     ProgramRun run(line, /*anotherInstance=*/true);
     EXPECT_TRUE(run.Main()) << "'" << line << "'";
     EXPECT_TRUE(run.platform.process.messages.empty()) << "'" << line << "'";

@@ -43,7 +43,27 @@ HeadlessPlatform::HeadlessPlatform(RandomSource& random, SaverWindowOptions opti
     : saverOptions(std::move(options)), random_(random) {}
 
 std::unique_ptr<SaverWindow> HeadlessPlatform::CreateSaverWindow(SaverWindowEvents& events) {
-  auto window = std::make_unique<HeadlessSaverWindow>(events, saverOptions);
+  return MakeSaverWindow(events, saverOptions);
+}
+
+// The child fills its parent: its screen is the parent's client area.
+std::unique_ptr<SaverWindow> HeadlessPlatform::CreatePreviewWindow(SaverWindowEvents& events, WindowHandle parent) {
+  const auto found = otherWindows.find(parent);
+  if (found == otherWindows.end()) GetProcess().End();
+  SaverWindowOptions options = saverOptions;
+  options.screenWidth = found->second.width;
+  options.screenHeight = found->second.height;
+  return MakeSaverWindow(events, options);
+}
+
+std::unique_ptr<HeadlessSaverWindow> HeadlessPlatform::NewSaverWindow(SaverWindowEvents& events,
+                                                                      const SaverWindowOptions& options) {
+  return std::make_unique<HeadlessSaverWindow>(events, options);
+}
+
+std::unique_ptr<SaverWindow> HeadlessPlatform::MakeSaverWindow(SaverWindowEvents& events,
+                                                               const SaverWindowOptions& options) {
+  std::unique_ptr<HeadlessSaverWindow> window = NewSaverWindow(events, options);
   for (const InputEvent& event : pendingInput) window->Schedule(event);
   pendingInput.clear();
   saverWindow = window.get();

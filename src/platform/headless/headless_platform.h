@@ -24,8 +24,13 @@ class HeadlessProcess : public Process {
   const SaverWindow* reportOwner = nullptr;  // the owner of the last report
   bool ended = false;
 
+  bool claimedInstance = false;  // asked whether another instance runs, which claims the token
+
   std::string CommandLineArguments() override { return arguments; }
-  bool AnotherInstanceRunning() override { return anotherInstance; }
+  bool AnotherInstanceRunning() override {
+    claimedInstance = true;
+    return anotherInstance;
+  }
   void ShowMessage(TextId text) override { messages.push_back(text); }
   void ReportRuntimeError(const RuntimeError& error, const SaverWindow* owner) override {
     errorReports.push_back(error.Report());
@@ -71,6 +76,8 @@ class HeadlessPlatform : public Platform {
   SystemParameters& System() override { return system; }
   RandomSource& Random() override { return random_; }
   std::unique_ptr<SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override;
+  bool WindowExists(WindowHandle handle) override { return otherWindows.count(handle) != 0; }
+  std::unique_ptr<SaverWindow> CreatePreviewWindow(SaverWindowEvents& events, WindowHandle parent) override;
   std::unique_ptr<ConfigWindow> CreateConfigWindow(ConfigWindowEvents& events) override;
   void RunMessageLoop() override {}
 
@@ -78,6 +85,12 @@ class HeadlessPlatform : public Platform {
   MemorySettingsStore settings;
   HeadlessSystem system;
   SaverWindowOptions saverOptions;
+  // The windows of other programs, by handle, with the size of their client area: the parents
+  // a preview may be given.
+  struct WindowSize {
+    int16 width, height;
+  };
+  std::map<WindowHandle, WindowSize> otherWindows;
   // The windows created last, for the test or tool driving the run; valid while their
   // owner lives (the program object of the run).
   HeadlessSaverWindow* saverWindow = nullptr;
@@ -87,7 +100,15 @@ class HeadlessPlatform : public Platform {
   // Input scheduled before the saver window exists is handed to it when it is created.
   std::vector<InputEvent> pendingInput;
 
+ protected:
+  // Makes the window of a saver run or a preview; CreateSaverWindow and CreatePreviewWindow
+  // hand it the input scheduled so far and remember it.
+  virtual std::unique_ptr<HeadlessSaverWindow> NewSaverWindow(SaverWindowEvents& events,
+                                                              const SaverWindowOptions& options);
+
  private:
+  std::unique_ptr<SaverWindow> MakeSaverWindow(SaverWindowEvents& events, const SaverWindowOptions& options);
+
   RandomSource& random_;
 };
 

@@ -75,8 +75,8 @@ SimTime HeadlessSaverWindow::NextEventTime() const {
 }
 
 bool HeadlessSaverWindow::OnDisplay(float x, float y) const {
-  return x >= display_.left && x < display_.left + display_.width && y >= display_.top &&
-         y < display_.top + display_.height;
+  return x >= display_.left && x < display_.left + display_.ShownWidth() && y >= display_.top &&
+         y < display_.top + display_.ShownHeight();
 }
 
 void HeadlessSaverWindow::Deliver(const InputEvent& event) {
@@ -142,7 +142,13 @@ void HeadlessSaverWindow::DoEvents() {
 
 SoftwareSurface HeadlessSaverWindow::Screen() const {
   SoftwareSurface screen(options_.screenWidth, options_.screenHeight);
-  if (visible_) screen.BitBlt(display_.left, display_.top, display_.width, display_.height, display_.surface, 0, 0);
+  if (!visible_) return screen;
+  const int16 width = display_.ShownWidth(), height = display_.ShownHeight();
+  std::vector<Colour> shown(static_cast<std::size_t>(width) * height);
+  ScalePixels(display_.surface.Pixels().data(), display_.width, display_.height, shown.data(), width, height);
+  SoftwareSurface block(0, 0);
+  block.Assign(width, height, std::move(shown));
+  screen.BitBlt(display_.left, display_.top, width, height, block, 0, 0);
   return screen;
 }
 

@@ -80,7 +80,7 @@ class HeadlessSaverWindow : public SaverWindow {
   bool DisplayEnabled() const { return display_.enabled; }
   std::int64_t DisplayRefreshes() const { return display_.refreshes; }
   std::int64_t WindowRefreshes() const { return windowRefreshes_; }
-  // The whole screen as it shows now: black, with the display block at its place.
+  // The whole screen as it shows now: black, with the display block at its place and scale.
   SoftwareSurface Screen() const;
   // Called right after every Timer1 tick's handler returns.
   std::function<void()> afterTimer1;
@@ -88,6 +88,7 @@ class HeadlessSaverWindow : public SaverWindow {
  private:
   struct Box : PictureBox {
     int16 left = 0, top = 0, width = 0, height = 0;
+    BlockScale scale;
     bool enabled = true;
     std::int64_t refreshes = 0;
     SoftwareSurface surface{0, 0};
@@ -100,6 +101,8 @@ class HeadlessSaverWindow : public SaverWindow {
     void SetTop(int16 v) override { top = v; }
     void SetWidth(int16 v) override { width = v; surface.Resize(width, height); }
     void SetHeight(int16 v) override { height = v; surface.Resize(width, height); }
+    BlockScale Scale() const override { return scale; }
+    void SetScale(BlockScale v) override { scale = v; }
     void SetEnabled(bool v) override { enabled = v; }
     void SetSolidFill(Colour c) override { surface.SetFillColour(c); }
     Surface& Dc() override { return *dc; }

@@ -5,7 +5,7 @@
 namespace zv::platform::win32 {
 namespace {
 
-HBITMAP CreateDib(int width, int height) {
+HBITMAP CreateDib(int width, int height, std::uint32_t** pixels = nullptr) {
   BITMAPINFO info{};
   info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
   info.bmiHeader.biWidth = std::max(width, 1);
@@ -16,6 +16,7 @@ HBITMAP CreateDib(int width, int height) {
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   if (bits) ZeroMemory(bits, static_cast<std::size_t>(std::max(width, 1)) * std::max(height, 1) * 4);
+  if (pixels) *pixels = static_cast<std::uint32_t*>(bits);
   return bitmap;
 }
 
@@ -36,7 +37,7 @@ GdiSurface::~GdiSurface() {
 }
 
 void GdiSurface::Allocate(int16 width, int16 height) {
-  HBITMAP bitmap = CreateDib(width, height);
+  HBITMAP bitmap = CreateDib(width, height, &bits_);
   HGDIOBJ previous = SelectObject(dc_, bitmap);
   if (!originalBitmap_) originalBitmap_ = previous;
   if (bitmap_) DeleteObject(bitmap_);
@@ -46,6 +47,16 @@ void GdiSurface::Allocate(int16 width, int16 height) {
 }
 
 Colour GdiSurface::Pixel(int16 x, int16 y) const { return GetPixel(dc_, x, y); }
+
+const std::uint32_t* GdiSurface::Bits() const {
+  GdiFlush();
+  return bits_;
+}
+
+std::uint32_t* GdiSurface::Bits() {
+  GdiFlush();
+  return bits_;
+}
 
 void GdiSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& source, int16 sx, int16 sy) {
   ::BitBlt(dc_, x, y, w, h, static_cast<const GdiSurface&>(source).dc_, sx, sy, SRCCOPY);

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <cstdint>
+
 #include "platform/surface.h"
 
 namespace zv::platform::win32 {
@@ -26,12 +28,16 @@ class GdiSurface : public Surface {
   // Takes the size and pixels of a bitmap (a picture assignment).
   void Assign(HBITMAP bitmap);
   HDC Dc() const { return dc_; }
+  // The pixels, in rows from the top with no gaps, each 0x00RRGGBB; GDI's drawing so far is in.
+  const std::uint32_t* Bits() const;
+  std::uint32_t* Bits();
 
  private:
   void Allocate(int16 width, int16 height);
 
   HDC dc_;
   HBITMAP bitmap_ = nullptr;
+  std::uint32_t* bits_ = nullptr;
   HGDIOBJ originalBitmap_ = nullptr;
   HBRUSH brush_ = nullptr;
   HGDIOBJ originalBrush_ = nullptr;

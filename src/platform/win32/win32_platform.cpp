@@ -108,6 +108,12 @@ std::unique_ptr<SaverWindow> Win32Platform::CreateSaverWindow(SaverWindowEvents&
   return std::make_unique<Win32SaverWindow>(events);
 }
 
+bool Win32Platform::WindowExists(WindowHandle handle) { return IsWindow(reinterpret_cast<HWND>(handle)) != FALSE; }
+
+std::unique_ptr<SaverWindow> Win32Platform::CreatePreviewWindow(SaverWindowEvents& events, WindowHandle parent) {
+  return std::make_unique<Win32SaverWindow>(events, reinterpret_cast<HWND>(parent));
+}
+
 std::unique_ptr<ConfigWindow> Win32Platform::CreateConfigWindow(ConfigWindowEvents& events) {
   return std::make_unique<Win32ConfigWindow>(events, process_);
 }

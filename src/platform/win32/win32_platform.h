@@ -39,6 +39,8 @@ class Win32Platform : public Platform {
   SystemParameters& System() override { return system_; }
   RandomSource& Random() override { return random_; }
   std::unique_ptr<SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override;
+  bool WindowExists(WindowHandle handle) override;
+  std::unique_ptr<SaverWindow> CreatePreviewWindow(SaverWindowEvents& events, WindowHandle parent) override;
   std::unique_ptr<ConfigWindow> CreateConfigWindow(ConfigWindowEvents& events) override;
   void RunMessageLoop() override;
 

@@ -57,12 +57,13 @@ int16 ShiftState() {
 }  // namespace
 
 void Win32PictureBox::Place() {
-  if (window_) MoveWindow(window_, left_, top_, width_, height_, TRUE);
+  if (window_) MoveWindow(window_, left_, top_, ShownWidth(), ShownHeight(), TRUE);
 }
 void Win32PictureBox::SetLeft(int16 left) { left_ = left; Place(); }
 void Win32PictureBox::SetTop(int16 top) { top_ = top; Place(); }
 void Win32PictureBox::SetWidth(int16 width) { width_ = width; surface_.Resize(width_, height_); Place(); }
 void Win32PictureBox::SetHeight(int16 height) { height_ = height; surface_.Resize(width_, height_); Place(); }
+void Win32PictureBox::SetScale(BlockScale scale) { scale_ = scale; Place(); }
 void Win32PictureBox::SetEnabled(bool enabled) {
   if (window_) EnableWindow(window_, enabled ? TRUE : FALSE);
 }
@@ -79,9 +80,16 @@ void Win32PictureBox::Assign(HBITMAP picture) {
   height_ = surface_.Height();
 }
 
-void Win32PictureBox::Paint(HDC target) const { ::BitBlt(target, 0, 0, width_, height_, surface_.Dc(), 0, 0, SRCCOPY); }
+// At 1:1 too, so that every run shows the block through the one scaling.
+void Win32PictureBox::Paint(HDC target) {
+  const int16 width = ShownWidth(), height = ShownHeight();
+  if (shown_.Width() != width || shown_.Height() != height) shown_.Resize(width, height);
+  ScalePixels(surface_.Bits(), width_, height_, shown_.Bits(), width, height);
+  ::BitBlt(target, 0, 0, width, height, shown_.Dc(), 0, 0, SRCCOPY);
+}
 
-Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events) : events_(events) {
+Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events, HWND previewParent)
+    : events_(events), preview_(previewParent != nullptr) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
   WNDCLASSEXW windowClass{};
@@ -103,10 +111,18 @@ Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events) : events_(events) 
   displayClass.lpszClassName = kDisplayClass;
   RegisterClassExW(&displayClass);
 
-  // Explicit full-screen size: a pop-up window given default sizes may come out empty.
-  window_ = CreateWindowExW(0, kWindowClass, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance,
-                            this);
+  if (preview_) {
+    RECT area{};
+    GetClientRect(previewParent, &area);
+    window_ = CreateWindowExW(0, kWindowClass, L"Form1", WS_CHILD | WS_CLIPCHILDREN, 0, 0, area.right, area.bottom,
+                              previewParent, nullptr, instance, this);
+    if (!window_) ExitProcess(0);
+  } else {
+    // Explicit full-screen size: a pop-up window given default sizes may come out empty.
+    window_ = CreateWindowExW(0, kWindowClass, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                              GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr,
+                              instance, this);
+  }
   HWND display = CreateWindowExW(0, kDisplayClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr, instance,
                                  nullptr);
   display_ = std::make_unique<Win32PictureBox>(display);
@@ -115,11 +131,21 @@ Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events) : events_(events) 
   SetTimer(window_, kTimer2, 2, nullptr);
 }
 
+// The window procedure leaves the last messages of a window this destroys to DefWindowProc.
 Win32SaverWindow::~Win32SaverWindow() {
-  if (window_) DestroyWindow(window_);
+  if (!window_) return;
+  HWND window = window_;
+  window_ = nullptr;
+  DestroyWindow(window);
 }
 
+// A preview shows in place and leaves the focus and the foreground to the program it is in.
 void Win32SaverWindow::Show() {
+  if (preview_) {
+    ShowWindow(window_, SW_SHOWNA);
+    UpdateWindow(window_);
+    return;
+  }
   ShowWindow(window_, SW_SHOWMAXIMIZED);
   // Without a window manager the window may keep its creation size: cover the screen.
   SetWindowPos(window_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
@@ -225,6 +251,11 @@ LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ENDSESSION:
       if (wParam) UnloadFromSystem();
+      return 0;
+    // Someone else destroyed the window: a preview's parent went (its program closed it, or
+    // ended and the system destroyed its windows). Nothing is left to draw in.
+    case WM_NCDESTROY:
+      UnloadFromSystem();
       return 0;
     default:
       return DefWindowProcW(window_, message, wParam, lParam);

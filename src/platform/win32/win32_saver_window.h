@@ -8,7 +8,8 @@
 
 namespace zv::platform::win32 {
 
-// A picture box: a persistent GDI surface, shown by a child window when it has one.
+// A picture box: a persistent GDI surface, shown at the box's scale by a child window when it
+// has one.
 class Win32PictureBox : public PictureBox {
  public:
   explicit Win32PictureBox(HWND window = nullptr) : window_(window) {}
@@ -20,26 +21,34 @@ class Win32PictureBox : public PictureBox {
   void SetTop(int16 top) override;
   void SetWidth(int16 width) override;
   void SetHeight(int16 height) override;
+  BlockScale Scale() const override { return scale_; }
+  void SetScale(BlockScale scale) override;
   void SetEnabled(bool enabled) override;
   void SetSolidFill(Colour colour) override { surface_.SetFillColour(colour); }
   Surface& Dc() override { return surface_; }
   void Refresh() override;
 
   void Assign(HBITMAP picture);
-  void Paint(HDC target) const;
+  void Paint(HDC target);
 
  private:
   void Place();
 
   HWND window_;
   int16 left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  BlockScale scale_;
   GdiSurface surface_{1, 1};
+  // The surface at the box's scale, as the window shows it.
+  GdiSurface shown_{1, 1};
 };
 
-// The full-screen saver window "Form1" with its display block child and its two timers.
+// The saver window "Form1" with its display block child and its two timers: full-screen, or a
+// preview, a child filling the client area of another program's window.
 class Win32SaverWindow : public SaverWindow {
  public:
-  explicit Win32SaverWindow(SaverWindowEvents& events);
+  // Without a parent, the full-screen window. A preview whose parent has gone before its
+  // window could be made ends the process.
+  explicit Win32SaverWindow(SaverWindowEvents& events, HWND previewParent = nullptr);
   ~Win32SaverWindow() override;
 
   void Show() override;
@@ -64,6 +73,7 @@ class Win32SaverWindow : public SaverWindow {
   void UnloadFromSystem();
 
   SaverWindowEvents& events_;
+  bool preview_;
   HWND window_ = nullptr;
   std::unique_ptr<Win32PictureBox> display_;
   Win32PictureBox patterns_[3];

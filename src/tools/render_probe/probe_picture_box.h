@@ -17,6 +17,8 @@ class ProbePictureBox : public platform::PictureBox {
   void SetTop(int16) override {}
   void SetWidth(int16) override {}
   void SetHeight(int16) override {}
+  platform::BlockScale Scale() const override { return {}; }
+  void SetScale(platform::BlockScale) override {}
   void SetEnabled(bool) override {}
   void SetSolidFill(platform::Colour colour) override { surface.SetFillColour(colour); }
   platform::Surface& Dc() override { return surface; }

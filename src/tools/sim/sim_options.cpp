@@ -58,7 +58,9 @@ Options:
   --seed N             fixes the random source (reseeds then mix N with the simulated
                        clock) and the jitter; without it, both follow the real clock, as
                        the program's reseeds do
-  --screen WxH         simulated screen size in pixels (default 1024x768)
+  --screen WxH         simulated screen size in pixels (default 1024x768); on a screen
+                       smaller than the display block (130x68), as a preview in the
+                       screen-saver settings may be, the block shows scaled down to fit
   --jitter PERCENT     timer-delivery jitter: each tick of the 15.625 ms clock comes up to
                        PERCENT of a tick early or late, uniformly, drawn from the seed
                        (0 to 49, default 20; 0 is the steady clock)
@@ -133,8 +135,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
       const std::string text = value();
       const auto x = text.find('x');
       if (x == std::string::npos) throw UsageError("--screen: '" + text + "' is not WIDTHxHEIGHT");
-      options.run.screenWidth = Number<int16>("--screen width", text.substr(0, x), 130, INT16_MAX);
-      options.run.screenHeight = Number<int16>("--screen height", text.substr(x + 1), 68, INT16_MAX);
+      options.run.screenWidth = Number<int16>("--screen width", text.substr(0, x), 1, INT16_MAX);
+      options.run.screenHeight = Number<int16>("--screen height", text.substr(x + 1), 1, INT16_MAX);
     } else if (option == "--passes-per-ms") {
       options.run.passesPerMs = Decimal(option, value(), 0.001, 1e6);
     } else if (option == "--jitter") {
