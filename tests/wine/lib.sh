@@ -91,11 +91,15 @@ wine_setup() {
 # number of this run, for wine_wait_exit) and WINE_PID (the timeout process that owns the program).
 # Call it directly, not in $(...) or a function called so: the run must be remembered for
 # wine_wait_exit and teardown.
-wine_start() {
+wine_start() { wine_start_exe "$ZV_SCR" "$@"; }
+
+# wine_start_exe PROGRAM ARGS...: as wine_start, for another Windows program (a helper of a test);
+# what it writes to standard output goes to $WINE_TMP/out.$WINE_RUN.
+wine_start_exe() {
   WINE_RUN=$((WINE_RUN + 1))
   local run=$WINE_RUN
   (
-    timeout "${ZV_WINE_TIMEOUT:-60}" "$WINE64" "$ZV_SCR" "$@" >>"$WINE_TMP/wine.log" 2>&1 &
+    timeout "${ZV_WINE_TIMEOUT:-60}" "$WINE64" "$@" >"$WINE_TMP/out.$run" 2>>"$WINE_TMP/wine.log" &
     echo $! >"$WINE_TMP/pid.$run"
     wait $!
     echo $? >"$WINE_TMP/exit.$run.new" && mv "$WINE_TMP/exit.$run.new" "$WINE_TMP/exit.$run"
