@@ -68,10 +68,15 @@ void Win32PictureBox::SetEnabled(bool enabled) {
   if (window_) EnableWindow(window_, enabled ? TRUE : FALSE);
 }
 
+// Straight into the block's own device context, which keeps its visible region from one
+// refresh to the next: a paint message, or a shared device context, would ask the window server
+// for the window's region and place (and, in a preview, its parents', which belong to another
+// program) at every refresh, up to 150 times a second.
 void Win32PictureBox::Refresh() {
   if (!window_) return;
-  InvalidateRect(window_, nullptr, FALSE);
-  UpdateWindow(window_);
+  HDC dc = GetDC(window_);
+  Paint(dc);
+  ReleaseDC(window_, dc);
 }
 
 void Win32PictureBox::Assign(HBITMAP picture) {
@@ -105,6 +110,7 @@ Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events, HWND previewParent
   WNDCLASSEXW displayClass{};
   displayClass.cbSize = sizeof displayClass;
   displayClass.lpfnWndProc = DisplayProc;
+  displayClass.style = CS_OWNDC;  // see Win32PictureBox::Refresh
   displayClass.hInstance = instance;
   displayClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   displayClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
