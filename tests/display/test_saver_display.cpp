@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <numeric>
+#include <string>
 #include <vector>
 
 #include "display_reference.h"
@@ -64,7 +65,6 @@ struct PreviewFrames {
       // Gone before the first tick.
       window.Schedule({InputEvent::Kind::Close, kMillisecond / 2});
     });
-    struct Enough {};
     Run(width, height, [&](platform::headless::HeadlessSaverWindow& window) {
       window.afterTimer1 = [&] {
         screens.push_back(window.Screen());
@@ -75,7 +75,8 @@ struct PreviewFrames {
   }
 
  private:
-  // A run until the process ends or `setUp`'s hooks stop it.
+  struct Enough {};
+  // A run until the process ends or `setUp`'s hooks have seen enough.
   template <typename SetUp>
   void Run(int16 width, int16 height, SetUp setUp) {
     ClockSeededRandom random([] { return std::uint64_t{1}; });
@@ -89,7 +90,8 @@ struct PreviewFrames {
     setUp(*shell.saverWindow);
     try {
       preview.Form_Load();
-    } catch (...) {
+    } catch (const ProcessEnded&) {
+    } catch (const Enough&) {
     }
     const platform::PictureBox& display = shell.saverWindow->Display();
     if (screens.empty()) {
@@ -125,40 +127,39 @@ testing::ExpectedDisplay StartingReels() {
   return expected;
 }
 
-// In the settings page's 152 x 112 window the block starts at (10, 10) at its own size and
-// jumps within the window; every frame shows it whole.
-TEST(PreviewDisplay, TheBlockShowsWholeAtTenTenThenWithinTheSettingsPagesWindow) {
-  PreviewFrames frames(152, 112);
-  EXPECT_EQ(frames.startLeft, 10);
-  EXPECT_EQ(frames.startTop, 10);
-  EXPECT_EQ(frames.shownWidth, 130);
-  EXPECT_EQ(frames.shownHeight, 68);
-  ASSERT_EQ(frames.screens.size(), 3u);
-  for (std::size_t i = 0; i < frames.screens.size(); ++i) {
-    const auto [left, top] = frames.places[i];
-    EXPECT_TRUE(left >= 1 && left <= 22 && top >= 1 && top <= 44) << left << "," << top;
-    ExpectScreenShowsBlockAt(frames.screens[i], StartingReels().Surface(), left, top,
-                             "preview-152x112-tick" + std::to_string(i + 1));
-  }
+// `picture` at width x height, as the window shows a block of its size at that size.
+platform::SoftwareSurface Shown(const platform::SoftwareSurface& picture, int16 width, int16 height) {
+  std::vector<platform::Colour> pixels(static_cast<std::size_t>(width) * height);
+  platform::ScalePixels(picture.Pixels().data(), picture.Width(), picture.Height(), pixels.data(), width, height);
+  platform::SoftwareSurface shown(0, 0);
+  shown.Assign(width, height, std::move(pixels));
+  return shown;
 }
 
-// A window smaller than the block shows it scaled down to fit, keeping its aspect: 100 x 60
-// shows it 100 x 52, starting as near (10, 10) as it shows whole.
-TEST(PreviewDisplay, AWindowSmallerThanTheBlockShowsItScaledDownToFit) {
-  PreviewFrames frames(100, 60);
-  EXPECT_EQ(frames.shownWidth, 100);
-  EXPECT_EQ(frames.shownHeight, 52);
-  EXPECT_EQ(frames.startLeft, 0);
-  EXPECT_EQ(frames.startTop, 8);
-  const testing::ExpectedDisplay full = StartingReels();
-  std::vector<platform::Colour> pixels(100 * 52);
-  platform::ScalePixels(full.Surface().Pixels().data(), 130, 68, pixels.data(), 100, 52);
-  platform::SoftwareSurface scaled(0, 0);
-  scaled.Assign(100, 52, std::move(pixels));
-  ASSERT_EQ(frames.screens.size(), 3u);
-  for (std::size_t i = 0; i < frames.screens.size(); ++i) {
-    const auto [left, top] = frames.places[i];
-    ExpectScreenShowsBlockAt(frames.screens[i], scaled, left, top, "preview-100x60-tick" + std::to_string(i + 1));
+// In the settings page's 152 x 112 window the block shows at its own size, starts at (10, 10)
+// and jumps within the window. A window smaller than the block (100 x 60) shows it scaled down
+// to fit, keeping its aspect (100 x 52), starting as near (10, 10) as it shows whole. Every
+// frame shows the whole block and nothing else.
+TEST(PreviewDisplay, TheBlockShowsWholeInTheWindowScaledDownToFitOneSmallerThanIt) {
+  struct Case {
+    int16 width, height, shownWidth, shownHeight, startLeft, startTop;
+  } cases[] = {{152, 112, 130, 68, 10, 10}, {100, 60, 100, 52, 0, 8}};
+  const testing::ExpectedDisplay reels = StartingReels();
+  for (const Case& c : cases) {
+    const std::string name = "preview-" + std::to_string(c.width) + "x" + std::to_string(c.height);
+    PreviewFrames frames(c.width, c.height);
+    EXPECT_EQ(frames.shownWidth, c.shownWidth) << name;
+    EXPECT_EQ(frames.shownHeight, c.shownHeight) << name;
+    EXPECT_EQ(frames.startLeft, c.startLeft) << name;
+    EXPECT_EQ(frames.startTop, c.startTop) << name;
+    const platform::SoftwareSurface block = Shown(reels.Surface(), c.shownWidth, c.shownHeight);
+    ASSERT_EQ(frames.screens.size(), 3u);
+    for (std::size_t i = 0; i < frames.screens.size(); ++i) {
+      const auto [left, top] = frames.places[i];
+      EXPECT_TRUE(left >= 1 && left <= c.width - c.shownWidth + 1 && top >= 1 && top <= c.height - c.shownHeight + 1)
+          << name << ": " << left << "," << top;
+      ExpectScreenShowsBlockAt(frames.screens[i], block, left, top, name + "-tick" + std::to_string(i + 1));
+    }
   }
 }
 
