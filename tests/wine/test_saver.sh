@@ -9,9 +9,11 @@ wine_setup
 
 screen_saver_timeout() { xset q | awk '/timeout:/ { print $2 }'; }
 
-# start_saver: starts "/S" with the pointer resting mid-screen; sets w to its window.
+# start_saver: starts "/S" with the pointer resting on the top row of the screen, where the display
+# block never comes (its top is at least 1): a click or move on the block does not end the saver,
+# and mid-screen the jumping block lies under the pointer now and then. Sets w to its window.
 start_saver() {
-  xdotool mousemove 600 500
+  xdotool mousemove 600 0
   wine_start /S
   w=$(wine_wait_window '^Form1$') || fail "no saver window"
   sleep 1  # loaded, and the move reported at appearance delivered
