@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 
 #include "platform/surface.h"
@@ -17,9 +18,15 @@ class SaverWindowEvents {
   virtual void Form_KeyDown(int16 keyCode, int16 shift) = 0;
   virtual void Form_MouseMove(int16 button, int16 shift, float x, float y) = 0;
   virtual void Form_Unload(int16& cancel) = 0;
+  // Whatever a handler threw and nothing handled: reports it and ends the process. The shell
+  // calls it inside its catch, where the exception is still the one being handled.
+  virtual void ReportUnhandledError() = 0;
   // Simulated shells may fast-forward through passes of the main loop in which nothing can
   // change on screen; they report how many such passes they skipped.
   virtual void IdlePasses(std::int64_t count) = 0;
+  // A yield that found nothing pending waited this long for the next event, measured on the
+  // shell's high-resolution clock.
+  virtual void Slept(std::chrono::nanoseconds duration) = 0;
 };
 
 // A picture box of the saver window: the display block or one of the hidden art boxes.
@@ -63,7 +70,8 @@ class SaverWindow {
   virtual void Cls() = 0;
   virtual void Hide() = 0;
   virtual void Unload() = 0;
-  // Runs every pending window and timer event, then returns.
+  // Runs every pending window and timer event, then returns. When none is pending it first
+  // waits for the next one, without using the processor, and reports the wait (Slept).
   virtual void DoEvents() = 0;
   virtual void SetInterval(Timer timer, int16 milliseconds) = 0;
 
