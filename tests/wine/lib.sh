@@ -110,6 +110,21 @@ wine_setup() {
 # device contexts stay white. Checks of pixels run for the 64-bit build only.
 wine_paints() { [ "${ZV_SCR_BITS:-64}" = 64 ]; }
 
+# wine_cursor_shown: true when the cursor shows, as the program under test left it. For the 64-bit
+# build the X cursor is looked at (ZV_X_CURSOR: visible pixels). Over a 32-bit program's windows
+# Wine's cursor is blank whatever the program does (its cursor images come out empty), so for the
+# 32-bit build Windows is asked instead (window_probe.c: GetCursorInfo).
+wine_cursor_shown() {
+  if wine_paints; then
+    [ "$("$ZV_X_CURSOR")" -gt 0 ]
+  else
+    local probe=$WINE_TMP/window_probe.exe
+    [ -f "$probe" ] || x86_64-w64-mingw32-gcc -O1 -municode -o "$probe" "$WINE_LIB_DIR/window_probe.c" ||
+      fail "cannot build the window probe"
+    "$WINE64" "$probe" Form1 2>/dev/null | tr -d '\r' | grep -qx 'cursor 1'
+  fi
+}
+
 # wine_start ARGS...: runs the .scr with ARGS in the background under timeout. Sets WINE_RUN (the
 # number of this run, for wine_wait_exit) and WINE_PID (the timeout process that owns the program).
 # Call it directly, not in $(...) or a function called so: the run must be remembered for
