@@ -1,5 +1,6 @@
 // Any command line (and either answer of the single-instance test) must end in exactly one of
-// the defined runs: the message, the dialog, a silent end, or a saver run that ends on input.
+// the defined runs: the message, the dialog, a silent end, a saver run that ends on input, or a
+// preview in window 1234 (the one window there is) that ends when its window goes.
 #include <cstdint>
 #include <cstdlib>
 #include <string>
@@ -40,7 +41,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   zv::platform::headless::HeadlessPlatform platform(random, options);
   platform.process.arguments = arguments;
   platform.process.anotherInstance = anotherInstance;
-  platform.pendingInput.push_back({zv::platform::headless::InputEvent::Kind::Key, 0});
+  constexpr zv::platform::WindowHandle kPreviewArea = 1234;
+  platform.otherWindows[kPreviewArea] = {152, 112};
+  using zv::platform::headless::InputEvent;
+  platform.pendingInput.push_back({InputEvent::Kind::Key, 0});
+  platform.pendingInput.push_back({InputEvent::Kind::Close, zv::platform::headless::kMillisecond});
 
   try {
     zv::RunProgram(platform);
@@ -48,6 +53,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const auto& process = platform.process;
   Check(process.errorReports.empty());
+  if (kind == zv::RunKind::Preview) {
+    // No instance: the other one does not matter, and this one claims nothing.
+    const bool shown = zv::PreviewParent(arguments) == kPreviewArea;
+    Check(process.ended && process.messages.empty() && !process.claimedInstance && !platform.configWindowsCreated);
+    Check(platform.saverWindowsCreated == (shown ? 1 : 0));
+    Check(platform.system.cursorCount == 0 && platform.system.screenSaveActiveCalls.empty());
+    return 0;
+  }
   if (anotherInstance) {
     Check(process.ended && process.messages.empty() && !platform.saverWindowsCreated && !platform.configWindowsCreated);
     return 0;
@@ -60,7 +73,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       Check(!process.ended && platform.configWindowsCreated == 1 && !platform.saverWindowsCreated);
       break;
     case zv::RunKind::Preview:
-      Check(process.ended && process.messages.empty() && !platform.saverWindowsCreated && !platform.configWindowsCreated);
       break;
     case zv::RunKind::Saver:
       // Hidden once, shown twice; the screen-saver setting back as it was.
