@@ -48,11 +48,6 @@ void GdiSurface::Allocate(int16 width, int16 height) {
 
 Colour GdiSurface::Pixel(int16 x, int16 y) const { return GetPixel(dc_, x, y); }
 
-const std::uint32_t* GdiSurface::Bits() const {
-  GdiFlush();
-  return bits_;
-}
-
 std::uint32_t* GdiSurface::Bits() {
   GdiFlush();
   return bits_;

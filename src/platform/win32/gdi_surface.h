@@ -29,7 +29,6 @@ class GdiSurface : public Surface {
   void Assign(HBITMAP bitmap);
   HDC Dc() const { return dc_; }
   // The pixels, in rows from the top with no gaps, each 0x00RRGGBB; GDI's drawing so far is in.
-  const std::uint32_t* Bits() const;
   std::uint32_t* Bits();
 
  private:
