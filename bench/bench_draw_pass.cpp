@@ -35,21 +35,21 @@ void BM_PassRedrawingOneReel(benchmark::State& state) {
 }
 BENCHMARK(BM_PassRedrawingOneReel);
 
-// State 16: every reel redrawn in its own colour on every pass.
+// The celebration's end: every reel redrawn in its own colour on every pass.
 void BM_PassRedrawingThreeReels(benchmark::State& state) {
   zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
   zv::EngineView engine = AtRest();
-  engine.SpinState = 16;
+  engine.SpinState = zv::Spin::CelebrationEnd;
   for (auto _ : state) rig.renderer.DrawPass(engine);
 }
 BENCHMARK(BM_PassRedrawingThreeReels);
 
-// State 15 with BlinkOn: all three reels redrawn orange on every pass.
+// The celebration with BlinkOn: all three reels redrawn orange on every pass.
 void BM_PassWithThreeReelOverride(benchmark::State& state) {
   zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
   zv::EngineView engine = AtRest();
   rig.renderer.DrawPass(engine);
-  engine.SpinState = 15;
+  engine.SpinState = zv::Spin::Celebration;
   engine.BlinkOn = zv::kTrue;
   for (auto _ : state) rig.renderer.DrawPass(engine);
 }

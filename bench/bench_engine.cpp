@@ -27,20 +27,20 @@ struct EngineRig {
   }
 };
 
-// State 0: the block's jump, the reseed and the outcome draw.
+// A new spin: the block's jump, the reseed and the outcome draw.
 void BM_Timer1TickDrawingTheOutcome(benchmark::State& state) {
   EngineRig rig;
   for (auto _ : state) {
-    rig.engine.SpinState = 0;
+    rig.engine.SpinState = zv::Spin::NewSpin;
     rig.engine.Timer1_Timer();
   }
 }
 BENCHMARK(BM_Timer1TickDrawingTheOutcome);
 
-// State 6, the free spin: all three reels step and the block is repainted.
+// The free spin: all three reels step and the block is repainted.
 void BM_Timer1TickInTheFreeSpin(benchmark::State& state) {
   EngineRig rig;
-  rig.engine.SpinState = 6;
+  rig.engine.SpinState = zv::Spin::FreeSpin;
   for (auto _ : state) rig.engine.Timer1_Timer();
 }
 BENCHMARK(BM_Timer1TickInTheFreeSpin);
@@ -60,9 +60,9 @@ void BM_SimulatedSpin(benchmark::State& state) {
     settings.seed = 7;
     settings.spec = static_cast<zv::int16>(state.range(0));
     settings.paintDisplay = true;
-    zv::int16 previous = 0;
+    zv::Spin previous = zv::Spin::NewSpin;
     zv::sim::RunSaver(settings, [&](auto&, const zv::LotteryEngine& engine) {
-      if (engine.SpinState == 0 && previous != 0) ++spins;
+      if (engine.SpinState == zv::Spin::NewSpin && previous != zv::Spin::NewSpin) ++spins;
       previous = engine.SpinState;
     });
   }

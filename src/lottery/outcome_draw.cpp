@@ -26,7 +26,7 @@ void LotteryEngine::SetInitialLotteryState() {
   MissCodeCentre = IntOf(Single(random_.Rnd() * 10.0f));
   MissCodeRight = IntOf(Single(random_.Rnd() * 20.0f));
   PatternIndex = IntOf(Single(random_.Rnd() * 40.0f));
-  SpinState = 0;
+  SpinState = Spin::NewSpin;
 }
 
 // With the largest number the generator gives (1 - 2^-24), the single-precision sum

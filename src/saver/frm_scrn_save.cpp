@@ -1,5 +1,6 @@
 #include "saver/frm_scrn_save.h"
 
+#include "machine/layout_and_timing.h"
 #include "startup/settings.h"
 
 namespace zv {
@@ -24,10 +25,10 @@ void frmScrnSave::Form_Load() {
 
   // 3: the display block; its solid black fill is the brush of the renderer's border fills.
   platform::PictureBox& display = window_->Display();
-  display.SetHeight(68);
-  display.SetLeft(10);
-  display.SetTop(10);
-  display.SetWidth(130);
+  display.SetHeight(kDisplayHeight);
+  display.SetLeft(kDisplayStartLeft);
+  display.SetTop(kDisplayStartTop);
+  display.SetWidth(kDisplayWidth);
   display.SetSolidFill(platform::kBlack);
 
   // 4: Pattern1-3 take the pictures of Image1-3; SegmentFrames.
@@ -43,18 +44,18 @@ void frmScrnSave::Form_Load() {
 
   // 6: the first pass draws a red 3, a red 1 and a red 3.
   renderer_.ShownPosLeft = 0;
-  engine_.ReelPosLeft = 52;
-  engine_.ReelPosRight = 52;
+  engine_.ReelPosLeft = kStartPosLeft;
+  engine_.ReelPosRight = kStartPosRight;
   renderer_.ShownPosCentre = 0;
   renderer_.ShownPosRight = 0;
-  engine_.ReelPosCentre = 4;
+  engine_.ReelPosCentre = kStartPosCentre;
 
   // 7
   engine_.SetInitialLotteryState();
 
   // 8-9
   LoadSettings(platform_.Settings(), globals_);
-  window_->SetInterval(platform::Timer::Timer1, globals_.SpecClass != 0 ? 10 : 75);
+  window_->SetInterval(platform::Timer::Timer1, globals_.SpecClass != 0 ? kTimer1LowSpec : kTimer1HighSpec);
 
   // 10-11
   if (globals_.SaverMode == kTrue) system.ShowCursor(false);

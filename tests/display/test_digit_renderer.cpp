@@ -1,5 +1,5 @@
 // The digit renderer on software surfaces: every position of every art pixel for pixel,
-// the colour rules of the reels, the last-drawn cache, state 16 and the flash overrides.
+// the colour rules of the reels, the last-drawn cache, the celebration's end and the flash overrides.
 #include <gtest/gtest.h>
 
 #include <bit>
@@ -88,7 +88,7 @@ TEST(DrawDigit, SeedCoordinatesOverflowSixteenBits) {
 }
 
 // A pass's view of the lottery engine.
-EngineView Engine(int16 left, int16 centre, int16 right, int16 state = 0) {
+EngineView Engine(int16 left, int16 centre, int16 right, Spin state = Spin::NewSpin) {
   EngineView engine;
   engine.ReelPosLeft = left;
   engine.ReelPosCentre = centre;
@@ -176,13 +176,13 @@ TEST(DrawPass, MinusOneForcesARedraw) {
   EXPECT_EQ(rig.renderer.ShownPosRight, 52);
 }
 
-TEST(DrawPass, StateSixteenRedrawsAllReelsEveryPassInTheirOwnColours) {
+TEST(DrawPass, CelebrationEndRedrawsAllReelsEveryPassInTheirOwnColours) {
   RendererRig rig;
-  EngineView engine = Engine(28, 28, 28, 15);
+  EngineView engine = Engine(28, 28, 28, Spin::Celebration);
   engine.BlinkOn = kTrue;
   rig.renderer.DrawPass(engine);  // the celebration leaves all three orange
 
-  engine.SpinState = 16;
+  engine.SpinState = Spin::CelebrationEnd;
   ExpectedDisplay expected;
   expected.DrawPosition(10, 10, 28, kGreen);
   expected.DrawPosition(50, 10, 28, kRed);
@@ -199,7 +199,7 @@ TEST(DrawPass, StateSixteenRedrawsAllReelsEveryPassInTheirOwnColours) {
 
 TEST(DrawPass, CelebrationFlashesOrangeAndRedOnEveryPass) {
   RendererRig rig;
-  EngineView engine = Engine(12, 12, 12, 15);
+  EngineView engine = Engine(12, 12, 12, Spin::Celebration);
   rig.renderer.DrawPass(Engine(12, 12, 12));
   for (int16 blink : {kTrue, kFalse, kTrue}) {
     engine.BlinkOn = blink;
@@ -217,7 +217,7 @@ TEST(DrawPass, CelebrationFlashesOrangeAndRedOnEveryPass) {
 TEST(DrawPass, OverridesUseTheLastDrawnPositionsAfterTheRegularDraw) {
   RendererRig rig;
   rig.renderer.DrawPass(Engine(0, 0, 0));  // shown 0 already: nothing drawn
-  EngineView engine = Engine(44, 8, 0, 15);
+  EngineView engine = Engine(44, 8, 0, Spin::Celebration);
   engine.BlinkOn = kTrue;
   rig.ResetCounts();
   rig.renderer.DrawPass(engine);
@@ -232,7 +232,7 @@ TEST(DrawPass, OverridesUseTheLastDrawnPositionsAfterTheRegularDraw) {
 TEST(DrawPass, PremonitionFlashesOrangeOnlyAboveFlashPhaseFour) {
   RendererRig rig;
   rig.renderer.DrawPass(Engine(8, 20, 60));
-  EngineView engine = Engine(8, 20, 60, 40);
+  EngineView engine = Engine(8, 20, 60, Spin::Premonition);
 
   engine.FlashPhase = 4;
   rig.ResetCounts();
@@ -263,7 +263,7 @@ TEST(DrawPass, OtherStatesDrawNoOverride) {
   for (int16 state : {0, 14, 17, 39, 41}) {
     RendererRig rig;
     rig.renderer.DrawPass(Engine(8, 20, 60));
-    EngineView engine = Engine(8, 20, 60, state);
+    EngineView engine = Engine(8, 20, 60, static_cast<Spin>(state));
     engine.BlinkOn = kTrue;
     engine.FlashPhase = 10;
     rig.ResetCounts();

@@ -11,7 +11,12 @@
 #include "support/no_saver_events.h"
 #include "support/scripted_random.h"
 
-namespace zv::testing {
+namespace zv {
+
+// Failure messages name a state by its number, as traces do.
+inline void PrintTo(Spin state, std::ostream* out) { *out << StateNumber(state); }
+
+namespace testing {
 
 // A headless window that notes, at every repaint of the whole window, whether the display
 // block was enabled.
@@ -27,7 +32,7 @@ class RecordingWindow : public platform::headless::HeadlessSaverWindow {
 
 // One state change as seen after the tick that made it.
 struct Transition {
-  int16 from, to;
+  Spin from, to;
   int16 left, centre, right;
   int tick;  // Timer1 ticks since the observation began
 };
@@ -77,34 +82,34 @@ class EngineTest : public ::testing::Test {
 
   // Ticks until the machine enters `state` (at most maxTicks), noting every state change in
   // `seen`; spins of more than maxTicks fail the test.
-  void RunUntil(int16 state, int maxTicks = 5000, int countingTicks = 5) {
+  void RunUntil(Spin state, int maxTicks = 5000, int countingTicks = 5) {
     for (int i = 0; i < maxTicks; ++i) {
-      const int16 before = engine.SpinState;
+      const Spin before = engine.SpinState;
       Tick(countingTicks);
       ++ticks;
       if (engine.SpinState != before)
         seen.push_back({before, engine.SpinState, engine.ReelPosLeft, engine.ReelPosCentre, engine.ReelPosRight, ticks});
       if (engine.SpinState == state && before != state) return;
     }
-    FAIL() << "state " << state << " not reached in " << maxTicks << " ticks";
+    FAIL() << "state " << StateNumber(state) << " not reached in " << maxTicks << " ticks";
   }
-  // From state 0, one whole spin back to state 0.
-  std::vector<int16> RunSpin() {
-    RunUntil(0);
+  // From a new spin, one whole spin to the next new spin.
+  std::vector<Spin> RunSpin() {
+    RunUntil(Spin::NewSpin);
     return States(seen);
   }
 
-  static std::vector<int16> States(const std::vector<Transition>& seen) {
-    std::vector<int16> states;
+  static std::vector<Spin> States(const std::vector<Transition>& seen) {
+    std::vector<Spin> states;
     if (!seen.empty()) states.push_back(seen.front().from);
     for (const Transition& t : seen) states.push_back(t.to);
     return states;
   }
   // The first change from `from` to `to`; fails the test when there is none.
-  Transition Find(int16 from, int16 to) const {
+  Transition Find(Spin from, Spin to) const {
     for (const Transition& t : seen)
       if (t.from == from && t.to == to) return t;
-    ADD_FAILURE() << "no change from " << from << " to " << to;
+    ADD_FAILURE() << "no change from " << StateNumber(from) << " to " << StateNumber(to);
     return {};
   }
 
@@ -117,4 +122,5 @@ class EngineTest : public ::testing::Test {
   LotteryEngine engine{globals, random, window};
 };
 
-}  // namespace zv::testing
+}  // namespace testing
+}  // namespace zv

@@ -8,6 +8,8 @@
 namespace zv::sim {
 namespace {
 
+using enum zv::Spin;
+
 class SpinTallyTest : public testing::EngineTest {
  protected:
   SpinTallyTest() {
@@ -15,33 +17,36 @@ class SpinTallyTest : public testing::EngineTest {
     window.Display().SetTop(10);
   }
   // A spin as the tally sees it: the draw, then the stop on (left, centre, right) codes.
-  void Spin(bool hit, int16 left, int16 centre, int16 right, std::initializer_list<int16> states) {
-    engine.SpinState = 0;
+  void TallySpin(bool hit, int16 left, int16 centre, int16 right, std::initializer_list<Spin> states) {
+    engine.SpinState = Spin::NewSpin;
     tally.Observe(window, engine);
     engine.HitFlag = Bool(hit);
     engine.ReachFlag = Bool(left % 10 == right % 10);
     engine.TargetCodeLeft = left;
     engine.TargetCodeCentre = centre;
     engine.TargetCodeRight = right;
-    engine.SpinState = 1;
+    engine.SpinState = Spin::Rest;
     tally.Observe(window, engine);
     engine.ReelPosLeft = static_cast<int16>(4 * left);
     engine.ReelPosCentre = static_cast<int16>(4 * centre);
     engine.ReelPosRight = static_cast<int16>(4 * right);
-    for (int16 state : states) {
+    for (Spin state : states) {
       engine.SpinState = state;
       tally.Observe(window, engine);
     }
-    engine.SpinState = 0;
+    engine.SpinState = Spin::NewSpin;
     tally.Observe(window, engine);
   }
   SpinTally tally;
 };
 
 TEST_F(SpinTallyTest, CountsPresentationsOfGoodSpins) {
-  Spin(false, 3, 4, 13, {13, 14});
-  Spin(true, 5, 5, 15, {40, 6, 7, 30, 31, 32, 33, 13, 14, 15, 16});
-  Spin(true, 7, 7, 7, {20, 21, 22, 23, 13, 14, 15, 16});
+  TallySpin(false, 3, 4, 13, {AllStopped, Verdict});
+  TallySpin(true, 5, 5, 15,
+            {Premonition, FreeSpin, Presentation, AllTogetherAlign, AllTogetherWait, AllTogetherRun, AllTogetherStop,
+             AllStopped, Verdict, Celebration, CelebrationEnd});
+  TallySpin(true, 7, 7, 7,
+            {ReachFirstLap, ReachSecondLap, NearMiss, Revival, AllStopped, Verdict, Celebration, CelebrationEnd});
   EXPECT_EQ(tally.ViolationCount(), 0) << (tally.Violations().empty() ? "" : tally.Violations()[0]);
   const SpinCounts& c = tally.Counts();
   EXPECT_EQ(c.completed, 3);
@@ -53,11 +58,11 @@ TEST_F(SpinTallyTest, CountsPresentationsOfGoodSpins) {
 }
 
 TEST_F(SpinTallyTest, FlagsAMissOnThreeEqualDigitsAndAJackpotOffTheTable) {
-  Spin(false, 3, 3, 13, {13, 14});
+  TallySpin(false, 3, 3, 13, {AllStopped, Verdict});
   EXPECT_EQ(tally.ViolationCount(), 1);
-  Spin(true, 5, 6, 15, {20, 21, 13, 14, 15, 16});
+  TallySpin(true, 5, 6, 15, {ReachFirstLap, ReachSecondLap, AllStopped, Verdict, Celebration, CelebrationEnd});
   EXPECT_EQ(tally.ViolationCount(), 2);
-  Spin(false, 1, 2, 3, {30, 13, 14});
+  TallySpin(false, 1, 2, 3, {AllTogetherAlign, AllStopped, Verdict});
   EXPECT_EQ(tally.ViolationCount(), 3);
 }
 
@@ -84,7 +89,7 @@ TEST(SimOptionsTest, ReadsEveryOption) {
   EXPECT_FALSE(o.run.fastForward);
   EXPECT_TRUE(o.trace);
   ASSERT_TRUE(o.frames);
-  EXPECT_EQ(o.frames->atState, 15);
+  EXPECT_EQ(o.frames->atState, Celebration);
   EXPECT_EQ(o.frames->limit, 7);
   EXPECT_FALSE(o.frames->everyMs);
   EXPECT_TRUE(o.run.paintDisplay) << "snapshots need the pixels";

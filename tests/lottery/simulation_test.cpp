@@ -126,7 +126,7 @@ TEST(SimulationTest, SameSeedSameRunDifferentSeedDifferentRun) {
     settings.seed = seed;
     std::string targets;
     RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
-      if (engine.SpinState == 1 && engine.StateTicks == 0)
+      if (engine.SpinState == Spin::Rest && engine.StateTicks == 0)
         targets += std::to_string(window.Display().Left()) + "," + std::to_string(engine.LotteryDraw) + " ";
     });
     return targets;

@@ -66,12 +66,12 @@ TEST_P(Soak, HoldsEveryInvariantAndShowsEveryStop) {
 
   SpinTally tally;
   std::int64_t stopsChecked = 0, badStops = 0;
-  int16 previousState = 0;
+  Spin previousState = Spin::NewSpin;
   RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
     tally.Observe(window, engine);
     // A spin has just ended: the last passes drew the stopped reels in their own colours,
     // and the block does not move before the next tick.
-    if (engine.SpinState == 0 && (previousState == 14 || previousState == 16)) {
+    if (engine.SpinState == Spin::NewSpin && (previousState == Spin::Verdict || previousState == Spin::CelebrationEnd)) {
       ++stopsChecked;
       const platform::Surface& block = window.Display().Dc();
       for (const std::string& problem :
@@ -87,7 +87,7 @@ TEST_P(Soak, HoldsEveryInvariantAndShowsEveryStop) {
   EXPECT_EQ(tally.ViolationCount(), 0);
   EXPECT_EQ(badStops, 0);
   const SpinCounts& c = tally.Counts();
-  EXPECT_LE(c.started - c.completed, 1) << "every spin but the last returns to state 0";
+  EXPECT_LE(c.started - c.completed, 1) << "every spin but the last returns to a new spin";
   EXPECT_GE(stopsChecked, c.completed - 1);
   // A spin lasts several seconds; a run this long has many.
   EXPECT_GT(c.completed, settings.seconds / 60);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <limits>
 
+#include "machine/layout_and_timing.h"
 #include "platform/bmp_file.h"
 
 namespace zv::platform::headless {
@@ -11,7 +12,8 @@ namespace zv::platform::headless {
 HeadlessSaverWindow::HeadlessSaverWindow(SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
-      timers_{{50, NextClockTick(Period(50))}, {2, NextClockTick(Period(2))}} {
+      timers_{{kTimer1DesignInterval, NextClockTick(Period(kTimer1DesignInterval))},
+              {kTimer2Interval, NextClockTick(Period(kTimer2Interval))}} {
   if (!options_.paintDisplay) display_.dc = &unpainted_;
 }
 

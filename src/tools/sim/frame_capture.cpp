@@ -26,7 +26,7 @@ void FrameCapture::Observe(platform::headless::HeadlessSaverWindow& window, cons
 
 void FrameCapture::Write(const platform::headless::HeadlessSaverWindow& window) {
   char name[64];
-  std::snprintf(name, sizeof name, "frame-%012.3fms-state%d.png", previousMs_, previousState_);
+  std::snprintf(name, sizeof name, "frame-%012.3fms-state%d.png", previousMs_, StateNumber(previousState_));
   platform::WritePng(window.Screen(), settings_.dir / name);
   ++written_;
 }

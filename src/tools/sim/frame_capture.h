@@ -15,7 +15,7 @@ class FrameCapture {
  public:
   struct Settings {
     std::filesystem::path dir;
-    std::optional<int16> atState;    // a snapshot for every tick spent in this state
+    std::optional<Spin> atState;     // a snapshot for every tick spent in this state
     std::optional<double> everyMs;   // a snapshot every so many simulated milliseconds
     std::int64_t limit = 100;
   };
@@ -31,7 +31,7 @@ class FrameCapture {
   std::int64_t written_ = 0;
   double nextMs_ = 0;
   bool havePrevious_ = false;
-  int16 previousState_ = 0;
+  Spin previousState_ = Spin::NewSpin;
   double previousMs_ = 0;
 };
 

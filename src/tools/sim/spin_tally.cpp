@@ -6,7 +6,10 @@
 namespace zv::sim {
 namespace {
 
-bool KnownState(int16 s) { return (s >= 0 && s <= 16) || (s >= 20 && s <= 23) || (s >= 30 && s <= 33) || s == 40; }
+bool KnownState(Spin state) {
+  return std::find(kSpinStates.begin(), kSpinStates.end(), state) != kSpinStates.end();
+}
+std::size_t Index(Spin state) { return static_cast<std::size_t>(StateNumber(state)); }
 bool Within(int16 value, int low, int high) { return value >= low && value <= high; }
 
 }  // namespace
@@ -22,8 +25,8 @@ void SpinTally::Fail(double nowMs, const std::string& what) {
 void SpinTally::Observe(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
   const double nowMs = static_cast<double>(window.Now()) / platform::headless::kMillisecond;
   CheckTick(window, engine);
-  const int16 state = engine.SpinState;
-  if (state == 1 && previousState_ == 0) {
+  const Spin state = engine.SpinState;
+  if (state == Spin::Rest && previousState_ == Spin::NewSpin) {
     ++counts_.started;
     inSpin_ = true;
     spinStartMs_ = nowMs;
@@ -31,14 +34,14 @@ void SpinTally::Observe(platform::headless::HeadlessSaverWindow& window, const L
     spinReach_ = engine.ReachFlag != kFalse;
     visited_.reset();
   }
-  if (inSpin_ && KnownState(state)) visited_.set(static_cast<std::size_t>(state));
-  if (state == 0 && previousState_ != 0 && inSpin_) EndSpin(engine, nowMs);
+  if (inSpin_ && KnownState(state)) visited_.set(Index(state));
+  if (state == Spin::NewSpin && previousState_ != Spin::NewSpin && inSpin_) EndSpin(engine, nowMs);
   previousState_ = state;
 }
 
 void SpinTally::CheckTick(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& e) {
   const double nowMs = static_cast<double>(window.Now()) / platform::headless::kMillisecond;
-  if (!KnownState(e.SpinState)) Fail(nowMs, "SpinState " + std::to_string(e.SpinState));
+  if (!KnownState(e.SpinState)) Fail(nowMs, "SpinState " + std::to_string(StateNumber(e.SpinState)));
   struct Range {
     const char* name;
     int16 value;
@@ -68,7 +71,7 @@ void SpinTally::EndSpin(const LotteryEngine& e, double nowMs) {
   const double length = nowMs - spinStartMs_;
   counts_.totalSpinMs += length;
   counts_.longestSpinMs = std::max(counts_.longestSpinMs, length);
-  const bool premonition = visited_[40];
+  const bool premonition = visited_[Index(Spin::Premonition)];
   if (premonition) ++counts_.premonitions;
 
   const int16 left = e.ReelPosLeft, centre = e.ReelPosCentre, right = e.ReelPosRight;
@@ -89,14 +92,16 @@ void SpinTally::EndSpin(const LotteryEngine& e, double nowMs) {
     for (std::size_t k = 0; k < 40; ++k)
       onRow |= e.HitPatterns[3 * k] == cc && e.HitPatterns[3 * k + 1] == cl && e.HitPatterns[3 * k + 2] == cr;
     if (!onRow || !threeEqual) Fail(nowMs, "jackpot stopped off every outcome row");
-    if (!visited_[15] || !visited_[16]) Fail(nowMs, "jackpot without celebration");
-    if (visited_[30]) ++counts_.allTogether;
-    else if (visited_[22]) ++counts_.revivals;
+    if (!visited_[Index(Spin::Celebration)] || !visited_[Index(Spin::CelebrationEnd)])
+      Fail(nowMs, "jackpot without celebration");
+    if (visited_[Index(Spin::AllTogetherAlign)]) ++counts_.allTogether;
+    else if (visited_[Index(Spin::NearMiss)]) ++counts_.revivals;
     else ++counts_.plainReaches;
   } else {
     if (threeEqual) Fail(nowMs, "miss stopped on three equal digits");
-    for (int s : {15, 16, 22, 23, 30, 31, 32, 33})
-      if (visited_[static_cast<std::size_t>(s)]) Fail(nowMs, "miss entered state " + std::to_string(s));
+    for (Spin s : {Spin::Celebration, Spin::CelebrationEnd, Spin::NearMiss, Spin::Revival, Spin::AllTogetherAlign,
+                   Spin::AllTogetherWait, Spin::AllTogetherRun, Spin::AllTogetherStop})
+      if (visited_[Index(s)]) Fail(nowMs, "miss entered state " + std::to_string(StateNumber(s)));
     if (e.ReviveFlag != kFalse) Fail(nowMs, "miss with ReviveFlag");
     if (spinReach_) {
       ++counts_.losingReaches;

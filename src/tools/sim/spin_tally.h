@@ -11,7 +11,7 @@ namespace zv::sim {
 
 struct SpinCounts {
   std::int64_t started = 0;
-  std::int64_t completed = 0;  // back in state 0; everything below counts completed spins
+  std::int64_t completed = 0;  // back at a new spin; everything below counts completed spins
   std::int64_t jackpots = 0;
   std::int64_t allTogether = 0;  // jackpot presentations: all reels together,
   std::int64_t revivals = 0;     // the reach that stops one past and runs on,
@@ -20,7 +20,7 @@ struct SpinCounts {
   std::int64_t premonitions = 0;
   std::int64_t premonitionJackpots = 0;
   std::int64_t premonitionLosingReaches = 0;
-  double totalSpinMs = 0;  // from the draw to the return to state 0
+  double totalSpinMs = 0;  // from the draw to the next new spin
   double longestSpinMs = 0;
 };
 
@@ -43,12 +43,12 @@ class SpinTally {
   SpinCounts counts_;
   std::vector<std::string> violations_;
   std::int64_t violationCount_ = 0;
-  int16 previousState_ = 0;
+  Spin previousState_ = Spin::NewSpin;
   bool inSpin_ = false;
   double spinStartMs_ = 0;
   bool spinHit_ = false;
   bool spinReach_ = false;
-  std::bitset<41> visited_;
+  std::bitset<StateNumber(Spin::Premonition) + 1> visited_;
 };
 
 }  // namespace zv::sim
