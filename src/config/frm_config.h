@@ -1,6 +1,5 @@
 #pragma once
 #include <memory>
-#include <string_view>
 
 #include "platform/platform.h"
 #include "startup/globals.h"
@@ -29,8 +28,6 @@ class frmConfig : public platform::ConfigWindowEvents {
   void LblMLaddr_Click() override;
 
  private:
-  void OpenWithShell(std::string_view file);
-
   platform::Platform& platform_;
   Globals& globals_;
   std::unique_ptr<platform::ConfigWindow> window_;

@@ -26,8 +26,8 @@ inline constexpr int16 kStartPosRight = 52;
 
 // The timers' intervals in milliseconds. Timer1 steps the reels: the saver's load sets it by
 // the speed class, 75 ms for high spec (Spec 0) and 10 ms for low spec (any other Spec); until
-// then it runs at its design-time 50 ms. Timer2 counts the lengths of the states.
-inline constexpr int16 kTimer1DesignInterval = 50;
+// then it runs at the 50 ms it is created with. Timer2 counts the lengths of the states.
+inline constexpr int16 kTimer1StartInterval = 50;
 inline constexpr int16 kTimer1HighSpec = 75;
 inline constexpr int16 kTimer1LowSpec = 10;
 inline constexpr int16 kTimer2Interval = 2;

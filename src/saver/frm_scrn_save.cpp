@@ -16,60 +16,71 @@ frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
 frmScrnSave::~frmScrnSave() = default;
 
 void frmScrnSave::Form_Load() {
-  platform::SystemParameters& system = platform_.System();
-  screenSaveActiveAtLoad_ = system.ScreenSaveActive();
-
-  // 1-2
+  screenSaveActiveAtLoad_ = platform_.System().ScreenSaveActive();
   window_->Show();
   QuitRequested = kFalse;
+  PlaceDisplayBlock();
+  LoadArt();
+  FillTables();
+  PlaceStartingReels();
+  engine_.SetInitialLotteryState();
+  ApplySettings();
+  if (globals_.SaverMode == kTrue) platform_.System().ShowCursor(false);
+  window_->Refresh();
+  RunMainLoop();
+  Close();
+}
 
-  // 3: the display block; its solid black fill is the brush of the renderer's border fills.
+// Its solid black fill is the brush of the renderer's border fills.
+void frmScrnSave::PlaceDisplayBlock() {
   platform::PictureBox& display = window_->Display();
   display.SetHeight(kDisplayHeight);
   display.SetLeft(kDisplayStartLeft);
   display.SetTop(kDisplayStartTop);
   display.SetWidth(kDisplayWidth);
   display.SetSolidFill(platform::kBlack);
+}
 
-  // 4: Pattern1-3 take the pictures of Image1-3; SegmentFrames.
+void frmScrnSave::LoadArt() {
   window_->LoadPicture(platform::Art::Red);
   window_->LoadPicture(platform::Art::Green);
   window_->LoadPicture(platform::Art::Orange);
-  StoreCursor = 0;
-  FillSegmentFrames(renderer_.SegmentFrames, StoreCursor);
+}
 
-  // 5
-  StoreCursor = 0;
-  engine_.FillHitPatterns(StoreCursor);
+void frmScrnSave::FillTables() {
+  int16 storeCursor = 0;
+  FillSegmentFrames(renderer_.SegmentFrames, storeCursor);
+  storeCursor = 0;
+  engine_.FillHitPatterns(storeCursor);
+}
 
-  // 6: the first pass draws a red 3, a red 1 and a red 3.
+// The first pass draws a red 3, a red 1 and a red 3: every shown position differs from its reel's.
+void frmScrnSave::PlaceStartingReels() {
   renderer_.ShownPosLeft = 0;
   engine_.ReelPosLeft = kStartPosLeft;
   engine_.ReelPosRight = kStartPosRight;
   renderer_.ShownPosCentre = 0;
   renderer_.ShownPosRight = 0;
   engine_.ReelPosCentre = kStartPosCentre;
+}
 
-  // 7
-  engine_.SetInitialLotteryState();
-
-  // 8-9
+void frmScrnSave::ApplySettings() {
   LoadSettings(platform_.Settings(), globals_);
   window_->SetInterval(platform::Timer::Timer1, globals_.SpecClass != 0 ? kTimer1LowSpec : kTimer1HighSpec);
+}
 
-  // 10-11
-  if (globals_.SaverMode == kTrue) system.ShowCursor(false);
-  window_->Refresh();
-
-  // 12: the test follows the yield, so a quit requested during a yield ends the loop
-  // without another pass.
+// The test follows the yield, so a quit requested during a yield ends the loop without
+// another pass.
+void frmScrnSave::RunMainLoop() {
   do {
     DrawPass();
     window_->DoEvents();
   } while (QuitRequested != kTrue);
+}
 
-  // 13-14
-  if (globals_.SaverMode == kTrue) system.ShowCursor(true);
+// The process ends in the unload.
+void frmScrnSave::Close() {
+  if (globals_.SaverMode == kTrue) platform_.System().ShowCursor(true);
   window_->Cls();
   window_->Hide();
   window_->Unload();
@@ -102,11 +113,11 @@ void frmScrnSave::Form_Click() {
   if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
 }
 
-void frmScrnSave::Form_KeyDown(int16, int16) {
+void frmScrnSave::Form_KeyDown() {
   if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
 }
 
-void frmScrnSave::Form_MouseMove(int16, int16, float x, float y) {
+void frmScrnSave::Form_MouseMove(float x, float y) {
   if (globals_.SaverMode != kTrue) return;
   int16 px = CInt(x);
   int16 py = CInt(y);
@@ -118,7 +129,7 @@ void frmScrnSave::Form_MouseMove(int16, int16, float x, float y) {
   }
 }
 
-void frmScrnSave::Form_Unload(int16&) {
+void frmScrnSave::Form_Unload() {
   platform_.System().SetScreenSaveActive(screenSaveActiveAtLoad_);
   platform_.System().ShowCursor(true);
   platform_.GetProcess().End();

@@ -220,7 +220,7 @@ struct Handlers : ::testing::Test {
   Globals globals;
   frmScrnSave form{platform, (globals.SaverMode = kTrue, globals)};
 
-  void Move(float x, float y) { form.Form_MouseMove(0, 0, x, y); }
+  void Move(float x, float y) { form.Form_MouseMove(x, y); }
   bool Quit() const { return form.QuitRequested == kTrue; }
 };
 
@@ -287,7 +287,7 @@ TEST_F(Handlers, APositionOnOneAxisZeroIsStored) {
 }
 
 TEST_F(Handlers, EveryKeyAndEveryClickEndsIt) {
-  form.Form_KeyDown(16, 1);  // Shift alone
+  form.Form_KeyDown();  // whichever key, Shift alone included
   EXPECT_TRUE(Quit());
   form.QuitRequested = kFalse;
   form.Form_Click();
@@ -296,7 +296,7 @@ TEST_F(Handlers, EveryKeyAndEveryClickEndsIt) {
 
 TEST_F(Handlers, OutsideSaverModeInputDoesNothing) {
   globals.SaverMode = kFalse;
-  form.Form_KeyDown(65, 0);
+  form.Form_KeyDown();
   form.Form_Click();
   Move(10, 10);
   Move(500, 500);

@@ -8,9 +8,9 @@ struct NoSaverEvents : platform::SaverWindowEvents {
   void Timer1_Timer() override {}
   void Timer2_Timer() override {}
   void Form_Click() override {}
-  void Form_KeyDown(int16, int16) override {}
-  void Form_MouseMove(int16, int16, float, float) override {}
-  void Form_Unload(int16&) override {}
+  void Form_KeyDown() override {}
+  void Form_MouseMove(float, float) override {}
+  void Form_Unload() override {}
   void IdlePasses(std::int64_t) override {}
 };
 

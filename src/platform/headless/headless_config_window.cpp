@@ -35,11 +35,8 @@ void HeadlessConfigWindow::SetCaption(ConfigLabel label, std::string_view captio
   captions_[static_cast<int>(label)] = std::string(caption);
 }
 
-void HeadlessConfigWindow::ShellExecuteA(const char* operation, std::string_view file, const char* parameters,
-                                         const char* directory, int16 showCommand) {
-  auto optional = [](const char* text) { return text ? std::optional<std::string>(text) : std::nullopt; };
-  shellCalls.push_back({optional(operation), std::string(file), optional(parameters), optional(directory),
-                        showCommand});
+void HeadlessConfigWindow::OpenInShell(std::string_view target, int16 showCommand) {
+  shellOpens.push_back({std::string(target), showCommand});
 }
 
 void HeadlessConfigWindow::RequireShown() const {

@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -8,12 +7,9 @@
 
 namespace zv::platform::headless {
 
-// One call of ShellExecuteA as the dialog made it; an absent value is a null argument.
-struct ShellExecuteCall {
-  std::optional<std::string> operation;
-  std::string file;
-  std::optional<std::string> parameters;
-  std::optional<std::string> directory;
+// One target the dialog handed to the shell.
+struct ShellOpen {
+  std::string target;
   int16 showCommand;
 };
 
@@ -31,8 +27,7 @@ class HeadlessConfigWindow : public ConfigWindow {
   void SetValue(OptionButton option, bool selected) override;
   std::string Caption(ConfigLabel label) const override;
   void SetCaption(ConfigLabel label, std::string_view caption) override;
-  void ShellExecuteA(const char* operation, std::string_view file, const char* parameters, const char* directory,
-                     int16 showCommand) override;
+  void OpenInShell(std::string_view target, int16 showCommand) override;
 
   // --- the user's side; acting on a window that is not shown is a test's mistake
   void Click(Control control);
@@ -45,7 +40,7 @@ class HeadlessConfigWindow : public ConfigWindow {
   bool Loaded() const { return loaded_; }
   // Every SetValue the dialog made, in order.
   std::vector<std::pair<OptionButton, bool>> valueWrites;
-  std::vector<ShellExecuteCall> shellCalls;
+  std::vector<ShellOpen> shellOpens;
 
  private:
   void RequireShown() const;

@@ -12,7 +12,7 @@ namespace zv::platform::headless {
 HeadlessSaverWindow::HeadlessSaverWindow(SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
-      timers_{{kTimer1DesignInterval, NextClockTick(Period(kTimer1DesignInterval))},
+      timers_{{kTimer1StartInterval, NextClockTick(Period(kTimer1StartInterval))},
               {kTimer2Interval, NextClockTick(Period(kTimer2Interval))}} {
   if (!options_.paintDisplay) display_.dc = &unpainted_;
 }
@@ -45,8 +45,7 @@ void HeadlessSaverWindow::LoadPicture(Art art) {
 
 void HeadlessSaverWindow::Unload() {
   visible_ = false;
-  int16 cancel = 0;
-  events_.Form_Unload(cancel);
+  events_.Form_Unload();
 }
 
 void HeadlessSaverWindow::Schedule(InputEvent event) {
@@ -72,10 +71,10 @@ void HeadlessSaverWindow::Deliver(const InputEvent& event) {
       if (!OnDisplay(event.x, event.y)) events_.Form_Click();
       break;
     case InputEvent::Kind::Key:
-      events_.Form_KeyDown(0, 0);
+      events_.Form_KeyDown();
       break;
     case InputEvent::Kind::MouseMove:
-      if (!OnDisplay(event.x, event.y)) events_.Form_MouseMove(0, 0, event.x, event.y);
+      if (!OnDisplay(event.x, event.y)) events_.Form_MouseMove(event.x, event.y);
       break;
     case InputEvent::Kind::Close:
       Unload();

@@ -181,9 +181,8 @@ void Win32ConfigWindow::SetCaption(ConfigLabel label, std::string_view caption) 
   SetWindowTextW(Control(LabelId(label)), Widen(caption).c_str());
 }
 
-void Win32ConfigWindow::ShellExecuteA(const char* operation, std::string_view file, const char* parameters,
-                                      const char* directory, int16 showCommand) {
-  ::ShellExecuteA(window_, operation, ToAnsi(Widen(file)).c_str(), parameters, directory, showCommand);
+void Win32ConfigWindow::OpenInShell(std::string_view target, int16 showCommand) {
+  ShellExecuteA(window_, nullptr, ToAnsi(Widen(target)).c_str(), nullptr, nullptr, showCommand);
 }
 
 void Win32ConfigWindow::UpdateTabStops() {

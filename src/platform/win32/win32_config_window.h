@@ -23,8 +23,7 @@ class Win32ConfigWindow : public ConfigWindow {
   void SetValue(OptionButton option, bool selected) override;
   std::string Caption(ConfigLabel label) const override;
   void SetCaption(ConfigLabel label, std::string_view caption) override;
-  void ShellExecuteA(const char* operation, std::string_view file, const char* parameters, const char* directory,
-                     int16 showCommand) override;
+  void OpenInShell(std::string_view target, int16 showCommand) override;
 
   // Dialog keyboard handling for the message loop; true when the message was used.
   static bool PreTranslate(MSG& msg);

@@ -14,14 +14,6 @@ const wchar_t kDisplayClass[] = L"ZorvaliteDisplay";
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
 
-int16 ShiftState() {
-  int16 shift = 0;
-  if (GetKeyState(VK_SHIFT) < 0) shift |= 1;
-  if (GetKeyState(VK_CONTROL) < 0) shift |= 2;
-  if (GetKeyState(VK_MENU) < 0) shift |= 4;
-  return shift;
-}
-
 }  // namespace
 
 void Win32PictureBox::Place() {
@@ -79,7 +71,7 @@ Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events, Process& process) 
                                  nullptr);
   display_ = std::make_unique<Win32PictureBox>(display);
   SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
-  SetTimer(window_, kTimer1, kTimer1DesignInterval, nullptr);
+  SetTimer(window_, kTimer1, kTimer1StartInterval, nullptr);
   SetTimer(window_, kTimer2, kTimer2Interval, nullptr);
 }
 
@@ -117,10 +109,7 @@ void Win32SaverWindow::Cls() { InvalidateRect(window_, nullptr, TRUE); }
 
 void Win32SaverWindow::Hide() { ShowWindow(window_, SW_HIDE); }
 
-void Win32SaverWindow::Unload() {
-  int16 cancel = 0;
-  events_.Form_Unload(cancel);
-}
+void Win32SaverWindow::Unload() { events_.Form_Unload(); }
 
 void Win32SaverWindow::DoEvents() {
   MSG msg;
@@ -141,11 +130,6 @@ void Win32SaverWindow::LoadPicture(Art art) {
                                                     0, 0, LR_CREATEDIBSECTION));
   patterns_[static_cast<int>(art) - 1].Assign(picture);
   DeleteObject(picture);
-}
-
-void Win32SaverWindow::UnloadFromSystem() {
-  int16 cancel = 0;
-  events_.Form_Unload(cancel);
 }
 
 LRESULT CALLBACK Win32SaverWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -174,20 +158,16 @@ LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      events_.Form_KeyDown(static_cast<int16>(wParam), ShiftState());
+      events_.Form_KeyDown();
       return 0;
-    case WM_MOUSEMOVE: {
-      int16 button = static_cast<int16>(((wParam & MK_LBUTTON) ? 1 : 0) | ((wParam & MK_RBUTTON) ? 2 : 0) |
-                                        ((wParam & MK_MBUTTON) ? 4 : 0));
-      events_.Form_MouseMove(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
-                             static_cast<float>(GET_Y_LPARAM(lParam)));
+    case WM_MOUSEMOVE:
+      events_.Form_MouseMove(static_cast<float>(GET_X_LPARAM(lParam)), static_cast<float>(GET_Y_LPARAM(lParam)));
       return 0;
-    }
     case WM_CLOSE:
-      UnloadFromSystem();
+      Unload();
       return 0;
     case WM_ENDSESSION:
-      if (wParam) UnloadFromSystem();
+      if (wParam) Unload();
       return 0;
     default:
       return DefWindowProcW(window_, message, wParam, lParam);

@@ -60,7 +60,6 @@ class Win32SaverWindow : public SaverWindow {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
-  void UnloadFromSystem();
 
   SaverWindowEvents& events_;
   Process& process_;
