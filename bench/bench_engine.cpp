@@ -3,7 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
+#include "shells/headless/headless_saver_window.h"
 #include "support/no_saver_events.h"
 #include "tools/sim/simulation.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 struct EngineRig {
   zv::testing::NoSaverEvents events;
-  zv::platform::headless::HeadlessSaverWindow window{events, {}};
+  zv::headless::HeadlessSaverWindow window{events, {}};
   zv::Globals globals{zv::kTrue, 301, 0};
   zv::ClockSeededRandom random;
   zv::LotteryEngine engine{globals, random, window};

@@ -47,7 +47,7 @@ run_ctest() {
   return "$status"
 }
 
-scr_path() { echo "$ZV_ROOT/build/$1/src/platform/win32/Zorvalite.scr"; }
+scr_path() { echo "$ZV_ROOT/build/$1/src/shells/win32/Zorvalite.scr"; }
 
 start_xvfb() {
   local work=$1 i

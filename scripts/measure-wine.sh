@@ -10,8 +10,8 @@ seconds=${1:-10}
 for preset in windows-x86 windows-x64; do
   cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j2 >/dev/null || exit 1
 done
-export ZV_SCR=$root/build/windows-x64/src/platform/win32/Zorvalite.scr
-scr32=$root/build/windows-x86/src/platform/win32/Zorvalite.scr
+export ZV_SCR=$root/build/windows-x64/src/shells/win32/Zorvalite.scr
+scr32=$root/build/windows-x86/src/shells/win32/Zorvalite.scr
 export ZV_WINE_TIMEOUT=$((seconds + 30))
 source "$root/tests/wine/lib.sh"
 WINE_TEST_NAME=measure

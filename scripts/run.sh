@@ -16,7 +16,7 @@ if ! { cmake --preset windows-x64 && cmake --build --preset windows-x64 -j2; } >
   cat build/build-windows-x64.log
   exit 1
 fi
-scr=$root/build/windows-x64/src/platform/win32/Zorvalite.scr
+scr=$root/build/windows-x64/src/shells/win32/Zorvalite.scr
 
 # A prefix of our own, prepared once: Japanese fonts, and Wine's own title bars.
 export WINEPREFIX=$root/build/wine-run WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8

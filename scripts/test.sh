@@ -22,8 +22,8 @@ build() {  # build PRESET [cmake options...]
 }
 build windows-x86
 build windows-x64
-build native -DZV_WINE_SCR="$PWD/build/windows-x64/src/platform/win32/Zorvalite.scr" \
-             -DZV_WINE_SCR32="$PWD/build/windows-x86/src/platform/win32/Zorvalite.scr"
+build native -DZV_WINE_SCR="$PWD/build/windows-x64/src/shells/win32/Zorvalite.scr" \
+             -DZV_WINE_SCR32="$PWD/build/windows-x86/src/shells/win32/Zorvalite.scr"
 
 echo "== ctest: unit tests two at a time, Wine tests alone"
 set +e

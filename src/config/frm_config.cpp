@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "startup/settings.h"
+#include "settings/settings.h"
 #include "version.h"
 
 namespace zv {

@@ -2,7 +2,7 @@
 #include <memory>
 
 #include "platform/platform.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 

@@ -7,7 +7,7 @@
 #include "platform/saver_window.h"
 #include "runtime/int16.h"
 #include "runtime/random_source.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 

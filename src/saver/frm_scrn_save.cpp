@@ -1,7 +1,7 @@
 #include "saver/frm_scrn_save.h"
 
 #include "machine/layout_and_timing.h"
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 namespace zv {
 

@@ -5,7 +5,7 @@
 #include "display/digit_renderer.h"
 #include "lottery/lottery_engine.h"
 #include "platform/platform.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 

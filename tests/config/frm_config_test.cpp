@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
 #include "support/scripted_random.h"
 
@@ -18,7 +18,7 @@ namespace {
 
 using platform::ConfigLabel;
 using platform::OptionButton;
-using platform::headless::HeadlessConfigWindow;
+using headless::HeadlessConfigWindow;
 using Control = HeadlessConfigWindow::Control;
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
@@ -47,7 +47,7 @@ class ConfigDialog : public ::testing::Test {
   Globals& globals() { return program.GetGlobals(); }
 
   testing::ScriptedRandom random;  // the dialog never draws: a draw would fail the test
-  platform::headless::HeadlessPlatform platform{random};
+  headless::HeadlessPlatform platform{random};
   mdSaver program{platform};
 };
 
@@ -179,7 +179,7 @@ TEST_F(ConfigDialog, OkSettlesFromTheButtonsNotFromTheLastLabelClick) {
 TEST_F(ConfigDialog, CancelAndTheCloseBoxWriteNothing) {
   for (bool closeBox : {false, true}) {
     testing::ScriptedRandom noDraws;
-    platform::headless::HeadlessPlatform shell{noDraws};
+    headless::HeadlessPlatform shell{noDraws};
     shell.settings.values[kLevel] = "301";
     shell.process.arguments = "/C";
     mdSaver run{shell};

@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "display/digit_renderer.h"
-#include "platform/bmp_file.h"
+#include "formats/bmp_file.h"
 #include "platform/software_surface.h"
 
 namespace zv::testing {
@@ -55,7 +55,7 @@ struct RendererRig {
     FillSegmentFrames(renderer.SegmentFrames, storeCursor);
   }
   static void Load(TestPictureBox& box, const char* file) {
-    platform::Bitmap bitmap = platform::ReadBmp24(std::filesystem::path(ZV_ASSETS_DIR) / file);
+    formats::Bitmap bitmap = formats::ReadBmp24(std::filesystem::path(ZV_ASSETS_DIR) / file);
     box.surface.Assign(static_cast<int16>(bitmap.width), static_cast<int16>(bitmap.height), std::move(bitmap.pixels));
   }
   void ResetCounts() { display.surface.copies = display.surface.fills = display.refreshes = 0; }

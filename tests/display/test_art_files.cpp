@@ -6,9 +6,9 @@
 #include <iterator>
 
 #include "display_reference.h"
-#include "platform/bmp_file.h"
+#include "formats/bmp_file.h"
 #include "tools/artgen/art_files.h"
-#include "tools/artgen/art_text.h"
+#include "formats/art_text.h"
 
 namespace zv {
 namespace {
@@ -36,14 +36,14 @@ TEST(ArtFiles, RegeneratedFilesEqualTheCommittedOnes) {
 }
 
 TEST(ArtFiles, EachBitmapIsTheGlyphInItsLitColour) {
-  const tools::ArtText glyph = tools::ReadArtText(kAssets / "art" / "glyph.txt", "X.");
+  const formats::ArtText glyph = formats::ReadArtText(kAssets / "art" / "glyph.txt", "X.");
   const std::pair<const char*, platform::Colour> arts[] = {
       {"red.bmp", testing::kRed}, {"green.bmp", testing::kGreen}, {"orange.bmp", testing::kOrange}};
   for (const auto& [name, lit] : arts) {
     SCOPED_TRACE(name);
     const auto bytes = Bytes(kAssets / name);
     EXPECT_EQ(bytes.size(), 4472u);
-    const platform::Bitmap bitmap = platform::DecodeBmp24(bytes);
+    const formats::Bitmap bitmap = formats::DecodeBmp24(bytes);
     ASSERT_EQ(bitmap.width, 30);
     ASSERT_EQ(bitmap.height, 48);
     EXPECT_EQ(bytes[22], 48) << "rows are stored bottom-up";
@@ -89,7 +89,7 @@ TEST(ArtFiles, IconIsSixteenColourWithMaskAndShowsTheIconText) {
   EXPECT_EQ(ico[7], 32);   // height
   EXPECT_EQ(ico[8], 16);   // palette colours
   EXPECT_EQ(ico[12], 4);   // bits per pixel
-  const tools::ArtText icon = tools::ReadArtText(kAssets / "art" / "icon.txt", "kRG.");
+  const formats::ArtText icon = formats::ReadArtText(kAssets / "art" / "icon.txt", "kRG.");
   const auto pixels = IconPixels(ico, 32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
@@ -100,9 +100,9 @@ TEST(ArtFiles, IconIsSixteenColourWithMaskAndShowsTheIconText) {
 }
 
 TEST(ArtText, RejectsRaggedRowsAndForeignCharacters) {
-  EXPECT_EQ(tools::ParseArtText("# comment\nX.\n.X\n", "X.").Height(), 2);
-  EXPECT_THROW(tools::ParseArtText("X.\nX\n", "X."), std::runtime_error);
-  EXPECT_THROW(tools::ParseArtText("X.\nXo\n", "X."), std::runtime_error);
+  EXPECT_EQ(formats::ParseArtText("# comment\nX.\n.X\n", "X.").Height(), 2);
+  EXPECT_THROW(formats::ParseArtText("X.\nX\n", "X."), std::runtime_error);
+  EXPECT_THROW(formats::ParseArtText("X.\nXo\n", "X."), std::runtime_error);
 }
 
 TEST(GlyphAreas, TheLitAreasAreTheSevenSegments) {

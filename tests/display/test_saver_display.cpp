@@ -3,22 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "display_reference.h"
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "saver/frm_scrn_save.h"
 #include "runtime/random_source.h"
 
 namespace zv {
 namespace {
 
-using platform::headless::HeadlessPlatform;
-using platform::headless::InputEvent;
-using platform::headless::kMillisecond;
-using platform::headless::ProcessEnded;
+using headless::HeadlessPlatform;
+using headless::InputEvent;
+using headless::kMillisecond;
+using headless::ProcessEnded;
 
 TEST(SaverDisplay, FirstPassShowsRedThreeRedOneRedThreeAtTheBlock) {
   // The lottery's draws do not change the first pass.
   ClockSeededRandom random([] { return std::uint64_t{1}; });
-  platform::headless::SaverWindowOptions options;
+  headless::SaverWindowOptions options;
   options.assetsDir = ZV_ASSETS_DIR;
   HeadlessPlatform shell(random, options);
   // Quit before the first spin tick can move anything.
@@ -28,7 +28,7 @@ TEST(SaverDisplay, FirstPassShowsRedThreeRedOneRedThreeAtTheBlock) {
   frmScrnSave saver(shell, globals);
   EXPECT_THROW(saver.Form_Load(), ProcessEnded);
 
-  platform::headless::HeadlessSaverWindow& window = *shell.saverWindow;
+  headless::HeadlessSaverWindow& window = *shell.saverWindow;
   platform::PictureBox& display = window.Display();
   EXPECT_EQ(display.Left(), 10);
   EXPECT_EQ(display.Top(), 10);

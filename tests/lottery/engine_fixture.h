@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
+#include "shells/headless/headless_saver_window.h"
 #include "support/no_saver_events.h"
 #include "support/scripted_random.h"
 
@@ -20,7 +20,7 @@ namespace testing {
 
 // A headless window that notes, at every repaint of the whole window, whether the display
 // block was enabled.
-class RecordingWindow : public platform::headless::HeadlessSaverWindow {
+class RecordingWindow : public headless::HeadlessSaverWindow {
  public:
   using HeadlessSaverWindow::HeadlessSaverWindow;
   void Refresh() override {
@@ -53,8 +53,8 @@ class EngineTest : public ::testing::Test {
     engine.ReelPosRight = 52;
   }
 
-  static platform::headless::SaverWindowOptions Options(int16 width, int16 height) {
-    platform::headless::SaverWindowOptions options;
+  static headless::SaverWindowOptions Options(int16 width, int16 height) {
+    headless::SaverWindowOptions options;
     options.screenWidth = width;
     options.screenHeight = height;
     return options;

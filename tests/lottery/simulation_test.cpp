@@ -18,7 +18,7 @@ namespace {
 
 SpinCounts RunAndCheck(SimulationSettings settings) {
   SpinTally tally;
-  RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+  RunSaver(settings, [&](headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
     tally.Observe(window, engine);
   });
   EXPECT_EQ(tally.ViolationCount(), 0);
@@ -89,7 +89,7 @@ TEST(SimulationTest, FastForwardGivesTheSameRunAsEveryPass) {
     settings.passesPerMs = 2;
     settings.fastForward = fastForward;
     std::vector<std::string> lines;
-    RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+    RunSaver(settings, [&](headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
       lines.push_back(TraceLine(window, engine));
     });
     return lines;
@@ -108,7 +108,7 @@ TEST(SimulationTest, DisplayShowsTheReelsOnlyWhenPainted) {
     settings.seed = 5;
     settings.paintDisplay = paint;
     long red = -1;
-    RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine&) {
+    RunSaver(settings, [&](headless::HeadlessSaverWindow& window, const LotteryEngine&) {
       if (red >= 0) return;
       const platform::SoftwareSurface screen = window.Screen();
       red = std::count(screen.Pixels().begin(), screen.Pixels().end(), platform::Rgb(255, 0, 0));
@@ -125,7 +125,7 @@ TEST(SimulationTest, SameSeedSameRunDifferentSeedDifferentRun) {
     settings.seconds = 120;
     settings.seed = seed;
     std::string targets;
-    RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+    RunSaver(settings, [&](headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
       if (engine.SpinState == Spin::Rest && engine.StateTicks == 0)
         targets += std::to_string(window.Display().Left()) + "," + std::to_string(engine.LotteryDraw) + " ";
     });
@@ -145,7 +145,7 @@ TEST(SimulationTest, LotteryDrawsJackpotsAtOneInTheDenominator) {
     Globals globals;
     globals.ProbDenominator = denominator;
     testing::NoSaverEvents events;
-    platform::headless::HeadlessSaverWindow window(events, {});
+    headless::HeadlessSaverWindow window(events, {});
     LotteryEngine engine(globals, random, window);
     int16 cursor = 0;
     engine.FillHitPatterns(cursor);

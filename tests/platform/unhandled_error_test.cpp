@@ -1,4 +1,4 @@
-#include "platform/unhandled_error.h"
+#include "startup/unhandled_error.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 
 namespace zv::platform {
 namespace {

@@ -11,10 +11,10 @@
 namespace zv {
 namespace {
 
-using platform::headless::InputEvent;
-using platform::headless::kMillisecond;
-using platform::headless::ProcessEnded;
-using platform::headless::SaverWindowOptions;
+using headless::InputEvent;
+using headless::kMillisecond;
+using headless::ProcessEnded;
+using headless::SaverWindowOptions;
 using testing::CallLog;
 
 SaverWindowOptions Options() {
@@ -33,9 +33,9 @@ struct SaverRun {
 
   SaverRun() : form((random.ThenUse(clockRandom), platform), (globals.SaverMode = kTrue, globals)) {}
 
-  platform::headless::HeadlessSaverWindow& Window() { return *platform.saverWindow; }
+  headless::HeadlessSaverWindow& Window() { return *platform.saverWindow; }
   void At(double ms, InputEvent::Kind kind, float x = 500, float y = 400) {
-    Window().Schedule({kind, static_cast<platform::headless::SimTime>(ms * kMillisecond), x, y});
+    Window().Schedule({kind, static_cast<headless::SimTime>(ms * kMillisecond), x, y});
   }
   // Runs Form_Load to the end of the process.
   void Run() {
@@ -216,7 +216,7 @@ TEST(SaverUnload, ASystemCloseDuringAYieldSkipsTheClosingStepsButStillRestores) 
 // The quit rules, called directly as the shell calls the handlers.
 struct Handlers : ::testing::Test {
   testing::ScriptedRandom random;
-  platform::headless::HeadlessPlatform platform{random, Options()};
+  headless::HeadlessPlatform platform{random, Options()};
   Globals globals;
   frmScrnSave form{platform, (globals.SaverMode = kTrue, globals)};
 

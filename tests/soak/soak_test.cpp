@@ -67,11 +67,12 @@ TEST_P(Soak, HoldsEveryInvariantAndShowsEveryStop) {
   SpinTally tally;
   std::int64_t stopsChecked = 0, badStops = 0;
   Spin previousState = Spin::NewSpin;
-  RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+  RunSaver(settings, [&](headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
     tally.Observe(window, engine);
     // A spin has just ended: the last passes drew the stopped reels in their own colours,
     // and the block does not move before the next tick.
-    if (engine.SpinState == Spin::NewSpin && (previousState == Spin::Verdict || previousState == Spin::CelebrationEnd)) {
+    const bool stopped = previousState == Spin::Verdict || previousState == Spin::CelebrationEnd;
+    if (engine.SpinState == Spin::NewSpin && stopped) {
       ++stopsChecked;
       const platform::Surface& block = window.Display().Dc();
       for (const std::string& problem :

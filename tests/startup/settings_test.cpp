@@ -1,15 +1,15 @@
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 
 namespace zv {
 namespace {
 
-using platform::headless::MemorySettingsStore;
+using headless::MemorySettingsStore;
 
 const std::string kLevelPath = "Zorvalite\\Options\\Level";
 const std::string kSpecPath = "Zorvalite\\Options\\Spec";

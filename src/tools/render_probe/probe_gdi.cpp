@@ -5,14 +5,14 @@
 #include <cstdio>
 
 #include "display/digit_renderer.h"
-#include "platform/win32/gdi_surface.h"
+#include "shells/win32/gdi_surface.h"
 #include "resource_ids.h"
 #include "tools/render_probe/probe_picture_box.h"
 #include "tools/render_probe/render_sequence.h"
 
 namespace {
 
-using Box = zv::tools::ProbePictureBox<zv::platform::win32::GdiSurface>;
+using Box = zv::tools::ProbePictureBox<zv::win32::GdiSurface>;
 
 void Load(Box& box, int id) {
   HBITMAP picture = static_cast<HBITMAP>(

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "platform/png_file.h"
+#include "formats/png_file.h"
 #include "tools/render_probe/render_sequence.h"
 #include "tools/render_probe/software_rig.h"
 
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
       engine.ReelPosCentre = 4;
       engine.ReelPosRight = 52;
       first.renderer.DrawPass(engine);
-      zv::platform::WritePng(first.display.surface, argv[2]);
+      zv::formats::WritePng(first.display.surface, argv[2]);
     }
   } catch (const std::exception& error) {
     std::cerr << "render_probe: " << error.what() << '\n';

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "display/digit_renderer.h"
-#include "platform/bmp_file.h"
+#include "formats/bmp_file.h"
 #include "platform/software_surface.h"
 #include "tools/render_probe/probe_picture_box.h"
 
@@ -23,7 +23,7 @@ struct SoftwareRig {
     FillSegmentFrames(renderer.SegmentFrames, storeCursor);
   }
   static void Load(Box& box, const std::filesystem::path& file) {
-    platform::Bitmap bitmap = platform::ReadBmp24(file);
+    formats::Bitmap bitmap = formats::ReadBmp24(file);
     box.surface.Assign(static_cast<int16>(bitmap.width), static_cast<int16>(bitmap.height), std::move(bitmap.pixels));
   }
 

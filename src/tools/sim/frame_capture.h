@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
+#include "shells/headless/headless_saver_window.h"
 
 namespace zv::sim {
 
@@ -21,11 +21,11 @@ class FrameCapture {
   };
   explicit FrameCapture(Settings settings);
 
-  void Observe(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
+  void Observe(headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
   std::int64_t Written() const { return written_; }
 
  private:
-  void Write(const platform::headless::HeadlessSaverWindow& window);
+  void Write(const headless::HeadlessSaverWindow& window);
 
   Settings settings_;
   std::int64_t written_ = 0;

@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
 
   const auto start = std::chrono::steady_clock::now();
   try {
-    zv::sim::RunSaver(options.run, [&](zv::platform::headless::HeadlessSaverWindow& window,
+    zv::sim::RunSaver(options.run, [&](zv::headless::HeadlessSaverWindow& window,
                                        const zv::LotteryEngine& engine) {
       tally.Observe(window, engine);
       if (frames) frames->Observe(window, engine);

@@ -3,15 +3,15 @@
 #include <cmath>
 #include <string>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "saver/frm_scrn_save.h"
 
 namespace zv::sim {
 
-using platform::headless::HeadlessPlatform;
-using platform::headless::InputEvent;
-using platform::headless::kMillisecond;
-using platform::headless::ProcessEnded;
+using headless::HeadlessPlatform;
+using headless::InputEvent;
+using headless::kMillisecond;
+using headless::ProcessEnded;
 
 void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer1) {
   HeadlessPlatform* platform = nullptr;
@@ -24,7 +24,7 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   }
   ClockSeededRandom random(clock);
 
-  platform::headless::SaverWindowOptions options;
+  headless::SaverWindowOptions options;
   options.screenWidth = settings.screenWidth;
   options.screenHeight = settings.screenHeight;
   options.passesPerMs = settings.passesPerMs;
@@ -35,13 +35,13 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
 
   shell.settings.WriteSetting(kSettingsApp, kSettingsSection, kLevelKey, std::to_string(settings.level));
   shell.settings.WriteSetting(kSettingsApp, kSettingsSection, kSpecKey, std::to_string(settings.spec));
-  const auto end = static_cast<platform::headless::SimTime>(std::llround(settings.seconds * 1000 * kMillisecond));
+  const auto end = static_cast<headless::SimTime>(std::llround(settings.seconds * 1000 * kMillisecond));
   shell.pendingInput.push_back({InputEvent::Kind::Key, end});
 
   Globals globals;
   globals.SaverMode = kTrue;
   frmScrnSave saver(shell, globals);
-  platform::headless::HeadlessSaverWindow& window = *shell.saverWindow;
+  headless::HeadlessSaverWindow& window = *shell.saverWindow;
   if (afterTimer1) window.afterTimer1 = [&] { afterTimer1(window, saver.Engine()); };
   try {
     saver.Form_Load();

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
-#include "startup/settings.h"
+#include "shells/headless/headless_saver_window.h"
+#include "settings/settings.h"
 
 namespace zv::sim {
 
@@ -20,7 +20,7 @@ struct SimulationSettings {
   std::optional<std::uint64_t> seed;
   int16 screenWidth = 1024;
   int16 screenHeight = 768;
-  double passesPerMs = platform::headless::SaverWindowOptions{}.passesPerMs;
+  double passesPerMs = headless::SaverWindowOptions{}.passesPerMs;
   // Skip, as a count, the main-loop passes in which nothing can change on screen.
   bool fastForward = true;
   // Let the renderer's copies and fills change the display block's pixels. Without it the
@@ -30,7 +30,7 @@ struct SimulationSettings {
 
 // Called right after every Timer1 tick's handler returns, before the next draw pass.
 using TickObserver =
-    std::function<void(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine)>;
+    std::function<void(headless::HeadlessSaverWindow& window, const LotteryEngine& engine)>;
 
 // Loads the saver window (as a saver run of the program does) and runs it until a key press
 // scheduled at the end time closes it. A run-time error of the saver propagates.

@@ -22,8 +22,8 @@ void SpinTally::Fail(double nowMs, const std::string& what) {
   violations_.push_back(at + what);
 }
 
-void SpinTally::Observe(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
-  const double nowMs = static_cast<double>(window.Now()) / platform::headless::kMillisecond;
+void SpinTally::Observe(headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+  const double nowMs = static_cast<double>(window.Now()) / headless::kMillisecond;
   CheckTick(window, engine);
   const Spin state = engine.SpinState;
   if (state == Spin::Rest && previousState_ == Spin::NewSpin) {
@@ -39,8 +39,8 @@ void SpinTally::Observe(platform::headless::HeadlessSaverWindow& window, const L
   previousState_ = state;
 }
 
-void SpinTally::CheckTick(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& e) {
-  const double nowMs = static_cast<double>(window.Now()) / platform::headless::kMillisecond;
+void SpinTally::CheckTick(headless::HeadlessSaverWindow& window, const LotteryEngine& e) {
+  const double nowMs = static_cast<double>(window.Now()) / headless::kMillisecond;
   if (!KnownState(e.SpinState)) Fail(nowMs, "SpinState " + std::to_string(StateNumber(e.SpinState)));
   struct Range {
     const char* name;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
+#include "shells/headless/headless_saver_window.h"
 
 namespace zv::sim {
 
@@ -28,7 +28,7 @@ struct SpinCounts {
 // hold at every tick and at the end of every spin.
 class SpinTally {
  public:
-  void Observe(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
+  void Observe(headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
 
   const SpinCounts& Counts() const { return counts_; }
   // Every breach, as a line naming the time and what was wrong (the first 50 are kept).
@@ -36,7 +36,7 @@ class SpinTally {
   std::int64_t ViolationCount() const { return violationCount_; }
 
  private:
-  void CheckTick(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
+  void CheckTick(headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
   void EndSpin(const LotteryEngine& engine, double nowMs);
   void Fail(double nowMs, const std::string& what);
 

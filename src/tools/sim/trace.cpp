@@ -11,12 +11,12 @@ std::string TraceHeader() {
          "MissCodeRight\tDisplayLeft\tDisplayTop";
 }
 
-std::string TraceLine(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& e) {
+std::string TraceLine(headless::HeadlessSaverWindow& window, const LotteryEngine& e) {
   const platform::PictureBox& display = window.Display();
   char line[320];
   std::snprintf(line, sizeof line,
                 "%.3f\t%lld\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d",
-                static_cast<double>(window.Now()) / platform::headless::kMillisecond,
+                static_cast<double>(window.Now()) / headless::kMillisecond,
                 static_cast<long long>(window.Timer2Ticks()), StateNumber(e.SpinState), e.StateTicks, e.TickCycle, e.PatternIndex,
                 e.ReelPosLeft, e.ReelPosCentre, e.ReelPosRight, e.TargetCodeLeft, e.TargetCodeCentre,
                 e.TargetCodeRight, e.HitFlag, e.ReachFlag, e.ReviveFlag, e.EffectDraw, e.LotteryDraw, e.BlinkOn,

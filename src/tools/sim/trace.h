@@ -2,12 +2,12 @@
 #include <string>
 
 #include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
+#include "shells/headless/headless_saver_window.h"
 
 namespace zv::sim {
 
 // The tab-separated trace of a run: one line after every Timer1 tick.
 std::string TraceHeader();
-std::string TraceLine(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
+std::string TraceLine(headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
 
 }  // namespace zv::sim

@@ -1,0 +1,59 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace zv::win32 {
+
+class Win32Process : public platform::Process {
+ public:
+  std::string CommandLineArguments() override;
+  bool AnotherInstanceRunning() override;
+  void ShowMessage(platform::TextId text) override;
+  void ReportRuntimeError(const RuntimeError& error) override;
+  [[noreturn]] void End() override;
+};
+
+// HKEY_CURRENT_USER\Software\<application>\<section>, one string value per key.
+class RegistrySettingsStore : public platform::SettingsStore {
+ public:
+  std::string ReadSetting(std::string_view app, std::string_view section, std::string_view key,
+                          int16 defaultValue) override;
+  void WriteSetting(std::string_view app, std::string_view section, std::string_view key,
+                    std::string_view text) override;
+};
+
+class Win32SystemParameters : public platform::SystemParameters {
+ public:
+  void ShowCursor(bool show) override;
+  void SetScreenSaveActive(bool active) override;
+  bool ScreenSaveActive() override;
+};
+
+class Win32Platform : public platform::Platform {
+ public:
+  platform::Process& GetProcess() override { return process_; }
+  platform::SettingsStore& Settings() override { return settings_; }
+  platform::SystemParameters& System() override { return system_; }
+  RandomSource& Random() override { return random_; }
+  std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override;
+  std::unique_ptr<platform::ConfigWindow> CreateConfigWindow(platform::ConfigWindowEvents& events) override;
+  void RunMessageLoop() override;
+
+ private:
+  Win32Process process_;
+  RegistrySettingsStore settings_;
+  Win32SystemParameters system_;
+  ClockSeededRandom random_;
+};
+
+// Runs a handler that Windows calls back. A C++ exception must not unwind through a window
+// procedure: whatever a handler throws is reported here, once, and ends the process. While that
+// report shows, its message box still delivers timer and input messages; they do not reach the
+// handlers, which would run on the state the fault left behind. False when the handler did not
+// run: the window procedure then leaves the message to DefWindowProc.
+bool Guarded(platform::Process& process, const std::function<void()>& handler);
+
+}  // namespace zv::win32

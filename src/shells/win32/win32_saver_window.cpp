@@ -1,0 +1,192 @@
+#include "shells/win32/win32_saver_window.h"
+
+#include <windowsx.h>
+
+#include "machine/layout_and_timing.h"
+#include "shells/win32/win32_platform.h"
+#include "resource_ids.h"
+
+namespace zv::win32 {
+namespace {
+
+const wchar_t kWindowClass[] = L"ZorvaliteSaverWindow";
+const wchar_t kDisplayClass[] = L"ZorvaliteDisplay";
+constexpr UINT_PTR kTimer1 = 1;
+constexpr UINT_PTR kTimer2 = 2;
+
+}  // namespace
+
+void Win32PictureBox::Place() {
+  if (window_) MoveWindow(window_, left_, top_, width_, height_, TRUE);
+}
+void Win32PictureBox::SetLeft(int16 left) { left_ = left; Place(); }
+void Win32PictureBox::SetTop(int16 top) { top_ = top; Place(); }
+void Win32PictureBox::SetWidth(int16 width) { width_ = width; surface_.Resize(width_, height_); Place(); }
+void Win32PictureBox::SetHeight(int16 height) { height_ = height; surface_.Resize(width_, height_); Place(); }
+void Win32PictureBox::SetEnabled(bool enabled) {
+  if (window_) EnableWindow(window_, enabled ? TRUE : FALSE);
+}
+
+void Win32PictureBox::Refresh() {
+  if (!window_) return;
+  InvalidateRect(window_, nullptr, FALSE);
+  UpdateWindow(window_);
+}
+
+void Win32PictureBox::Assign(HBITMAP picture) {
+  surface_.Assign(picture);
+  width_ = surface_.Width();
+  height_ = surface_.Height();
+}
+
+void Win32PictureBox::Paint(HDC target) const { ::BitBlt(target, 0, 0, width_, height_, surface_.Dc(), 0, 0, SRCCOPY); }
+
+Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, platform::Process& process)
+    : events_(events), process_(process) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = instance;
+  windowClass.hIcon = icon;
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  windowClass.lpszClassName = kWindowClass;
+  RegisterClassExW(&windowClass);
+
+  WNDCLASSEXW displayClass{};
+  displayClass.cbSize = sizeof displayClass;
+  displayClass.lpfnWndProc = DisplayProc;
+  displayClass.hInstance = instance;
+  displayClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  displayClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  displayClass.lpszClassName = kDisplayClass;
+  RegisterClassExW(&displayClass);
+
+  // Explicit full-screen size: a pop-up window given default sizes may come out empty.
+  window_ = CreateWindowExW(0, kWindowClass, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance,
+                            this);
+  HWND display = CreateWindowExW(0, kDisplayClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr, instance,
+                                 nullptr);
+  display_ = std::make_unique<Win32PictureBox>(display);
+  SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
+  SetTimer(window_, kTimer1, kTimer1StartInterval, nullptr);
+  SetTimer(window_, kTimer2, kTimer2Interval, nullptr);
+}
+
+Win32SaverWindow::~Win32SaverWindow() {
+  if (window_) DestroyWindow(window_);
+}
+
+void Win32SaverWindow::Show() {
+  ShowWindow(window_, SW_SHOWMAXIMIZED);
+  // Without a window manager the window may keep its creation size: cover the screen.
+  SetWindowPos(window_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
+               SWP_NOZORDER | SWP_NOACTIVATE);
+  UpdateWindow(window_);
+  SetForegroundWindow(window_);
+  SetFocus(window_);
+}
+
+int16 Win32SaverWindow::ScaleWidth() const {
+  RECT client;
+  GetClientRect(window_, &client);
+  return static_cast<int16>(client.right - client.left);
+}
+
+int16 Win32SaverWindow::ScaleHeight() const {
+  RECT client;
+  GetClientRect(window_, &client);
+  return static_cast<int16>(client.bottom - client.top);
+}
+
+void Win32SaverWindow::Refresh() {
+  RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+void Win32SaverWindow::Cls() { InvalidateRect(window_, nullptr, TRUE); }
+
+void Win32SaverWindow::Hide() { ShowWindow(window_, SW_HIDE); }
+
+void Win32SaverWindow::Unload() { events_.Form_Unload(); }
+
+void Win32SaverWindow::DoEvents() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+void Win32SaverWindow::SetInterval(platform::Timer timer, int16 milliseconds) {
+  SetTimer(window_, timer == platform::Timer::Timer1 ? kTimer1 : kTimer2, static_cast<UINT>(milliseconds), nullptr);
+}
+
+void Win32SaverWindow::LoadPicture(platform::Art art) {
+  static const int kIds[] = {IDB_ART_RED, IDB_ART_GREEN, IDB_ART_ORANGE};
+  HBITMAP picture = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                    MAKEINTRESOURCEW(kIds[static_cast<int>(art) - 1]), IMAGE_BITMAP,
+                                                    0, 0, LR_CREATEDIBSECTION));
+  patterns_[static_cast<int>(art) - 1].Assign(picture);
+  DeleteObject(picture);
+}
+
+LRESULT CALLBACK Win32SaverWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Win32SaverWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+  }
+  auto* self = reinterpret_cast<Win32SaverWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self || !self->window_) return DefWindowProcW(hwnd, message, wParam, lParam);
+  LRESULT result = 0;
+  if (!Guarded(self->process_, [&] { result = self->Handle(message, wParam, lParam); }))
+    return DefWindowProcW(hwnd, message, wParam, lParam);
+  return result;
+}
+
+LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_TIMER:
+      if (wParam == kTimer1) events_.Timer1_Timer();
+      else if (wParam == kTimer2) events_.Timer2_Timer();
+      return 0;
+    case WM_LBUTTONUP:
+    case WM_RBUTTONUP:
+    case WM_MBUTTONUP:
+      events_.Form_Click();
+      return 0;
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+      events_.Form_KeyDown();
+      return 0;
+    case WM_MOUSEMOVE:
+      events_.Form_MouseMove(static_cast<float>(GET_X_LPARAM(lParam)), static_cast<float>(GET_Y_LPARAM(lParam)));
+      return 0;
+    case WM_CLOSE:
+      Unload();
+      return 0;
+    case WM_ENDSESSION:
+      if (wParam) Unload();
+      return 0;
+    default:
+      return DefWindowProcW(window_, message, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK Win32SaverWindow::DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  // The display block has no input handlers of the saver's own: clicks and pointer moves on
+  // it stay here and do not end the saver.
+  if (message == WM_PAINT) {
+    PAINTSTRUCT paint;
+    HDC target = BeginPaint(hwnd, &paint);
+    if (auto* box = reinterpret_cast<Win32PictureBox*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA))) box->Paint(target);
+    EndPaint(hwnd, &paint);
+    return 0;
+  }
+  if (message == WM_ERASEBKGND) return 1;
+  return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+}  // namespace zv::win32
