@@ -25,6 +25,8 @@ class LotteryEngine {
   // --- load sequence
   // Copies the outcome table in at the running write index (the caller resets it first).
   void FillHitPatterns(int16& storeCursor);
+  // The reels where they stand until the first spin: a red 3, a red 1 and a red 3.
+  void PlaceStartingReels();
   // Reseeds, draws the odometer's starting wheels and the starting row, and parks the
   // machine at a new spin.
   void SetInitialLotteryState();

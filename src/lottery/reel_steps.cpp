@@ -20,6 +20,12 @@ void LotteryEngine::StepCentreReel() { ReelPosCentre = Step(ReelPosCentre, kLast
 
 void LotteryEngine::StepRightReel() { ReelPosRight = Step(ReelPosRight, kLastOuterPosition); }
 
+void LotteryEngine::PlaceStartingReels() {
+  ReelPosLeft = kStartPosLeft;
+  ReelPosCentre = kStartPosCentre;
+  ReelPosRight = kStartPosRight;
+}
+
 void LotteryEngine::StepAllReels() {
   StepLeftReel();
   StepCentreReel();

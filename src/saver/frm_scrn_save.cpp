@@ -54,14 +54,12 @@ void frmScrnSave::FillTables() {
   engine_.FillHitPatterns(storeCursor);
 }
 
-// The first pass draws a red 3, a red 1 and a red 3: every shown position differs from its reel's.
+// The first pass draws all three reels: no shown position is the reel's.
 void frmScrnSave::PlaceStartingReels() {
   renderer_.ShownPosLeft = 0;
-  engine_.ReelPosLeft = kStartPosLeft;
-  engine_.ReelPosRight = kStartPosRight;
   renderer_.ShownPosCentre = 0;
   renderer_.ShownPosRight = 0;
-  engine_.ReelPosCentre = kStartPosCentre;
+  engine_.PlaceStartingReels();
 }
 
 void frmScrnSave::ApplySettings() {

@@ -11,7 +11,7 @@
 
 #include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
-#include "support/scripted_random.h"
+#include "testing/scripted_random.h"
 
 namespace zv {
 namespace {

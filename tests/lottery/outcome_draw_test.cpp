@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "engine_fixture.h"
+#include "engine_test.h"
 
 namespace zv::testing {
 namespace {

@@ -1,5 +1,5 @@
 // The reach crawl, the all-together run and the celebration blink.
-#include "engine_fixture.h"
+#include "engine_test.h"
 
 namespace zv::testing {
 namespace {

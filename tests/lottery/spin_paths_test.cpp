@@ -1,5 +1,5 @@
 // Whole spins, tick by tick, along every path of the state table.
-#include "engine_fixture.h"
+#include "engine_test.h"
 
 namespace zv::testing {
 namespace {
@@ -59,17 +59,34 @@ TEST_F(SpinPathTest, StopsOnCodeZeroWrapThroughTheLastPositions) {
   EXPECT_EQ(Reels(), (std::array<int16, 3>{0, 4, 40}));
 }
 
-TEST_F(SpinPathTest, LeftReelSlowsToHalfSpeedWhileTheOthersRunOn) {
+// A reel slowing onto its target steps only on the ticks that make TickCycle even; the reels
+// still running step on every tick, the stopped ones stand.
+TEST_F(SpinPathTest, EachReelSlowsToHalfSpeedOnEvenTicksWhileTheOthersRunOnOrStand) {
+  enum Pace { Stands, Half, Full };
+  const struct {
+    Spin state;
+    std::array<Pace, 3> paces;  // left, centre, right
+  } approaches[] = {{LeftSlows, {Half, Full, Full}}, {RightSlows, {Stands, Full, Half}},
+                    {CentreSlows, {Stands, Half, Stands}}};
+  const std::array<int16, 3> positions{80, 40, 80};
   SetOdometer(5, 2, 8);
   ScriptSpin(false, 5);
-  RunUntil(LeftSlows);
-  std::vector<int16> left, centre;
-  while (engine.SpinState == LeftSlows) {
-    const bool even = (engine.TickCycle + 1) % 2 == 0;
-    const int16 l = engine.ReelPosLeft, c = engine.ReelPosCentre;
-    Tick();
-    EXPECT_EQ(engine.ReelPosLeft, even ? (l + 1) % 80 : l);
-    EXPECT_EQ(engine.ReelPosCentre, (c + 1) % 40);
+  for (const auto& approach : approaches) {
+    RunUntil(approach.state);
+    int evenTicks = 0, oddTicks = 0;
+    while (engine.SpinState == approach.state) {
+      const std::array<int16, 3> before = Reels();
+      Tick();
+      const bool even = engine.TickCycle % 2 == 0;  // as the tick saw it
+      for (std::size_t reel = 0; reel < 3; ++reel) {
+        const Pace pace = approach.paces[reel];
+        const bool steps = pace == Full || (pace == Half && even);
+        ASSERT_EQ(Reels()[reel], steps ? (before[reel] + 1) % positions[reel] : before[reel])
+            << "state " << StateNumber(approach.state) << ", reel " << reel << ", TickCycle " << engine.TickCycle;
+      }
+      (even ? evenTicks : oddTicks)++;
+    }
+    EXPECT_TRUE(evenTicks > 0 && oddTicks > 0) << "state " << StateNumber(approach.state) << " saw both parities";
   }
 }
 

@@ -126,8 +126,7 @@ class RecordingProcess : public headless::HeadlessProcess {
 
 class RecordingPlatform : public headless::HeadlessPlatform {
  public:
-  RecordingPlatform(RandomSource& random, headless::SaverWindowOptions options)
-      : HeadlessPlatform(random, std::move(options)) {}
+  explicit RecordingPlatform(RandomSource& random) : HeadlessPlatform(random) {}
 
   platform::Process& GetProcess() override { return recordingProcess_; }
   platform::SettingsStore& Settings() override { return recordingSettings_; }

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 #include "shells/headless/headless_platform.h"
-#include "support/scripted_random.h"
+#include "testing/scripted_random.h"
 
 namespace zv {
 namespace {

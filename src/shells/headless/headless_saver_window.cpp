@@ -5,7 +5,6 @@
 #include <limits>
 
 #include "machine/layout_and_timing.h"
-#include "formats/bmp_file.h"
 
 namespace zv::headless {
 
@@ -14,7 +13,7 @@ HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, Sa
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
       timers_{{kTimer1StartInterval, NextClockTick(Period(kTimer1StartInterval))},
               {kTimer2Interval, NextClockTick(Period(kTimer2Interval))}} {
-  if (!options_.paintDisplay) display_.dc = &unpainted_;
+  if (!options_.paintDisplay) display_.DrawInto(unpainted_);
 }
 
 SimTime HeadlessSaverWindow::Period(int16 milliseconds) {
@@ -37,12 +36,7 @@ int16 HeadlessSaverWindow::Interval(platform::Timer timer) const {
 platform::PictureBox& HeadlessSaverWindow::Pattern(platform::Art art) { return patterns_[static_cast<int>(art) - 1]; }
 
 void HeadlessSaverWindow::LoadPicture(platform::Art art) {
-  static const char* const kFiles[] = {"red.bmp", "green.bmp", "orange.bmp"};
-  formats::Bitmap bitmap = formats::ReadBmp24(options_.assetsDir / kFiles[static_cast<int>(art) - 1]);
-  Box& box = patterns_[static_cast<int>(art) - 1];
-  box.width = static_cast<int16>(bitmap.width);
-  box.height = static_cast<int16>(bitmap.height);
-  box.surface.Assign(box.width, box.height, std::move(bitmap.pixels));
+  patterns_[static_cast<int>(art) - 1].LoadPicture(options_.assetsDir / ArtFileName(art));
 }
 
 void HeadlessSaverWindow::Unload() {
@@ -63,8 +57,8 @@ SimTime HeadlessSaverWindow::NextEventTime() const {
 }
 
 bool HeadlessSaverWindow::OnDisplay(float x, float y) const {
-  return x >= display_.left && x < display_.left + display_.width && y >= display_.top &&
-         y < display_.top + display_.height;
+  return x >= display_.Left() && x < display_.Left() + display_.Width() && y >= display_.Top() &&
+         y < display_.Top() + display_.Height();
 }
 
 void HeadlessSaverWindow::Deliver(const InputEvent& event) {
@@ -126,7 +120,8 @@ void HeadlessSaverWindow::DoEvents() {
 
 platform::SoftwareSurface HeadlessSaverWindow::Screen() const {
   platform::SoftwareSurface screen(options_.screenWidth, options_.screenHeight);
-  if (visible_) screen.BitBlt(display_.left, display_.top, display_.width, display_.height, display_.surface, 0, 0);
+  if (visible_)
+    screen.BitBlt(display_.Left(), display_.Top(), display_.Width(), display_.Height(), display_.Pixels(), 0, 0);
   return screen;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/saver_window.h"
 #include "platform/software_surface.h"
+#include "shells/headless/headless_picture_box.h"
 
 namespace zv::headless {
 
@@ -68,8 +69,8 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   // The requested interval of a timer, as last set.
   int16 Interval(platform::Timer timer) const;
   bool Visible() const { return visible_; }
-  bool DisplayEnabled() const { return display_.enabled; }
-  std::int64_t DisplayRefreshes() const { return display_.refreshes; }
+  bool DisplayEnabled() const { return display_.Enabled(); }
+  std::int64_t DisplayRefreshes() const { return display_.Refreshes(); }
   std::int64_t WindowRefreshes() const { return windowRefreshes_; }
   // The whole screen as it shows now: black, with the display block at its place.
   platform::SoftwareSurface Screen() const;
@@ -77,25 +78,6 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   std::function<void()> afterTimer1;
 
  private:
-  struct Box : platform::PictureBox {
-    int16 left = 0, top = 0, width = 0, height = 0;
-    bool enabled = true;
-    std::int64_t refreshes = 0;
-    platform::SoftwareSurface surface{0, 0};
-    platform::Surface* dc = &surface;
-    int16 Left() const override { return left; }
-    int16 Top() const override { return top; }
-    int16 Width() const override { return width; }
-    int16 Height() const override { return height; }
-    void SetLeft(int16 v) override { left = v; }
-    void SetTop(int16 v) override { top = v; }
-    void SetWidth(int16 v) override { width = v; surface.Resize(width, height); }
-    void SetHeight(int16 v) override { height = v; surface.Resize(width, height); }
-    void SetEnabled(bool v) override { enabled = v; }
-    void SetSolidFill(platform::Colour c) override { surface.SetFillColour(c); }
-    platform::Surface& Dc() override { return *dc; }
-    void Refresh() override { ++refreshes; }
-  };
   struct TimerState {
     int16 interval;
     SimTime due;
@@ -127,9 +109,9 @@ class HeadlessSaverWindow : public platform::SaverWindow {
     void ExtFloodFill(int16, int16, platform::Colour) override {}
   };
 
-  Box display_;
+  HeadlessPictureBox display_;
   UnpaintedSurface unpainted_;
-  Box patterns_[3];
+  HeadlessPictureBox patterns_[3];
   TimerState timers_[2];
   std::vector<InputEvent> input_;  // sorted by time
   std::size_t nextInput_ = 0;

@@ -5,19 +5,19 @@
 #include <cstdio>
 
 #include "display/digit_renderer.h"
-#include "shells/win32/gdi_surface.h"
+#include "machine/layout_and_timing.h"
 #include "resource_ids.h"
-#include "tools/render_probe/probe_picture_box.h"
+#include "shells/win32/win32_saver_window.h"
 #include "tools/render_probe/render_sequence.h"
 
 namespace {
 
-using Box = zv::tools::ProbePictureBox<zv::win32::GdiSurface>;
+using zv::win32::Win32PictureBox;
 
-void Load(Box& box, int id) {
+void Load(Win32PictureBox& box, int id) {
   HBITMAP picture = static_cast<HBITMAP>(
       LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  box.surface.Assign(picture);
+  box.Assign(picture);
   DeleteObject(picture);
 }
 
@@ -29,8 +29,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    Box display{zv::int16{130}, zv::int16{68}};
-    Box red{zv::int16{1}, zv::int16{1}}, green{zv::int16{1}, zv::int16{1}}, orange{zv::int16{1}, zv::int16{1}};
+    Win32PictureBox display, red, green, orange;
+    display.SetWidth(zv::kDisplayWidth);
+    display.SetHeight(zv::kDisplayHeight);
     display.SetSolidFill(zv::platform::kBlack);
     Load(red, IDB_ART_RED);
     Load(green, IDB_ART_GREEN);
@@ -38,7 +39,7 @@ int main(int argc, char** argv) {
     zv::DigitRenderer renderer{display, red, green, orange};
     zv::int16 storeCursor = 0;
     zv::FillSegmentFrames(renderer.SegmentFrames, storeCursor);
-    const auto pixels = zv::tools::RenderEveryPosition(renderer, display.surface);
+    const auto pixels = zv::tools::RenderEveryPosition(renderer, display.Dc());
     std::FILE* out = std::fopen(argv[1], "wb");
     if (!out || std::fwrite(pixels.data(), 1, pixels.size(), out) != pixels.size()) return 1;
     std::fclose(out);

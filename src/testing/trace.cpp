@@ -1,8 +1,8 @@
-#include "tools/sim/trace.h"
+#include "testing/trace.h"
 
 #include <cstdio>
 
-namespace zv::sim {
+namespace zv::testing {
 
 std::string TraceHeader() {
   return "t_ms\tTimer2Ticks\tSpinState\tStateTicks\tTickCycle\tPatternIndex\tReelPosLeft\tReelPosCentre\t"
@@ -25,4 +25,4 @@ std::string TraceLine(headless::HeadlessSaverWindow& window, const LotteryEngine
   return line;
 }
 
-}  // namespace zv::sim
+}  // namespace zv::testing

@@ -3,9 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "display_reference.h"
-#include "shells/headless/headless_platform.h"
-#include "saver/frm_scrn_save.h"
 #include "runtime/random_source.h"
+#include "testing/saver_run.h"
 
 namespace zv {
 namespace {
@@ -13,22 +12,17 @@ namespace {
 using headless::HeadlessPlatform;
 using headless::InputEvent;
 using headless::kMillisecond;
-using headless::ProcessEnded;
 
 TEST(SaverDisplay, FirstPassShowsRedThreeRedOneRedThreeAtTheBlock) {
   // The lottery's draws do not change the first pass.
   ClockSeededRandom random([] { return std::uint64_t{1}; });
-  headless::SaverWindowOptions options;
-  options.assetsDir = ZV_ASSETS_DIR;
-  HeadlessPlatform shell(random, options);
+  HeadlessPlatform shell(random);
   // Quit before the first spin tick can move anything.
   shell.pendingInput.push_back({InputEvent::Kind::Key, kMillisecond / 2});
-  Globals globals;
-  globals.SaverMode = kTrue;
-  frmScrnSave saver(shell, globals);
-  EXPECT_THROW(saver.Form_Load(), ProcessEnded);
+  testing::SaverRun run(shell);
+  run.Run();
 
-  headless::HeadlessSaverWindow& window = *shell.saverWindow;
+  headless::HeadlessSaverWindow& window = run.Window();
   platform::PictureBox& display = window.Display();
   EXPECT_EQ(display.Left(), 10);
   EXPECT_EQ(display.Top(), 10);

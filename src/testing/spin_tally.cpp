@@ -1,9 +1,9 @@
-#include "tools/sim/spin_tally.h"
+#include "testing/spin_tally.h"
 
 #include <algorithm>
 #include <cstdio>
 
-namespace zv::sim {
+namespace zv::testing {
 namespace {
 
 bool KnownState(Spin state) {
@@ -110,4 +110,4 @@ void SpinTally::EndSpin(const LotteryEngine& e, double nowMs) {
   }
 }
 
-}  // namespace zv::sim
+}  // namespace zv::testing

@@ -4,10 +4,10 @@
 #include "lottery/lottery_engine.h"
 #include "shells/headless/headless_saver_window.h"
 
-namespace zv::sim {
+namespace zv::testing {
 
 // The tab-separated trace of a run: one line after every Timer1 tick.
 std::string TraceHeader();
 std::string TraceLine(headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
 
-}  // namespace zv::sim
+}  // namespace zv::testing

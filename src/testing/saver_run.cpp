@@ -1,17 +1,26 @@
-#include "tools/sim/simulation.h"
+#include "testing/saver_run.h"
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
-#include "shells/headless/headless_platform.h"
-#include "saver/frm_scrn_save.h"
-
-namespace zv::sim {
+namespace zv::testing {
 
 using headless::HeadlessPlatform;
 using headless::InputEvent;
 using headless::kMillisecond;
-using headless::ProcessEnded;
+
+SaverRun::SaverRun(HeadlessPlatform& platform) : form(platform, globals), window_(*platform.saverWindow) {}
+
+void SaverRun::Run(const TickObserver& afterTimer1) {
+  if (afterTimer1) window_.afterTimer1 = [this, afterTimer1] { afterTimer1(window_, form.Engine()); };
+  try {
+    form.Form_Load();
+  } catch (const headless::ProcessEnded&) {
+    return;
+  }
+  throw std::logic_error("Form_Load returned: the saver run did not end the process");
+}
 
 void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer1) {
   HeadlessPlatform* platform = nullptr;
@@ -37,16 +46,7 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   shell.settings.WriteSetting(kSettingsApp, kSettingsSection, kSpecKey, std::to_string(settings.spec));
   const auto end = static_cast<headless::SimTime>(std::llround(settings.seconds * 1000 * kMillisecond));
   shell.pendingInput.push_back({InputEvent::Kind::Key, end});
-
-  Globals globals;
-  globals.SaverMode = kTrue;
-  frmScrnSave saver(shell, globals);
-  headless::HeadlessSaverWindow& window = *shell.saverWindow;
-  if (afterTimer1) window.afterTimer1 = [&] { afterTimer1(window, saver.Engine()); };
-  try {
-    saver.Form_Load();
-  } catch (const ProcessEnded&) {
-  }
+  SaverRun(shell).Run(afterTimer1);
 }
 
-}  // namespace zv::sim
+}  // namespace zv::testing

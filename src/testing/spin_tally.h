@@ -7,7 +7,7 @@
 #include "lottery/lottery_engine.h"
 #include "shells/headless/headless_saver_window.h"
 
-namespace zv::sim {
+namespace zv::testing {
 
 struct SpinCounts {
   std::int64_t started = 0;
@@ -51,4 +51,4 @@ class SpinTally {
   std::bitset<StateNumber(Spin::Premonition) + 1> visited_;
 };
 
-}  // namespace zv::sim
+}  // namespace zv::testing

@@ -1,5 +1,5 @@
-// SegmentFrames against the scroll rule applied to the ten digits, and the seed points
-// against the glyph's segment areas.
+// SegmentFrames against the scroll rule applied to the ten digits, the glyph's lit areas
+// against the seven segments, and the seed points against those areas.
 #include <gtest/gtest.h>
 
 #include "display/glyph.h"
@@ -61,6 +61,30 @@ TEST(SeedPoints, EachLiesInItsOwnSegment) {
     EXPECT_EQ(areas.SegmentAt(seed.column, seed.row), "abcdefg"[segment])
         << "seed (" << seed.column << "," << seed.row << ")";
   }
+}
+
+TEST(GlyphAreas, TheLitAreasAreTheSevenSegments) {
+  const testing::GlyphAreas& areas = testing::GlyphAreas::Get();
+  ASSERT_EQ(areas.RegionCount(), 7) << "every segment must be one closed area of the lit colour";
+  struct Expected {
+    char segment;
+    int left, right, top, bottom, pixels;
+  };
+  const Expected table[] = {{'a', 4, 25, 1, 6, 102},   {'b', 23, 28, 2, 22, 104}, {'c', 23, 28, 25, 45, 104},
+                            {'d', 4, 25, 41, 46, 102}, {'e', 1, 6, 25, 45, 104},  {'f', 1, 6, 2, 22, 104},
+                            {'g', 4, 25, 21, 26, 120}};
+  int total = 0;
+  for (const Expected& e : table) {
+    SCOPED_TRACE(std::string("segment ") + e.segment);
+    const testing::GlyphAreas::Box box = areas.Bounds(e.segment);
+    EXPECT_EQ(box.left, e.left);
+    EXPECT_EQ(box.right, e.right);
+    EXPECT_EQ(box.top, e.top);
+    EXPECT_EQ(box.bottom, e.bottom);
+    EXPECT_EQ(areas.PixelCount(e.segment), e.pixels);
+    total += areas.PixelCount(e.segment);
+  }
+  EXPECT_EQ(total, 740);
 }
 
 }  // namespace

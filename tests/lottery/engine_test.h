@@ -7,9 +7,8 @@
 #include <vector>
 
 #include "lottery/lottery_engine.h"
-#include "shells/headless/headless_saver_window.h"
-#include "support/no_saver_events.h"
-#include "support/scripted_random.h"
+#include "testing/engine_rig.h"
+#include "testing/scripted_random.h"
 
 namespace zv {
 
@@ -18,18 +17,6 @@ inline void PrintTo(Spin state, std::ostream* out) { *out << StateNumber(state);
 
 namespace testing {
 
-// A headless window that notes, at every repaint of the whole window, whether the display
-// block was enabled.
-class RecordingWindow : public headless::HeadlessSaverWindow {
- public:
-  using HeadlessSaverWindow::HeadlessSaverWindow;
-  void Refresh() override {
-    displayEnabledAtRepaint.push_back(DisplayEnabled());
-    HeadlessSaverWindow::Refresh();
-  }
-  std::vector<bool> displayEnabledAtRepaint;
-};
-
 // One state change as seen after the tick that made it.
 struct Transition {
   Spin from, to;
@@ -37,21 +24,11 @@ struct Transition {
   int tick;  // Timer1 ticks since the observation began
 };
 
-// The engine as the saver window sets it up at load, on a 1024 x 768 screen, with a
-// scripted random source. The reels start on 52, 4, 52; the odometer and counters at 0.
+// The engine rig on a 1024 x 768 screen, with a scripted random source.
 class EngineTest : public ::testing::Test {
  protected:
   explicit EngineTest(int16 screenWidth = 1024, int16 screenHeight = 768)
-      : window(events, Options(screenWidth, screenHeight)) {
-    window.Display().SetWidth(130);
-    window.Display().SetHeight(68);
-    globals.ProbDenominator = 301;
-    int16 cursor = 0;
-    engine.FillHitPatterns(cursor);
-    engine.ReelPosLeft = 52;
-    engine.ReelPosCentre = 4;
-    engine.ReelPosRight = 52;
-  }
+      : rig(random, Options(screenWidth, screenHeight)) {}
 
   static headless::SaverWindowOptions Options(int16 width, int16 height) {
     headless::SaverWindowOptions options;
@@ -115,11 +92,11 @@ class EngineTest : public ::testing::Test {
 
   std::vector<Transition> seen;
   int ticks = 0;
-  NoSaverEvents events;
-  RecordingWindow window;
-  Globals globals;
   ScriptedRandom random;
-  LotteryEngine engine{globals, random, window};
+  EngineRig rig;
+  RepaintRecordingWindow& window = rig.window;
+  Globals& globals = rig.globals;
+  LotteryEngine& engine = rig.engine;
 };
 
 }  // namespace testing

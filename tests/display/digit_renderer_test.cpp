@@ -5,7 +5,7 @@
 #include <bit>
 
 #include "display_reference.h"
-#include "renderer_rig.h"
+#include "testing/renderer_rig.h"
 
 namespace zv {
 namespace {
@@ -24,7 +24,7 @@ std::string Describe(const std::vector<std::string>& lines) {
 
 #define EXPECT_DISPLAY(rig, expected, name)                                       \
   do {                                                                            \
-    const auto mismatches = (expected).Compare((rig).display.surface, (name));    \
+    const auto mismatches = (expected).Compare((rig).shown, (name));              \
     EXPECT_TRUE(mismatches.empty()) << (name) << ":" << Describe(mismatches);     \
   } while (0)
 
@@ -49,13 +49,13 @@ TEST(DrawDigit, EveryPositionOfEveryArtPixelForPixel) {
       (rig.renderer.*art.draw)(static_cast<byte>(p), x, 10);
       expected.DrawPosition(x, 10, p, art.colour);
       const std::string name = std::string(art.name) + "-position-" + std::to_string(p);
-      const auto mismatches = expected.Compare(rig.display.surface, name);
+      const auto mismatches = expected.Compare(rig.shown, name);
       // The first wrong position of an art says enough; the rest would repeat it.
       ASSERT_TRUE(mismatches.empty()) << name << ":" << Describe(mismatches);
       const int lit = std::popcount(static_cast<unsigned>(testing::SegmentMask(testing::ScrollFrameSegments(p))));
-      EXPECT_EQ(rig.display.surface.copies, 1);
-      EXPECT_EQ(rig.display.surface.fills, 7 - lit) << "one fill per unlit segment, position " << p;
-      EXPECT_EQ(rig.display.refreshes, 0) << "drawing a digit does not present the block";
+      EXPECT_EQ(rig.shown.copies, 1);
+      EXPECT_EQ(rig.shown.fills, 7 - lit) << "one fill per unlit segment, position " << p;
+      EXPECT_EQ(rig.Refreshes(), 0) << "drawing a digit does not present the block";
     }
   }
 }
@@ -72,7 +72,7 @@ TEST(DrawDigit, APositionPastTheTableFailsAfterTheFullEightIsCopied) {
     ExpectedDisplay expected;
     expected.DrawCell(50, 10, "abcdefg", kGreen);
     EXPECT_DISPLAY(rig, expected, "position-" + std::to_string(position));
-    EXPECT_EQ(rig.display.surface.fills, 0);
+    EXPECT_EQ(rig.shown.fills, 0);
   }
 }
 
@@ -105,9 +105,9 @@ TEST(DrawPass, FirstPassAfterLoadShowsRedThreeRedOneRedThree) {
   expected.DrawCell(50, 10, "bc", kRed);
   expected.DrawCell(90, 10, "abcdg", kRed);
   EXPECT_DISPLAY(rig, expected, "first-pass");
-  EXPECT_EQ(rig.display.surface.copies, 3);
-  EXPECT_EQ(rig.display.surface.fills, 2 + 5 + 2);
-  EXPECT_EQ(rig.display.refreshes, 1);
+  EXPECT_EQ(rig.shown.copies, 3);
+  EXPECT_EQ(rig.shown.fills, 2 + 5 + 2);
+  EXPECT_EQ(rig.Refreshes(), 1);
   EXPECT_EQ(rig.renderer.ShownPosLeft, 52);
   EXPECT_EQ(rig.renderer.ShownPosCentre, 4);
   EXPECT_EQ(rig.renderer.ShownPosRight, 52);
@@ -151,14 +151,14 @@ TEST(DrawPass, OnlyChangedReelsAreDrawnAndEveryPassRefreshes) {
   rig.renderer.DrawPass(Engine(52, 4, 52));
   rig.ResetCounts();
   rig.renderer.DrawPass(Engine(52, 4, 52));
-  EXPECT_EQ(rig.display.surface.copies, 0);
-  EXPECT_EQ(rig.display.surface.fills, 0);
-  EXPECT_EQ(rig.display.refreshes, 1);
+  EXPECT_EQ(rig.shown.copies, 0);
+  EXPECT_EQ(rig.shown.fills, 0);
+  EXPECT_EQ(rig.Refreshes(), 1);
 
   // One reel moves: only its cell is drawn, the others stay as they were.
   rig.renderer.DrawPass(Engine(52, 5, 52));
-  EXPECT_EQ(rig.display.surface.copies, 1);
-  EXPECT_EQ(rig.display.refreshes, 2);
+  EXPECT_EQ(rig.shown.copies, 1);
+  EXPECT_EQ(rig.Refreshes(), 2);
   ExpectedDisplay expected;
   expected.DrawPosition(10, 10, 52, kRed);
   expected.DrawPosition(50, 10, 5, kRed);
@@ -172,7 +172,7 @@ TEST(DrawPass, MinusOneForcesARedraw) {
   rig.ResetCounts();
   rig.renderer.ShownPosRight = -1;
   rig.renderer.DrawPass(Engine(52, 4, 52));
-  EXPECT_EQ(rig.display.surface.copies, 1);
+  EXPECT_EQ(rig.shown.copies, 1);
   EXPECT_EQ(rig.renderer.ShownPosRight, 52);
 }
 
@@ -190,9 +190,9 @@ TEST(DrawPass, CelebrationEndRedrawsAllReelsEveryPassInTheirOwnColours) {
   for (int pass = 0; pass < 3; ++pass) {
     rig.ResetCounts();
     rig.renderer.DrawPass(engine);
-    EXPECT_EQ(rig.display.surface.copies, 3) << "pass " << pass;
-    EXPECT_EQ(rig.display.refreshes, 1);
-    EXPECT_DISPLAY(rig, expected, "state-16-pass-" + std::to_string(pass));
+    EXPECT_EQ(rig.shown.copies, 3) << "pass " << pass;
+    EXPECT_EQ(rig.Refreshes(), 1);
+    EXPECT_DISPLAY(rig, expected, "celebration-end-pass-" + std::to_string(pass));
   }
   EXPECT_EQ(rig.renderer.ShownPosLeft, 28);
 }
@@ -206,7 +206,7 @@ TEST(DrawPass, CelebrationFlashesOrangeAndRedOnEveryPass) {
     const platform::Colour colour = blink == kTrue ? kOrange : kRed;
     rig.ResetCounts();
     rig.renderer.DrawPass(engine);
-    EXPECT_EQ(rig.display.surface.copies, 3) << "unchanged reels are redrawn";
+    EXPECT_EQ(rig.shown.copies, 3) << "unchanged reels are redrawn";
     ExpectedDisplay expected;
     // Red while BlinkOn is false, the outer reels on code 3 included.
     for (int16 x : kCells) expected.DrawPosition(x, 10, 12, colour);
@@ -221,7 +221,7 @@ TEST(DrawPass, OverridesUseTheLastDrawnPositionsAfterTheRegularDraw) {
   engine.BlinkOn = kTrue;
   rig.ResetCounts();
   rig.renderer.DrawPass(engine);
-  EXPECT_EQ(rig.display.surface.copies, 2 + 3);
+  EXPECT_EQ(rig.shown.copies, 2 + 3);
   ExpectedDisplay expected;
   expected.DrawPosition(10, 10, 44, kOrange);
   expected.DrawPosition(50, 10, 8, kOrange);
@@ -237,8 +237,8 @@ TEST(DrawPass, PremonitionFlashesOrangeOnlyAboveFlashPhaseFour) {
   engine.FlashPhase = 4;
   rig.ResetCounts();
   rig.renderer.DrawPass(engine);
-  EXPECT_EQ(rig.display.surface.copies, 0);
-  EXPECT_EQ(rig.display.refreshes, 1);
+  EXPECT_EQ(rig.shown.copies, 0);
+  EXPECT_EQ(rig.Refreshes(), 1);
 
   ExpectedDisplay orange;
   for (int16 x : kCells) orange.DrawPosition(x, 10, x == 10 ? 8 : x == 50 ? 20 : 60, kOrange);
@@ -246,7 +246,7 @@ TEST(DrawPass, PremonitionFlashesOrangeOnlyAboveFlashPhaseFour) {
     engine.FlashPhase = phase;
     rig.ResetCounts();
     rig.renderer.DrawPass(engine);
-    EXPECT_EQ(rig.display.surface.copies, 3);
+    EXPECT_EQ(rig.shown.copies, 3);
     EXPECT_DISPLAY(rig, orange, "premonition-phase-" + std::to_string(phase));
   }
 
@@ -268,7 +268,7 @@ TEST(DrawPass, OtherStatesDrawNoOverride) {
     engine.FlashPhase = 10;
     rig.ResetCounts();
     rig.renderer.DrawPass(engine);
-    EXPECT_EQ(rig.display.surface.copies, 0) << "state " << state;
+    EXPECT_EQ(rig.shown.copies, 0) << "state " << state;
   }
 }
 
@@ -281,7 +281,7 @@ TEST(DrawPass, APositionOutsideAByteOverflowsBeforeAnythingIsCopied) {
     } catch (const RuntimeError& error) {
       EXPECT_EQ(error.Number(), ErrorNumber::Overflow);
     }
-    EXPECT_EQ(rig.display.surface.copies, 0);
+    EXPECT_EQ(rig.shown.copies, 0);
   }
 }
 

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "engine_fixture.h"
 #include "runtime/random_source.h"
-#include "tools/sim/simulation.h"
-#include "tools/sim/spin_tally.h"
-#include "tools/sim/trace.h"
+#include "testing/engine_rig.h"
+#include "testing/saver_run.h"
+#include "testing/spin_tally.h"
+#include "testing/trace.h"
 
-namespace zv::sim {
+namespace zv::testing {
 namespace {
 
 SpinCounts RunAndCheck(SimulationSettings settings) {
@@ -142,13 +142,9 @@ TEST(SimulationTest, LotteryDrawsJackpotsAtOneInTheDenominator) {
   for (int16 denominator : {int16{301}, int16{30}, int16{1}}) {
     std::uint64_t clock = 0;
     ClockSeededRandom random([&clock] { return clock += 15'625'000; });
-    Globals globals;
-    globals.ProbDenominator = denominator;
-    testing::NoSaverEvents events;
-    headless::HeadlessSaverWindow window(events, {});
-    LotteryEngine engine(globals, random, window);
-    int16 cursor = 0;
-    engine.FillHitPatterns(cursor);
+    EngineRig rig(random);
+    rig.globals.ProbDenominator = denominator;
+    LotteryEngine& engine = rig.engine;
     constexpr std::int64_t kDraws = 1'000'000;
     std::int64_t jackpots = 0;
     for (std::int64_t i = 0; i < kDraws; ++i) {
@@ -160,4 +156,4 @@ TEST(SimulationTest, LotteryDrawsJackpotsAtOneInTheDenominator) {
 }
 
 }  // namespace
-}  // namespace zv::sim
+}  // namespace zv::testing

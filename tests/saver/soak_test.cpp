@@ -13,10 +13,10 @@
 
 #include "display/glyph.h"
 #include "platform/surface.h"
-#include "tools/sim/simulation.h"
-#include "tools/sim/spin_tally.h"
+#include "testing/saver_run.h"
+#include "testing/spin_tally.h"
 
-namespace zv::sim {
+namespace zv::testing {
 namespace {
 
 double SoakSeconds() {
@@ -112,4 +112,4 @@ INSTANTIATE_TEST_SUITE_P(LevelsAndSpeeds, Soak,
                          });
 
 }  // namespace
-}  // namespace zv::sim
+}  // namespace zv::testing

@@ -1,20 +1,19 @@
 // The shipped glyph bitmaps and icon: regenerated from their art texts, they come out byte
-// for byte as committed, and the glyph's lit areas are the seven segments.
+// for byte as committed.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 
 #include "display_reference.h"
+#include "formats/art_text.h"
 #include "formats/bmp_file.h"
 #include "tools/artgen/art_files.h"
-#include "formats/art_text.h"
 
 namespace zv {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::GlyphAreas;
 
 std::vector<std::uint8_t> Bytes(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
@@ -97,36 +96,6 @@ TEST(ArtFiles, IconIsSixteenColourWithMaskAndShowsTheIconText) {
       const long want = c == '.' ? -1 : c == 'k' ? 0 : c == 'R' ? 0x0000FF : 0x00FF00;
       ASSERT_EQ(pixels[static_cast<std::size_t>(y) * 32 + x], want) << "icon pixel (" << x << "," << y << ")";
     }
-}
-
-TEST(ArtText, RejectsRaggedRowsAndForeignCharacters) {
-  EXPECT_EQ(formats::ParseArtText("# comment\nX.\n.X\n", "X.").Height(), 2);
-  EXPECT_THROW(formats::ParseArtText("X.\nX\n", "X."), std::runtime_error);
-  EXPECT_THROW(formats::ParseArtText("X.\nXo\n", "X."), std::runtime_error);
-}
-
-TEST(GlyphAreas, TheLitAreasAreTheSevenSegments) {
-  const GlyphAreas& areas = GlyphAreas::Get();
-  ASSERT_EQ(areas.RegionCount(), 7) << "every segment must be one closed area of the lit colour";
-  struct Expected {
-    char segment;
-    int left, right, top, bottom, pixels;
-  };
-  const Expected table[] = {{'a', 4, 25, 1, 6, 102},   {'b', 23, 28, 2, 22, 104}, {'c', 23, 28, 25, 45, 104},
-                            {'d', 4, 25, 41, 46, 102}, {'e', 1, 6, 25, 45, 104},  {'f', 1, 6, 2, 22, 104},
-                            {'g', 4, 25, 21, 26, 120}};
-  int total = 0;
-  for (const Expected& e : table) {
-    SCOPED_TRACE(std::string("segment ") + e.segment);
-    const GlyphAreas::Box box = areas.Bounds(e.segment);
-    EXPECT_EQ(box.left, e.left);
-    EXPECT_EQ(box.right, e.right);
-    EXPECT_EQ(box.top, e.top);
-    EXPECT_EQ(box.bottom, e.bottom);
-    EXPECT_EQ(areas.PixelCount(e.segment), e.pixels);
-    total += areas.PixelCount(e.segment);
-  }
-  EXPECT_EQ(total, 740);
 }
 
 }  // namespace

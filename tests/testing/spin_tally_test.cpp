@@ -1,16 +1,16 @@
-// The simulator's own parts: its invariant checker and its command line.
+// The checker of whole saver runs: the spins it counts and the breaches it reports.
 #include <gtest/gtest.h>
 
-#include "engine_fixture.h"
-#include "tools/sim/sim_options.h"
-#include "tools/sim/spin_tally.h"
+#include "testing/engine_rig.h"
+#include "testing/scripted_random.h"
+#include "testing/spin_tally.h"
 
-namespace zv::sim {
+namespace zv::testing {
 namespace {
 
-using enum zv::Spin;
+using enum Spin;
 
-class SpinTallyTest : public testing::EngineTest {
+class SpinTallyTest : public ::testing::Test {
  protected:
   SpinTallyTest() {
     window.Display().SetLeft(10);
@@ -37,6 +37,10 @@ class SpinTallyTest : public testing::EngineTest {
     engine.SpinState = Spin::NewSpin;
     tally.Observe(window, engine);
   }
+  ScriptedRandom random;
+  EngineRig rig{random};
+  headless::HeadlessSaverWindow& window = rig.window;
+  LotteryEngine& engine = rig.engine;
   SpinTally tally;
 };
 
@@ -75,56 +79,5 @@ TEST_F(SpinTallyTest, FlagsPositionsOutOfRange) {
   EXPECT_NE(tally.Violations()[0].find("ReelPosCentre 40"), std::string::npos);
 }
 
-TEST(SimOptionsTest, ReadsEveryOption) {
-  const SimOptions o = ParseSimOptions({"--seconds", "12.5", "--level=30", "--spec", "1", "--seed", "42", "--screen",
-                                        "1280x1024", "--passes-per-ms", "3", "--trace", "--frames", "out",
-                                        "--frame-at", "15", "--frame-limit", "7", "--no-fast-forward"});
-  EXPECT_DOUBLE_EQ(o.run.seconds, 12.5);
-  EXPECT_EQ(o.run.level, 30);
-  EXPECT_EQ(o.run.spec, 1);
-  EXPECT_EQ(o.run.seed, 42u);
-  EXPECT_EQ(o.run.screenWidth, 1280);
-  EXPECT_EQ(o.run.screenHeight, 1024);
-  EXPECT_DOUBLE_EQ(o.run.passesPerMs, 3);
-  EXPECT_FALSE(o.run.fastForward);
-  EXPECT_TRUE(o.trace);
-  ASSERT_TRUE(o.frames);
-  EXPECT_EQ(o.frames->atState, Celebration);
-  EXPECT_EQ(o.frames->limit, 7);
-  EXPECT_FALSE(o.frames->everyMs);
-  EXPECT_TRUE(o.run.paintDisplay) << "snapshots need the pixels";
-}
-
-TEST(SimOptionsTest, DefaultsMatchTheProgram) {
-  const SimOptions o = ParseSimOptions({});
-  EXPECT_EQ(o.run.level, 301);
-  EXPECT_EQ(o.run.spec, 0);
-  EXPECT_EQ(o.run.screenWidth, 1024);
-  EXPECT_EQ(o.run.screenHeight, 768);
-  EXPECT_DOUBLE_EQ(o.run.passesPerMs, 24);
-  EXPECT_TRUE(o.run.fastForward);
-  EXPECT_FALSE(o.run.seed);
-  EXPECT_FALSE(o.run.paintDisplay);
-  EXPECT_TRUE(ParseSimOptions({"--paint"}).run.paintDisplay);
-}
-
-TEST(SimOptionsTest, RefusesBadArgumentsNamingThem) {
-  const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-      {{"--level", "abc"}, "--level"},       {{"--level", "40000"}, "out of range"},
-      {{"--seconds"}, "needs a value"},       {{"--seconds", "-1"}, "--seconds"},
-      {{"--screen", "1024"}, "WIDTHxHEIGHT"}, {{"--screen", "1024x20"}, "height"},
-      {{"--frame-at", "15"}, "--frames"},     {{"--frames", "d"}, "--frame-at or --frame-every"},
-      {{"--trace=1"}, "takes no value"},      {{"-x"}, "unknown argument '-x'"},
-      {{"--seed", "1.5"}, "not a number"}};
-  for (const auto& [args, message] : cases) {
-    try {
-      ParseSimOptions(args);
-      ADD_FAILURE() << args[0] << " accepted";
-    } catch (const UsageError& e) {
-      EXPECT_NE(std::string(e.what()).find(message), std::string::npos) << e.what();
-    }
-  }
-}
-
 }  // namespace
-}  // namespace zv::sim
+}  // namespace zv::testing
