@@ -5,7 +5,7 @@
 #                          on failure prints the log and exits 1
 #   run_ctest PRESET LOG [CTEST_ARGS...]
 #                          runs ctest, its whole output in LOG, prints only failures and the
-#                          summary; returns ctest's status
+#                          summary; returns ctest's status (call it as `run_ctest ... || status=$?`)
 #   scr_path PRESET        the Zorvalite.scr a Windows preset builds
 #   start_xvfb WORKDIR     a private Xvfb (1024x768x24) on a display number the server finds
 #                          free; exports DISPLAY, sets XVFB_PID
@@ -28,7 +28,7 @@ build_preset() {
   configure=("$@")
   local log=$ZV_ROOT/build/build-$preset.log
   mkdir -p "$ZV_ROOT/build"
-  echo "== build $preset" >&2
+  echo "== build $preset"
   if ! (cd "$ZV_ROOT" && cmake --preset "$preset" "${configure[@]}" && cmake --build --preset "$preset" -j2 "${build[@]}") \
     >"$log" 2>&1; then
     cat "$log" >&2
@@ -39,12 +39,8 @@ build_preset() {
 run_ctest() {
   local preset=$1 log=$2
   shift 2
-  local status
-  set +e
   (cd "$ZV_ROOT" && ctest --preset "$preset" "$@") 2>&1 | tee "$log" | grep -Ev '^ +Start +[0-9]+:|Test +#[0-9]+: .* Passed '
-  status=${PIPESTATUS[0]}
-  set -e
-  return "$status"
+  return "${PIPESTATUS[0]}"
 }
 
 scr_path() { echo "$ZV_ROOT/build/$1/src/shells/win32/Zorvalite.scr"; }

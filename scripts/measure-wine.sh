@@ -6,14 +6,12 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-10}
-"$root/scripts/install-deps.sh" all >&2 || exit 1
-for preset in windows-x86 windows-x64; do
-  cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j2 >/dev/null || exit 1
-done
-export ZV_SCR=$root/build/windows-x64/src/shells/win32/Zorvalite.scr
-scr32=$root/build/windows-x86/src/shells/win32/Zorvalite.scr
-export ZV_WINE_TIMEOUT=$((seconds + 30))
 source "$root/tests/wine/lib.sh"
+"$root/scripts/install-deps.sh" all >&2 || exit 1
+for preset in windows-x86 windows-x64; do build_preset "$preset" >/dev/null; done
+export ZV_SCR=$(scr_path windows-x64)
+scr32=$(scr_path windows-x86)
+export ZV_WINE_TIMEOUT=$((seconds + 30))
 WINE_TEST_NAME=measure
 wine_setup
 

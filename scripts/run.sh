@@ -6,51 +6,41 @@
 # Usage: scripts/run.sh [switch]     environment: ZV_RUN_SECONDS (default 8), ZV_SHOTS (the folder)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
+source scripts/lib.sh
 switch=${1:-/S}
 
 for what in windows wine; do bash scripts/install-deps.sh "$what"; done
-echo "== build windows-x64"
-mkdir -p build
-if ! { cmake --preset windows-x64 && cmake --build --preset windows-x64 -j2; } >build/build-windows-x64.log 2>&1; then
-  cat build/build-windows-x64.log
-  exit 1
-fi
-scr=$root/build/windows-x64/src/shells/win32/Zorvalite.scr
+build_preset windows-x64
+scr=$(scr_path windows-x64)
 
 # A prefix of our own, prepared once: Japanese fonts, and Wine's own title bars.
-export WINEPREFIX=$root/build/wine-run WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+wine_environment "$ZV_ROOT/build/wine-run"
 [ -e "$WINEPREFIX/.ready" ] || { echo "== preparing the Wine prefix $WINEPREFIX"; bash tests/wine/prepare-prefix.sh "$WINEPREFIX"; }
-wine64=/usr/lib/wine/wine64
 
 if [ -n "${DISPLAY:-}" ] && xset q >/dev/null 2>&1; then
   echo "== running Zorvalite.scr $switch on $DISPLAY"
-  exec "$wine64" "$scr" "$switch"
+  exec "$WINE64" "$scr" "$switch"
 fi
 
 # No display: a virtual one, a few seconds of the saver, and screenshots of it.
 seconds=${ZV_RUN_SECONDS:-8}
-shots=${ZV_SHOTS:-$root/build/screenshots/$(date +%Y%m%d-%H%M%S)}
+shots=${ZV_SHOTS:-$ZV_ROOT/build/screenshots/$(date +%Y%m%d-%H%M%S)}
 mkdir -p "$shots"
 work=$(mktemp -d /tmp/zv-run.XXXXXX)
-xvfb_pid="" saver_pid=""
+XVFB_PID="" saver_pid=""
 finish() {
   set +e
   if [ -n "$saver_pid" ]; then kill "$saver_pid" 2>/dev/null; wait "$saver_pid" 2>/dev/null; fi
-  /usr/lib/wine/wineserver64 -k 2>/dev/null
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  "$WINESERVER" -k 2>/dev/null
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; fi
   rm -rf "$work"
 }
 trap finish EXIT
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb "$work"
 echo "== running Zorvalite.scr $switch on the virtual display $DISPLAY for $seconds s"
 
-timeout $((seconds + 30)) "$wine64" "$scr" "$switch" >"$work/wine.log" 2>&1 &
+timeout $((seconds + 30)) "$WINE64" "$scr" "$switch" >"$work/wine.log" 2>&1 &
 saver_pid=$!
 sleep 2
 for i in $(seq -w 1 "$seconds"); do

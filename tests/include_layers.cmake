@@ -13,7 +13,7 @@ set(layers
   "startup"
   "shells/headless shells/win32 shells/x11"
   "testing"
-  "tools/artgen tools/render_probe tools/screen_grab tools/sim")
+  "tools/artgen tools/render_probe tools/sim")
 
 # folder_of(PATH OUT_FOLDER OUT_LAYER): the longest listed folder PATH lies in, and its layer.
 function(folder_of path out_folder out_layer)

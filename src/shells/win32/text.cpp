@@ -31,10 +31,4 @@ std::string ToAnsi(std::wstring_view utf16) {
   return out;
 }
 
-std::wstring LoadText(unsigned id) {
-  const wchar_t* text = nullptr;
-  int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<LPWSTR>(&text), 0);
-  return length > 0 ? std::wstring(text, static_cast<std::size_t>(length)) : std::wstring();
-}
-
 }  // namespace zv::win32

@@ -9,7 +9,5 @@ std::wstring Widen(std::string_view utf8);
 std::string Narrow(std::wstring_view utf16);
 // Text for an "A" function: the system's ANSI code page.
 std::string ToAnsi(std::wstring_view utf16);
-// A string resource of this program.
-std::wstring LoadText(unsigned id);
 
 }  // namespace zv::win32

@@ -3,9 +3,9 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
-#include "shells/win32/text.h"
-#include "shells/win32/win32_platform.h"
 #include "resource_ids.h"
+#include "shells/win32/resources.h"
+#include "shells/win32/text.h"
 
 namespace zv::win32 {
 namespace {
@@ -74,25 +74,14 @@ HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset) {
 }  // namespace
 
 Win32ConfigWindow::Win32ConfigWindow(platform::ConfigWindowEvents& events, platform::Process& process)
-    : events_(events), process_(process) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
-
+    : Window(process), events_(events) {
   // Fixed single border, title bar with the close box only.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   RECT frame{0, 0, TwipsToPixels(kConfigClientWidth), TwipsToPixels(kConfigClientHeight)};
   AdjustWindowRectEx(&frame, style, FALSE, 0);
-  window_ = CreateWindowExW(0, kWindowClass, LoadText(IDS_CONFIG_CAPTION).c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            instance, this);
+  Create(kWindowClass, LoadProgramIcon(), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+         LoadText(IDS_CONFIG_CAPTION).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
+         frame.bottom - frame.top);
   g_dialog = window_;
   CreateFonts();
   CreateControls();
@@ -102,7 +91,7 @@ Win32ConfigWindow::Win32ConfigWindow(platform::ConfigWindowEvents& events, platf
 }
 
 Win32ConfigWindow::~Win32ConfigWindow() {
-  if (window_) DestroyWindow(window_);
+  Destroy();
   for (HFONT font : fonts_) DeleteObject(font);
 }
 
@@ -201,19 +190,6 @@ void Win32ConfigWindow::UpdateTabStops() {
 }
 
 bool Win32ConfigWindow::PreTranslate(MSG& msg) { return g_dialog && IsDialogMessageW(g_dialog, &msg); }
-
-LRESULT CALLBACK Win32ConfigWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32ConfigWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32ConfigWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self || !self->window_) return DefWindowProcW(hwnd, message, wParam, lParam);
-  LRESULT result = 0;
-  if (!Guarded(self->process_, [&] { result = self->Handle(message, wParam, lParam); }))
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  return result;
-}
 
 LRESULT Win32ConfigWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

@@ -4,18 +4,17 @@
 #include "platform/config_window.h"
 #include "platform/process.h"
 #include "shells/win32/config_controls.h"
+#include "shells/win32/window.h"
 
 namespace zv::win32 {
 
 // The configuration dialog's window: a top-level window captioned "設定", owned by nothing,
 // with a fixed single border and a close box, holding the controls of ConfigControls().
 // It is an ordinary window driven as a dialog by PreTranslate in the message loop.
-class Win32ConfigWindow : public platform::ConfigWindow {
+class Win32ConfigWindow : public platform::ConfigWindow, private Window {
  public:
   Win32ConfigWindow(platform::ConfigWindowEvents& events, platform::Process& process);
   ~Win32ConfigWindow() override;
-  Win32ConfigWindow(const Win32ConfigWindow&) = delete;
-  Win32ConfigWindow& operator=(const Win32ConfigWindow&) = delete;
 
   void Show() override;
   void Unload() override;
@@ -29,8 +28,7 @@ class Win32ConfigWindow : public platform::ConfigWindow {
   static bool PreTranslate(MSG& msg);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void Command(int id, int notification);
   void CreateFonts();
   void CreateControls();
@@ -40,8 +38,6 @@ class Win32ConfigWindow : public platform::ConfigWindow {
   void UpdateTabStops();
 
   platform::ConfigWindowEvents& events_;
-  platform::Process& process_;
-  HWND window_ = nullptr;
   HFONT fonts_[4] = {};  // by ControlFont
   // The control that had the focus when the window was last deactivated.
   HWND focus_ = nullptr;

@@ -1,6 +1,6 @@
 #include "shells/win32/win32_platform.h"
 
-#include "startup/unhandled_error.h"
+#include "shells/win32/resources.h"
 #include "shells/win32/text.h"
 #include "shells/win32/win32_config_window.h"
 #include "shells/win32/win32_saver_window.h"
@@ -114,18 +114,6 @@ void Win32Platform::RunMessageLoop() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-}
-
-bool Guarded(platform::Process& process, const std::function<void()>& handler) {
-  static bool reporting = false;
-  if (reporting) return false;
-  try {
-    handler();
-  } catch (...) {
-    reporting = true;
-    ReportUnhandledAndEnd(process);
-  }
-  return true;
 }
 
 }  // namespace zv::win32

@@ -1,8 +1,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
-
 #include "platform/platform.h"
 
 namespace zv::win32 {
@@ -48,12 +46,5 @@ class Win32Platform : public platform::Platform {
   Win32SystemParameters system_;
   ClockSeededRandom random_;
 };
-
-// Runs a handler that Windows calls back. A C++ exception must not unwind through a window
-// procedure: whatever a handler throws is reported here, once, and ends the process. While that
-// report shows, its message box still delivers timer and input messages; they do not reach the
-// handlers, which would run on the state the fault left behind. False when the handler did not
-// run: the window procedure then leaves the message to DefWindowProc.
-bool Guarded(platform::Process& process, const std::function<void()>& handler);
 
 }  // namespace zv::win32

@@ -3,8 +3,8 @@
 #include <windowsx.h>
 
 #include "machine/layout_and_timing.h"
-#include "shells/win32/win32_platform.h"
 #include "resource_ids.h"
+#include "shells/win32/resources.h"
 
 namespace zv::win32 {
 namespace {
@@ -33,8 +33,10 @@ void Win32PictureBox::Refresh() {
   UpdateWindow(window_);
 }
 
-void Win32PictureBox::Assign(HBITMAP picture) {
+void Win32PictureBox::Load(int bitmapId) {
+  HBITMAP picture = LoadArtBitmap(bitmapId);
   surface_.Assign(picture);
+  DeleteObject(picture);
   width_ = surface_.Width();
   height_ = surface_.Height();
 }
@@ -42,43 +44,22 @@ void Win32PictureBox::Assign(HBITMAP picture) {
 void Win32PictureBox::Paint(HDC target) const { ::BitBlt(target, 0, 0, width_, height_, surface_.Dc(), 0, 0, SRCCOPY); }
 
 Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, platform::Process& process)
-    : events_(events), process_(process) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
-  WNDCLASSEXW windowClass{};
-  windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = WindowProc;
-  windowClass.hInstance = instance;
-  windowClass.hIcon = icon;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  windowClass.lpszClassName = kWindowClass;
-  RegisterClassExW(&windowClass);
-
-  WNDCLASSEXW displayClass{};
-  displayClass.cbSize = sizeof displayClass;
-  displayClass.lpfnWndProc = DisplayProc;
-  displayClass.hInstance = instance;
-  displayClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  displayClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  displayClass.lpszClassName = kDisplayClass;
-  RegisterClassExW(&displayClass);
-
+    : Window(process), events_(events) {
+  auto* black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   // Explicit full-screen size: a pop-up window given default sizes may come out empty.
-  window_ = CreateWindowExW(0, kWindowClass, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-                            GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN), nullptr, nullptr, instance,
-                            this);
-  HWND display = CreateWindowExW(0, kDisplayClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr, instance,
-                                 nullptr);
+  Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
+         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  RegisterWindowClass(kDisplayClass, DisplayProc, nullptr, black);
+  HWND display = CreateWindowExW(0, kDisplayClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
   display_ = std::make_unique<Win32PictureBox>(display);
   SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
   SetTimer(window_, kTimer1, kTimer1StartInterval, nullptr);
   SetTimer(window_, kTimer2, kTimer2Interval, nullptr);
 }
 
-Win32SaverWindow::~Win32SaverWindow() {
-  if (window_) DestroyWindow(window_);
-}
+// The window goes before the display block's box, which its child paints from.
+Win32SaverWindow::~Win32SaverWindow() { Destroy(); }
 
 void Win32SaverWindow::Show() {
   ShowWindow(window_, SW_SHOWMAXIMIZED);
@@ -126,24 +107,7 @@ void Win32SaverWindow::SetInterval(platform::Timer timer, int16 milliseconds) {
 
 void Win32SaverWindow::LoadPicture(platform::Art art) {
   static const int kIds[] = {IDB_ART_RED, IDB_ART_GREEN, IDB_ART_ORANGE};
-  HBITMAP picture = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                    MAKEINTRESOURCEW(kIds[static_cast<int>(art) - 1]), IMAGE_BITMAP,
-                                                    0, 0, LR_CREATEDIBSECTION));
-  patterns_[static_cast<int>(art) - 1].Assign(picture);
-  DeleteObject(picture);
-}
-
-LRESULT CALLBACK Win32SaverWindow::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<Win32SaverWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<Win32SaverWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!self || !self->window_) return DefWindowProcW(hwnd, message, wParam, lParam);
-  LRESULT result = 0;
-  if (!Guarded(self->process_, [&] { result = self->Handle(message, wParam, lParam); }))
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-  return result;
+  patterns_[static_cast<int>(art) - 1].Load(kIds[static_cast<int>(art) - 1]);
 }
 
 LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {

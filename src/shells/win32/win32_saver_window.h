@@ -6,6 +6,7 @@
 #include "platform/process.h"
 #include "platform/saver_window.h"
 #include "shells/win32/gdi_surface.h"
+#include "shells/win32/window.h"
 
 namespace zv::win32 {
 
@@ -26,7 +27,8 @@ class Win32PictureBox : public platform::PictureBox {
   platform::Surface& Dc() override { return surface_; }
   void Refresh() override;
 
-  void Assign(HBITMAP picture);
+  // The picture assignment: the box takes the size and pixels of a bitmap resource.
+  void Load(int bitmapId);
   void Paint(HDC target) const;
 
  private:
@@ -38,7 +40,7 @@ class Win32PictureBox : public platform::PictureBox {
 };
 
 // The full-screen saver window "Form1" with its display block child and its two timers.
-class Win32SaverWindow : public platform::SaverWindow {
+class Win32SaverWindow : public platform::SaverWindow, private Window {
  public:
   Win32SaverWindow(platform::SaverWindowEvents& events, platform::Process& process);
   ~Win32SaverWindow() override;
@@ -57,13 +59,10 @@ class Win32SaverWindow : public platform::SaverWindow {
   void LoadPicture(platform::Art art) override;
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
 
   platform::SaverWindowEvents& events_;
-  platform::Process& process_;
-  HWND window_ = nullptr;
   std::unique_ptr<Win32PictureBox> display_;
   Win32PictureBox patterns_[3];
 };

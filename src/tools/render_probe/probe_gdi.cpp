@@ -10,32 +10,19 @@
 #include "shells/win32/win32_saver_window.h"
 #include "tools/render_probe/render_sequence.h"
 
-namespace {
-
-using zv::win32::Win32PictureBox;
-
-void Load(Win32PictureBox& box, int id) {
-  HBITMAP picture = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  box.Assign(picture);
-  DeleteObject(picture);
-}
-
-}  // namespace
-
 int main(int argc, char** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: render_probe OUT.rgb\n");
     return 2;
   }
   try {
-    Win32PictureBox display, red, green, orange;
+    zv::win32::Win32PictureBox display, red, green, orange;
     display.SetWidth(zv::kDisplayWidth);
     display.SetHeight(zv::kDisplayHeight);
     display.SetSolidFill(zv::platform::kBlack);
-    Load(red, IDB_ART_RED);
-    Load(green, IDB_ART_GREEN);
-    Load(orange, IDB_ART_ORANGE);
+    red.Load(IDB_ART_RED);
+    green.Load(IDB_ART_GREEN);
+    orange.Load(IDB_ART_ORANGE);
     zv::DigitRenderer renderer{display, red, green, orange};
     zv::int16 storeCursor = 0;
     zv::FillSegmentFrames(renderer.SegmentFrames, storeCursor);
@@ -43,7 +30,7 @@ int main(int argc, char** argv) {
     std::FILE* out = std::fopen(argv[1], "wb");
     if (!out || std::fwrite(pixels.data(), 1, pixels.size(), out) != pixels.size()) return 1;
     std::fclose(out);
-  } catch (const zv::RuntimeError& error) {
+  } catch (const std::exception& error) {
     std::fprintf(stderr, "render_probe: %s\n", error.what());
     return 1;
   }

@@ -4,7 +4,7 @@
  *   lock KEY       creates KEY if needed and gives it an empty access list    prints "locked"
  *   access KEY     prints "read R write W", each 1 when the key opens for it
  *
- * Build: x86_64-w64-mingw32-gcc -municode -o registry_probe.exe registry_probe.c -ladvapi32
+ * Built by the Windows presets (tests/wine/probes/CMakeLists.txt).
  * Usage: wine64 registry_probe.exe lock|access KEY    (exit 1 when the lock fails)
  */
 #include <stdio.h>

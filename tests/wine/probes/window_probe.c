@@ -13,7 +13,7 @@
  *                               per child, in Z order (= tab order); X Y in the client area; CHECK
  *                               is BM_GETCHECK for buttons, - for other controls
  *
- * Build: x86_64-w64-mingw32-gcc -municode -o window_probe.exe window_probe.c
+ * Built by the Windows presets (tests/wine/probes/CMakeLists.txt).
  * Usage: wine64 window_probe.exe TITLE      (exit 1 when no such window)
  */
 #include <limits.h>

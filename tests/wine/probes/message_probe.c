@@ -9,7 +9,7 @@
  * process while it handles WM_ENDSESSION; the send then comes back without an answer, which is
  * not an error here.
  *
- * Build: x86_64-w64-mingw32-gcc -municode -o message_probe.exe message_probe.c
+ * Built by the Windows presets (tests/wine/probes/CMakeLists.txt).
  * Usage: wine64 message_probe.exe TITLE ACTION    (exit 1 when no such window)
  */
 #include <stdio.h>
