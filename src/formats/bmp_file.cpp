@@ -4,12 +4,10 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "formats/byte_order.h"
+
 namespace zv::formats {
 namespace {
-
-void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 std::uint32_t Get(const std::vector<std::uint8_t>& in, std::size_t at, int bytes) {
   if (at + bytes > in.size()) throw std::runtime_error("bitmap truncated");
@@ -28,20 +26,20 @@ std::vector<std::uint8_t> EncodeBmp24(const Bitmap& bitmap, std::size_t trailing
   std::vector<std::uint8_t> out;
   out.push_back('B');
   out.push_back('M');
-  Put(out, 54 + imageBytes, 4);
-  Put(out, 0, 4);
-  Put(out, 54, 4);
-  Put(out, 40, 4);
-  Put(out, static_cast<std::uint32_t>(bitmap.width), 4);
-  Put(out, static_cast<std::uint32_t>(bitmap.height), 4);
-  Put(out, 1, 2);
-  Put(out, 24, 2);
-  Put(out, 0, 4);  // BI_RGB
-  Put(out, imageBytes, 4);
-  Put(out, 0, 4);
-  Put(out, 0, 4);
-  Put(out, 0, 4);
-  Put(out, 0, 4);
+  PutLittleEndian(out, 54 + imageBytes, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 54, 4);
+  PutLittleEndian(out, 40, 4);
+  PutLittleEndian(out, static_cast<std::uint32_t>(bitmap.width), 4);
+  PutLittleEndian(out, static_cast<std::uint32_t>(bitmap.height), 4);
+  PutLittleEndian(out, 1, 2);
+  PutLittleEndian(out, 24, 2);
+  PutLittleEndian(out, 0, 4);  // BI_RGB
+  PutLittleEndian(out, imageBytes, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 0, 4);
   for (int row = bitmap.height - 1; row >= 0; --row) {
     for (int col = 0; col < bitmap.width; ++col) {
       platform::Colour c = bitmap.pixels[static_cast<std::size_t>(row) * bitmap.width + col];

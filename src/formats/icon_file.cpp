@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "formats/byte_order.h"
+
 namespace zv::formats {
 namespace {
 
@@ -9,10 +11,6 @@ namespace {
 constexpr std::uint32_t kPalette[16] = {0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080,
                                         0x008080, 0xC0C0C0, 0x808080, 0xFF0000, 0x00FF00, 0xFFFF00,
                                         0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF};
-
-void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes) {
-  for (int i = 0; i < bytes; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
 
 std::uint8_t PaletteIndex(char pixel) {
   switch (pixel) {
@@ -35,29 +33,29 @@ std::vector<std::uint8_t> EncodeIcon16(const ArtText& art) {
 
   std::vector<std::uint8_t> out;
   // ICONDIR and its one ICONDIRENTRY.
-  Put(out, 0, 2);
-  Put(out, 1, 2);  // icon
-  Put(out, 1, 2);  // one image
-  Put(out, static_cast<std::uint32_t>(width), 1);
-  Put(out, static_cast<std::uint32_t>(height), 1);
-  Put(out, 16, 1);  // palette colours
-  Put(out, 0, 1);
-  Put(out, 1, 2);  // planes
-  Put(out, 4, 2);  // bits per pixel
-  Put(out, imageBytes, 4);
-  Put(out, 6 + 16, 4);
+  PutLittleEndian(out, 0, 2);
+  PutLittleEndian(out, 1, 2);  // icon
+  PutLittleEndian(out, 1, 2);  // one image
+  PutLittleEndian(out, static_cast<std::uint32_t>(width), 1);
+  PutLittleEndian(out, static_cast<std::uint32_t>(height), 1);
+  PutLittleEndian(out, 16, 1);  // palette colours
+  PutLittleEndian(out, 0, 1);
+  PutLittleEndian(out, 1, 2);  // planes
+  PutLittleEndian(out, 4, 2);  // bits per pixel
+  PutLittleEndian(out, imageBytes, 4);
+  PutLittleEndian(out, 6 + 16, 4);
   // BITMAPINFOHEADER: the height counts the colour rows and the mask rows.
-  Put(out, 40, 4);
-  Put(out, static_cast<std::uint32_t>(width), 4);
-  Put(out, static_cast<std::uint32_t>(height * 2), 4);
-  Put(out, 1, 2);
-  Put(out, 4, 2);
-  Put(out, 0, 4);  // BI_RGB
-  Put(out, static_cast<std::uint32_t>((colourRow + maskRow) * height), 4);
-  Put(out, 0, 4);
-  Put(out, 0, 4);
-  Put(out, 16, 4);
-  Put(out, 0, 4);
+  PutLittleEndian(out, 40, 4);
+  PutLittleEndian(out, static_cast<std::uint32_t>(width), 4);
+  PutLittleEndian(out, static_cast<std::uint32_t>(height * 2), 4);
+  PutLittleEndian(out, 1, 2);
+  PutLittleEndian(out, 4, 2);
+  PutLittleEndian(out, 0, 4);  // BI_RGB
+  PutLittleEndian(out, static_cast<std::uint32_t>((colourRow + maskRow) * height), 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 0, 4);
+  PutLittleEndian(out, 16, 4);
+  PutLittleEndian(out, 0, 4);
   for (std::uint32_t rgb : kPalette) {
     out.push_back(static_cast<std::uint8_t>(rgb));        // blue
     out.push_back(static_cast<std::uint8_t>(rgb >> 8));   // green
