@@ -36,13 +36,15 @@ enum class Spin : int16 {
   Premonition = 40,       // the reels flash orange
 };
 
+// Every state, in the order of their numbers.
 inline constexpr std::array kSpinStates = {
-    Spin::NewSpin,          Spin::Rest,           Spin::FirstStep,      Spin::AfterFirstStep, Spin::SecondStep,
-    Spin::AfterSecondStep,  Spin::FreeSpin,       Spin::Presentation,   Spin::LeftSlows,      Spin::LeftStands,
-    Spin::RightSlows,       Spin::CentreRunsOn,   Spin::CentreSlows,    Spin::AllStopped,     Spin::Verdict,
-    Spin::Celebration,      Spin::CelebrationEnd, Spin::ReachFirstLap,  Spin::ReachSecondLap, Spin::NearMiss,
-    Spin::Revival,          Spin::AllTogetherAlign, Spin::AllTogetherWait, Spin::AllTogetherRun,
-    Spin::AllTogetherStop,  Spin::Premonition};
+    Spin::NewSpin,        Spin::Rest,           Spin::FirstStep,       Spin::AfterFirstStep,  Spin::SecondStep,
+    Spin::AfterSecondStep, Spin::FreeSpin,      Spin::Presentation,    Spin::LeftSlows,       Spin::LeftStands,
+    Spin::RightSlows,     Spin::CentreRunsOn,   Spin::CentreSlows,     Spin::AllStopped,      Spin::Verdict,
+    Spin::Celebration,    Spin::CelebrationEnd, Spin::ReachFirstLap,   Spin::ReachSecondLap,  Spin::NearMiss,
+    Spin::Revival,        Spin::AllTogetherAlign, Spin::AllTogetherWait, Spin::AllTogetherRun, Spin::AllTogetherStop,
+    Spin::Premonition,
+};
 
 // The number of a state, as traces show it.
 constexpr int16 StateNumber(Spin state) { return static_cast<int16>(state); }

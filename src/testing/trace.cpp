@@ -17,8 +17,8 @@ std::string TraceLine(headless::HeadlessSaverWindow& window, const LotteryEngine
   std::snprintf(line, sizeof line,
                 "%.3f\t%lld\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d\t%d",
                 static_cast<double>(window.Now()) / headless::kMillisecond,
-                static_cast<long long>(window.Timer2Ticks()), StateNumber(e.SpinState), e.StateTicks, e.TickCycle, e.PatternIndex,
-                e.ReelPosLeft, e.ReelPosCentre, e.ReelPosRight, e.TargetCodeLeft, e.TargetCodeCentre,
+                static_cast<long long>(window.Timer2Ticks()), StateNumber(e.SpinState), e.StateTicks, e.TickCycle,
+                e.PatternIndex, e.ReelPosLeft, e.ReelPosCentre, e.ReelPosRight, e.TargetCodeLeft, e.TargetCodeCentre,
                 e.TargetCodeRight, e.HitFlag, e.ReachFlag, e.ReviveFlag, e.EffectDraw, e.LotteryDraw, e.BlinkOn,
                 e.FlashPhase, e.CrawlPhase, e.SyncSteps, e.MissCodeLeft, e.MissCodeCentre, e.MissCodeRight,
                 display.Left(), display.Top());
