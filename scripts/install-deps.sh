@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [native|windows|wine|fuzz|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
-native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev pkg-config)
+native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config)
 fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)

@@ -1,8 +1,9 @@
 # Shared helpers of the scripts under scripts/ and tests/wine/: source it, then call
 #
-#   build_preset PRESET [BUILD_ARGS...] [-- CONFIGURE_ARGS...]
-#                          configures and builds a preset, its output in build/build-PRESET.log;
-#                          on failure prints the log and exits 1
+#   build_preset [--show] PRESET [BUILD_ARGS...] [-- CONFIGURE_ARGS...]
+#                          configures and builds a preset, its output in build/build-PRESET.log
+#                          (and on the terminal as it goes with --show); on failure prints the
+#                          log and exits 1
 #   run_ctest PRESET LOG [CTEST_ARGS...]
 #                          runs ctest, its whole output in LOG, prints only failures and the
 #                          summary; returns ctest's status (call it as `run_ctest ... || status=$?`)
@@ -21,6 +22,8 @@ WINE64=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 
 build_preset() {
+  local show=false
+  [ "$1" = --show ] && { show=true; shift; }
   local preset=$1 build=() configure=()
   shift
   while [ $# -gt 0 ] && [ "$1" != -- ]; do build+=("$1"); shift; done
@@ -28,12 +31,17 @@ build_preset() {
   configure=("$@")
   local log=$ZV_ROOT/build/build-$preset.log
   mkdir -p "$ZV_ROOT/build"
-  echo "== build $preset"
-  if ! (cd "$ZV_ROOT" && cmake --preset "$preset" "${configure[@]}" && cmake --build --preset "$preset" -j2 "${build[@]}") \
-    >"$log" 2>&1; then
-    cat "$log" >&2
-    exit 1
+  if $show; then
+    _build_steps 2>&1 | tee "$log"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || exit 1
+  else
+    echo "== build $preset"
+    _build_steps >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
   fi
+}
+# The steps of build_preset, with its preset and arguments.
+_build_steps() {
+  (cd "$ZV_ROOT" && cmake --preset "$preset" "${configure[@]}" && cmake --build --preset "$preset" -j2 "${build[@]}")
 }
 
 run_ctest() {

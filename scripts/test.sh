@@ -12,7 +12,8 @@ source scripts/lib.sh
 for what in native windows wine fuzz; do bash scripts/install-deps.sh "$what"; done
 build_preset windows-x86
 build_preset windows-x64
-build_preset native -- -DZV_WINE_SCR="$(scr_path windows-x64)" -DZV_WINE_SCR32="$(scr_path windows-x86)"
+build_preset native -- -DZV_WINE_SCR="$(scr_path windows-x64)" -DZV_WINE_SCR32="$(scr_path windows-x86)" \
+  -DZV_WINE_FAULT_SCR="$ZV_ROOT/build/windows-x64/tests/wine/fault_build/ZorvaliteFault.scr"
 
 echo "== ctest: unit tests two at a time, Wine tests alone"
 status=0

@@ -7,7 +7,7 @@ set(layers
   "runtime"
   "machine"
   "platform"
-  "formats settings"
+  "formats report settings"
   "lottery display"
   "saver config"
   "startup"

@@ -6,6 +6,8 @@
 
 namespace zv::platform {
 
+class SaverWindow;
+
 // What start-up needs from the process it runs in.
 class Process {
  public:
@@ -18,8 +20,9 @@ class Process {
   // A modal message box: the text, a single OK button, no icon, the application title as caption.
   virtual void ShowMessage(TextId text) = 0;
   // The platform's report of an unhandled run-time error (a message box captioned with the
-  // application title that names the error).
-  virtual void ReportRuntimeError(const RuntimeError& error) = 0;
+  // application title that names the error). With an owner, the box belongs to that window and
+  // shows above it.
+  virtual void ReportRuntimeError(const RuntimeError& error, const SaverWindow* owner) = 0;
   // Immediate termination: no further handler runs.
   [[noreturn]] virtual void End() = 0;
 };

@@ -1,6 +1,7 @@
 #include "saver/frm_scrn_save.h"
 
 #include "machine/layout_and_timing.h"
+#include "report/unhandled_error.h"
 #include "settings/settings.h"
 
 namespace zv {
@@ -15,7 +16,9 @@ frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
 
 frmScrnSave::~frmScrnSave() = default;
 
-void frmScrnSave::Form_Load() {
+// The run catches its own errors, so that they are reported while its window stands. The
+// headless shell's End unwinds with something that is no std::exception, and that passes.
+void frmScrnSave::Form_Load() try {
   screenSaveActiveAtLoad_ = platform_.System().ScreenSaveActive();
   window_->Show();
   QuitRequested = kFalse;
@@ -29,6 +32,8 @@ void frmScrnSave::Form_Load() {
   window_->Refresh();
   RunMainLoop();
   Close();
+} catch (const std::exception&) {
+  ReportUnhandledError();
 }
 
 // Its solid black fill is the brush of the renderer's border fills.
@@ -128,9 +133,20 @@ void frmScrnSave::Form_MouseMove(float x, float y) {
 }
 
 void frmScrnSave::Form_Unload() {
+  RestoreSystem();
+  platform_.GetProcess().End();
+}
+
+// The report of an error ends the run as the unload does: the cursor shows and the setting is
+// back while the report, above the saver window, waits for the user.
+void frmScrnSave::ReportUnhandledError() {
+  RestoreSystem();
+  ReportUnhandledAndEnd(platform_.GetProcess(), window_.get());
+}
+
+void frmScrnSave::RestoreSystem() {
   platform_.System().SetScreenSaveActive(screenSaveActiveAtLoad_);
   platform_.System().ShowCursor(true);
-  platform_.GetProcess().End();
 }
 
 }  // namespace zv

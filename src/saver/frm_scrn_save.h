@@ -19,7 +19,8 @@ class frmScrnSave : public platform::SaverWindowEvents {
   // The load sequence runs the whole saver run: it shows the window, places the display
   // block, loads the art, fills the tables, places the starting reels, starts the lottery,
   // applies the settings, runs the main loop until a quit is requested, and closes. The
-  // process ends inside the close, so Form_Load never returns.
+  // process ends inside the close, or in the report of an error that nothing handled, so
+  // Form_Load never returns.
   void Form_Load();
 
   void Timer1_Timer() override;
@@ -28,6 +29,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   void Form_KeyDown() override;
   void Form_MouseMove(float x, float y) override;
   void Form_Unload() override;
+  void ReportUnhandledError() override;
   void IdlePasses(std::int64_t count) override;
 
   int16 QuitRequested = kFalse;
@@ -49,6 +51,8 @@ class frmScrnSave : public platform::SaverWindowEvents {
   void DrawPass();
   // The first step of every Timer1 tick.
   void NotifyScreenSaverActive();
+  // Puts back what the run changed in the system: the screen-saver-active setting, the cursor.
+  void RestoreSystem();
 
   platform::Platform& platform_;
   Globals& globals_;

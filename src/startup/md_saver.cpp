@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "config/frm_config.h"
-#include "startup/unhandled_error.h"
+#include "report/unhandled_error.h"
 #include "saver/frm_scrn_save.h"
 
 namespace zv {

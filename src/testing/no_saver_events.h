@@ -11,6 +11,7 @@ struct NoSaverEvents : platform::SaverWindowEvents {
   void Form_KeyDown() override {}
   void Form_MouseMove(float, float) override {}
   void Form_Unload() override {}
+  void ReportUnhandledError() override {}
   void IdlePasses(std::int64_t) override {}
 };
 

@@ -47,6 +47,7 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   const auto end = static_cast<headless::SimTime>(std::llround(settings.seconds * 1000 * kMillisecond));
   shell.pendingInput.push_back({InputEvent::Kind::Key, end});
   SaverRun(shell).Run(afterTimer1);
+  if (!shell.process.errorReports.empty()) throw SaverRunFailed(shell.process.errorReports.front());
 }
 
 }  // namespace zv::testing

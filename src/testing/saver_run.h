@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 
 #include "lottery/lottery_engine.h"
 #include "saver/frm_scrn_save.h"
@@ -20,8 +21,8 @@ class SaverRun {
  public:
   explicit SaverRun(headless::HeadlessPlatform& platform);
 
-  // Runs Form_Load until the process ends. A run-time error of the saver propagates, and so
-  // does a Form_Load that returns (as std::logic_error): the load sequence ends the process.
+  // Runs Form_Load until the process ends, through the unload or through the report of an
+  // error. A Form_Load that returns fails as std::logic_error: the load sequence ends the process.
   void Run(const TickObserver& afterTimer1 = {});
   headless::HeadlessSaverWindow& Window() { return window_; }
 
@@ -50,8 +51,13 @@ struct SimulationSettings {
   bool paintDisplay = false;
 };
 
+// A saver run that ended in the report of an error; what() is the report.
+struct SaverRunFailed : std::runtime_error {
+  using std::runtime_error::runtime_error;
+};
+
 // A saver run with these settings in the store, until a key press scheduled at the end time
-// closes it.
+// closes it. A run the saver ended by reporting an error throws SaverRunFailed.
 void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer1);
 
 }  // namespace zv::testing

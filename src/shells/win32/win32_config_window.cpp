@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "report/unhandled_error.h"
 #include "resource_ids.h"
 #include "shells/win32/resources.h"
 #include "shells/win32/text.h"
@@ -74,7 +75,7 @@ HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset) {
 }  // namespace
 
 Win32ConfigWindow::Win32ConfigWindow(platform::ConfigWindowEvents& events, platform::Process& process)
-    : Window(process), events_(events) {
+    : events_(events), process_(process) {
   // Fixed single border, title bar with the close box only.
   const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
   RECT frame{0, 0, TwipsToPixels(kConfigClientWidth), TwipsToPixels(kConfigClientHeight)};
@@ -221,6 +222,8 @@ LRESULT Win32ConfigWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   return DefWindowProcW(window_, message, wParam, lParam);
 }
+
+void Win32ConfigWindow::ReportUnhandledError() { ReportUnhandledAndEnd(process_); }
 
 void Win32ConfigWindow::Command(int id, int notification) {
   // Enter, which the dialog keys turn into IDOK, presses the focused command button.

@@ -29,6 +29,7 @@ class Win32ConfigWindow : public platform::ConfigWindow, private Window {
 
  private:
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  void ReportUnhandledError() override;
   void Command(int id, int notification);
   void CreateFonts();
   void CreateControls();
@@ -38,6 +39,7 @@ class Win32ConfigWindow : public platform::ConfigWindow, private Window {
   void UpdateTabStops();
 
   platform::ConfigWindowEvents& events_;
+  platform::Process& process_;
   HFONT fonts_[4] = {};  // by ControlFont
   // The control that had the focus when the window was last deactivated.
   HWND focus_ = nullptr;

@@ -4,6 +4,7 @@
 #include "shells/win32/text.h"
 #include "shells/win32/win32_config_window.h"
 #include "shells/win32/win32_saver_window.h"
+#include "shells/win32/window.h"
 #include "version.h"
 
 namespace zv::win32 {
@@ -43,8 +44,11 @@ void Win32Process::ShowMessage(platform::TextId text) {
   MessageBoxW(nullptr, LoadText(static_cast<unsigned>(text)).c_str(), kTitle, MB_OK);
 }
 
-void Win32Process::ReportRuntimeError(const RuntimeError& error) {
-  MessageBoxW(nullptr, Widen(error.Report()).c_str(), kTitle, MB_OK | MB_ICONERROR);
+void Win32Process::ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow* owner) {
+  Window::StopHandlers();
+  // Every saver window of this shell is a Win32SaverWindow.
+  HWND ownerWindow = owner ? static_cast<const Win32SaverWindow*>(owner)->Hwnd() : nullptr;
+  MessageBoxW(ownerWindow, Widen(error.Report()).c_str(), kTitle, MB_OK | MB_ICONERROR);
 }
 
 void Win32Process::End() { ExitProcess(0); }
@@ -99,7 +103,7 @@ bool Win32SystemParameters::ScreenSaveActive() {
 }
 
 std::unique_ptr<platform::SaverWindow> Win32Platform::CreateSaverWindow(platform::SaverWindowEvents& events) {
-  return std::make_unique<Win32SaverWindow>(events, process_);
+  return std::make_unique<Win32SaverWindow>(events);
 }
 
 std::unique_ptr<platform::ConfigWindow> Win32Platform::CreateConfigWindow(platform::ConfigWindowEvents& events) {

@@ -10,7 +10,7 @@ class Win32Process : public platform::Process {
   std::string CommandLineArguments() override;
   bool AnotherInstanceRunning() override;
   void ShowMessage(platform::TextId text) override;
-  void ReportRuntimeError(const RuntimeError& error) override;
+  void ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow* owner) override;
   [[noreturn]] void End() override;
 };
 

@@ -43,8 +43,7 @@ void Win32PictureBox::Load(int bitmapId) {
 
 void Win32PictureBox::Paint(HDC target) const { ::BitBlt(target, 0, 0, width_, height_, surface_.Dc(), 0, 0, SRCCOPY); }
 
-Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, platform::Process& process)
-    : Window(process), events_(events) {
+Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events) : events_(events) {
   auto* black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
   // Explicit full-screen size: a pop-up window given default sizes may come out empty.
   Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,

@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "platform/process.h"
 #include "platform/saver_window.h"
 #include "shells/win32/gdi_surface.h"
 #include "shells/win32/window.h"
@@ -42,7 +41,7 @@ class Win32PictureBox : public platform::PictureBox {
 // The full-screen saver window "Form1" with its display block child and its two timers.
 class Win32SaverWindow : public platform::SaverWindow, private Window {
  public:
-  Win32SaverWindow(platform::SaverWindowEvents& events, platform::Process& process);
+  explicit Win32SaverWindow(platform::SaverWindowEvents& events);
   ~Win32SaverWindow() override;
 
   void Show() override;
@@ -58,9 +57,14 @@ class Win32SaverWindow : public platform::SaverWindow, private Window {
   platform::PictureBox& Pattern(platform::Art art) override { return patterns_[static_cast<int>(art) - 1]; }
   void LoadPicture(platform::Art art) override;
 
+  HWND Hwnd() const { return window_; }
+
  private:
   static LRESULT CALLBACK DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The saver reports what its handlers throw: the report shows above this window, with the
+  // cursor shown and the screen-saver setting back.
+  void ReportUnhandledError() override { events_.ReportUnhandledError(); }
 
   platform::SaverWindowEvents& events_;
   std::unique_ptr<Win32PictureBox> display_;

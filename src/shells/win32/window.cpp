@@ -1,7 +1,5 @@
 #include "shells/win32/window.h"
 
-#include "startup/unhandled_error.h"
-
 namespace zv::win32 {
 
 void RegisterWindowClass(const wchar_t* name, WNDPROC procedure, HICON icon, HBRUSH background) {
@@ -36,13 +34,12 @@ LRESULT CALLBACK Window::Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
     SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
   }
   auto* self = reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  static bool reporting = false;
-  if (!self || !self->window_ || reporting) return DefWindowProcW(hwnd, message, wParam, lParam);
+  if (!self || !self->window_ || handlersStopped_) return DefWindowProcW(hwnd, message, wParam, lParam);
   try {
     return self->Handle(message, wParam, lParam);
   } catch (...) {
-    reporting = true;
-    ReportUnhandledAndEnd(self->process_);
+    StopHandlers();
+    self->ReportUnhandledError();
   }
   return 0;
 }

@@ -10,7 +10,7 @@
 #include "shells/win32/win32_saver_window.h"
 #include "tools/render_probe/render_sequence.h"
 
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: render_probe OUT.rgb\n");
     return 2;
@@ -27,7 +27,7 @@ int main(int argc, char** argv) {
     zv::int16 storeCursor = 0;
     zv::FillSegmentFrames(renderer.SegmentFrames, storeCursor);
     const auto pixels = zv::tools::RenderEveryPosition(renderer, display.Dc());
-    std::FILE* out = std::fopen(argv[1], "wb");
+    std::FILE* out = _wfopen(argv[1], L"wb");
     if (!out || std::fwrite(pixels.data(), 1, pixels.size(), out) != pixels.size()) return 1;
     std::fclose(out);
   } catch (const std::exception& error) {

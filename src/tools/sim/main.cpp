@@ -4,7 +4,6 @@
 #include <iostream>
 #include <optional>
 
-#include "runtime/run_time_error.h"
 #include "testing/spin_tally.h"
 #include "testing/trace.h"
 #include "tools/sim/sim_options.h"
@@ -76,9 +75,9 @@ int main(int argc, char** argv) {
       if (frames) frames->Observe(window, engine);
       if (options.trace) std::cout << zv::testing::TraceLine(window, engine) << '\n';
     });
-  } catch (const zv::RuntimeError& error) {
+  } catch (const zv::testing::SaverRunFailed& error) {
     std::cout.flush();
-    std::fprintf(stderr, "zorvalite-sim: the saver stopped with a run-time error:\n%s\n", error.Report().c_str());
+    std::fprintf(stderr, "zorvalite-sim: the saver stopped with a run-time error:\n%s\n", error.what());
     return 1;
   }
   std::cout.flush();

@@ -1,4 +1,4 @@
-#include "startup/unhandled_error.h"
+#include "report/unhandled_error.h"
 
 #include <new>
 
@@ -19,9 +19,9 @@ RuntimeError AsRuntimeError() {
 
 }  // namespace
 
-void ReportUnhandledAndEnd(platform::Process& process) {
+void ReportUnhandledAndEnd(platform::Process& process, const platform::SaverWindow* owner) {
   try {
-    process.ReportRuntimeError(AsRuntimeError());
+    process.ReportRuntimeError(AsRuntimeError(), owner);
   } catch (...) {
     // With no memory left even for the report's text, ending is all that is left to do.
   }
