@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The simulator's output for a fixed set of saver runs, for checking that a change of the code's
 # shape leaves the saver's behaviour alone: both speed classes, Level 301, 30, 1, 0 and -5, a few
-# seeds and screen sizes, the --trace data lines, the summary and a hash of every --frames picture.
+# seeds and screen sizes, on the steady clock (--jitter 0) and once with jitter and the sleeping
+# loop; the --trace data lines, the summary and a hash of every --frames picture.
 #
 #   scripts/sim-identity.sh record DIR [SIM]   writes the outputs of SIM into DIR
 #   scripts/sim-identity.sh check DIR [SIM]    records SIM's outputs again and compares them with DIR
@@ -21,19 +22,20 @@ fi
 
 # name | arguments
 runs=(
-  "spec0-level301|--spec 0 --level 301 --seed 1 --seconds 900"
-  "spec1-level301|--spec 1 --level 301 --seed 2 --seconds 900 --screen 1280x1024"
-  "spec0-level30|--spec 0 --level 30 --seed 3 --seconds 900 --screen 1153x864"
-  "spec1-level30|--spec 1 --level 30 --seed 4 --seconds 900 --screen 800x600"
-  "spec0-level1|--spec 0 --level 1 --seed 5 --seconds 400"
-  "spec1-level1|--spec 1 --level 1 --seed 6 --seconds 400 --screen 1600x1200"
-  "spec1-level0|--spec 1 --level 0 --seed 7 --seconds 200"
-  "spec0-level-5|--spec 0 --level -5 --seed 8 --seconds 200"
-  "every-pass|--spec 1 --level 30 --seed 9 --seconds 120 --passes-per-ms 2 --no-fast-forward"
-  "frames-celebration|--spec 0 --level 1 --seed 10 --seconds 120 --frame-at 15 --frame-limit 40"
-  "frames-premonition|--spec 1 --level 1 --seed 11 --seconds 200 --frame-at 40 --frame-limit 40"
-  "frames-timed|--spec 1 --level 30 --seed 12 --seconds 300 --screen 640x480 --frame-every 700 --frame-limit 400"
-)
+  "spec0-level301|--spec 0 --level 301 --seed 1 --seconds 900 --jitter 0"
+  "spec1-level301|--spec 1 --level 301 --seed 2 --seconds 900 --screen 1280x1024 --jitter 0"
+  "spec0-level30|--spec 0 --level 30 --seed 3 --seconds 900 --screen 1153x864 --jitter 0"
+  "spec1-level30|--spec 1 --level 30 --seed 4 --seconds 900 --screen 800x600 --jitter 0"
+  "spec0-level1|--spec 0 --level 1 --seed 5 --seconds 400 --jitter 0"
+  "spec1-level1|--spec 1 --level 1 --seed 6 --seconds 400 --screen 1600x1200 --jitter 0"
+  "spec1-level0|--spec 1 --level 0 --seed 7 --seconds 200 --jitter 0"
+  "spec0-level-5|--spec 0 --level -5 --seed 8 --seconds 200 --jitter 0"
+  "every-pass|--spec 1 --level 30 --seed 9 --seconds 120 --passes-per-ms 2 --no-fast-forward --jitter 0"
+  "frames-celebration|--spec 0 --level 1 --seed 10 --seconds 120 --frame-at 15 --frame-limit 40 --jitter 0"
+  "frames-premonition|--spec 1 --level 1 --seed 11 --seconds 200 --frame-at 40 --frame-limit 40 --jitter 0"
+  "frames-timed|--spec 1 --level 30 --seed 12 --seconds 300 --screen 640x480 --frame-every 700 --frame-limit 400 --jitter 0"
+
+  "jitter-sleeping|--spec 0 --level 30 --seed 13 --seconds 300 --jitter 20 --sleeping")
 
 record() {  # record OUT
   local out=$1 entry name args frames

@@ -1,6 +1,8 @@
 #include "testing/saver_run.h"
 
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <stdexcept>
 #include <string>
 
@@ -22,6 +24,14 @@ void SaverRun::Run(const TickObserver& afterTimer1) {
   throw std::logic_error("Form_Load returned: the saver run did not end the process");
 }
 
+std::string SettingsText(const SimulationSettings& s) {
+  char text[200];
+  std::snprintf(text, sizeof text, "Level %d, Spec %d, screen %dx%d, %s loop at %g passes/ms, seed %s, jitter %g%%",
+                s.level, s.spec, s.screenWidth, s.screenHeight, s.sleeping ? "sleeping" : "busy", s.passesPerMs,
+                s.seed ? std::to_string(*s.seed).c_str() : "from the clock", s.jitter * 100);
+  return text;
+}
+
 void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer1) {
   HeadlessPlatform* platform = nullptr;
   ClockSeededRandom::Clock clock = ClockSeededRandom::HighResolutionTicks;
@@ -38,6 +48,9 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   options.screenHeight = settings.screenHeight;
   options.passesPerMs = settings.passesPerMs;
   options.fastForward = settings.fastForward;
+  options.sleepWhenIdle = settings.sleeping;
+  options.timerJitter = settings.jitter;
+  options.jitterSeed = settings.seed ? *settings.seed : std::random_device{}();
   options.paintDisplay = settings.paintDisplay;
   HeadlessPlatform shell(random, options);
   platform = &shell;

@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 #include <stdexcept>
+#include <string>
 
 #include "lottery/lottery_engine.h"
 #include "saver/frm_scrn_save.h"
@@ -46,10 +47,19 @@ struct SimulationSettings {
   double passesPerMs = headless::SaverWindowOptions{}.passesPerMs;
   // Skip, as a count, the main-loop passes in which nothing can change on screen.
   bool fastForward = true;
+  // Run the main loop as the program does: a yield with nothing pending sleeps until the next
+  // event, and the time slept counts as passes at the nominal pace.
+  bool sleeping = false;
+  // Timer-delivery jitter, a fraction of the 15.625 ms clock tick (see SaverWindowOptions).
+  // Real timers never arrive on the dot: without it the odometer locks to the timer.
+  double jitter = 0.2;
   // Let the renderer's copies and fills change the display block's pixels. Without it the
   // renderer still makes every call, but only a snapshot would show the difference.
   bool paintDisplay = false;
 };
+
+// The run's settings in one line: Level, Spec, screen, main loop and pass rate, seed, jitter.
+std::string SettingsText(const SimulationSettings& settings);
 
 // A saver run that ended in the report of an error; what() is the report.
 struct SaverRunFailed : std::runtime_error {

@@ -11,8 +11,11 @@ namespace zv::headless {
 HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
-      timers_{{kTimer1StartInterval, NextClockTick(Period(kTimer1StartInterval))},
-              {kTimer2Interval, NextClockTick(Period(kTimer2Interval))}} {
+      jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)) {
+  timers_[0].interval = kTimer1StartInterval;
+  SetDue(timers_[0], NextClockTick(Period(kTimer1StartInterval)));
+  timers_[1].interval = kTimer2Interval;
+  SetDue(timers_[1], NextClockTick(Period(kTimer2Interval)));
   if (!options_.paintDisplay) display_.DrawInto(unpainted_);
 }
 
@@ -22,11 +25,22 @@ SimTime HeadlessSaverWindow::Period(int16 milliseconds) {
 
 SimTime HeadlessSaverWindow::NextClockTick(SimTime t) { return (t + kClockTick - 1) / kClockTick * kClockTick; }
 
+// The offset of a tick is a hash of the seed and the tick's number (SplitMix64's finaliser):
+// it does not depend on which timers asked, or in which order.
+SimTime HeadlessSaverWindow::Delivery(SimTime tick) const {
+  if (jitterSpan_ == 0) return tick;
+  std::uint64_t h = options_.jitterSeed + static_cast<std::uint64_t>(tick / kClockTick) * 0x9E3779B97F4A7C15ull;
+  h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+  h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+  h ^= h >> 31;
+  return tick - jitterSpan_ + static_cast<SimTime>(h % static_cast<std::uint64_t>(2 * jitterSpan_ + 1));
+}
+
 void HeadlessSaverWindow::SetInterval(platform::Timer timer, int16 milliseconds) {
   // Setting the interval restarts the timer from now.
   TimerState& state = timers_[timer == platform::Timer::Timer1 ? 0 : 1];
   state.interval = milliseconds;
-  state.due = NextClockTick(now_ + Period(milliseconds));
+  SetDue(state, NextClockTick(now_ + Period(milliseconds)));
 }
 
 int16 HeadlessSaverWindow::Interval(platform::Timer timer) const {
@@ -51,7 +65,7 @@ void HeadlessSaverWindow::Schedule(InputEvent event) {
 }
 
 SimTime HeadlessSaverWindow::NextEventTime() const {
-  SimTime next = std::min(timers_[0].due, timers_[1].due);
+  SimTime next = std::min(timers_[0].delivery, timers_[1].delivery);
   if (nextInput_ < input_.size()) next = std::min(next, input_[nextInput_].at);
   return next;
 }
@@ -94,6 +108,10 @@ void HeadlessSaverWindow::DoEvents() {
 
   now_ += passTime_;
   ++passes_;
+  if (const SimTime next = NextEventTime(); options_.sleepWhenIdle && next > now_) {
+    events_.Slept(std::chrono::nanoseconds(next - now_));
+    now_ = next;
+  }
   deliveredLastYield_ = false;
   // Input comes before timer messages, which the system delivers only when nothing else waits.
   while (nextInput_ < input_.size() && input_[nextInput_].at <= now_) {
@@ -102,10 +120,10 @@ void HeadlessSaverWindow::DoEvents() {
   }
   for (int i = 0; i < 2; ++i) {
     TimerState& timer = timers_[i];
-    if (timer.due > now_) continue;
+    if (timer.delivery > now_) continue;
     // Expirations missed while the loop was busy merge into one tick.
-    do timer.due = NextClockTick(timer.due + Period(timer.interval));
-    while (timer.due <= now_);
+    do SetDue(timer, NextClockTick(timer.due + Period(timer.interval)));
+    while (timer.delivery <= now_);
     deliveredLastYield_ = true;
     if (i == 0) {
       ++timer1Ticks_;

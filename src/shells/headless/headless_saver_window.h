@@ -6,6 +6,7 @@
 
 #include "platform/saver_window.h"
 #include "platform/software_surface.h"
+#include "saver/slept_passes.h"
 #include "shells/headless/headless_picture_box.h"
 
 namespace zv::headless {
@@ -21,12 +22,20 @@ inline constexpr SimTime kMinimumInterval = 10 * kMillisecond;
 struct SaverWindowOptions {
   int16 screenWidth = 1024;
   int16 screenHeight = 768;
-  // Passes of the busy main loop per simulated millisecond: the main loop runs one draw pass
-  // and one yield per pass, and each yield moves simulated time on by 1/passesPerMs ms.
-  // 24 is what the real program manages under Wine on a typical machine.
-  double passesPerMs = 24.0;
+  // Passes of the main loop per simulated millisecond while it does not wait: the main loop
+  // runs one draw pass and one yield per pass, and each yield moves simulated time on by
+  // 1/passesPerMs ms.
+  double passesPerMs = static_cast<double>(kNominalPassesPerMs);
   // Skip, arithmetically, the passes in which nothing can change on screen.
   bool fastForward = false;
+  // A yield that finds nothing pending waits for the next event and reports the wait (Slept),
+  // as the program's yield does; otherwise it returns at once and the loop runs on.
+  bool sleepWhenIdle = false;
+  // Each tick of the system clock is delivered up to this fraction of a tick early or late
+  // (uniformly, the same offset for every timer due at that tick), drawn from jitterSeed; 0
+  // delivers on the tick exactly. Below 0.5, so the ticks keep their order.
+  double timerJitter = 0;
+  std::uint64_t jitterSeed = 0;
   // Whether drawing into the display block changes its pixels. A run that never looks at
   // the screen may leave the copies and fills undone; every drawing call is still made.
   bool paintDisplay = true;
@@ -79,12 +88,19 @@ class HeadlessSaverWindow : public platform::SaverWindow {
 
  private:
   struct TimerState {
-    int16 interval;
-    SimTime due;
+    int16 interval = 0;
+    SimTime due = 0;       // the clock tick it expires on
+    SimTime delivery = 0;  // when that tick is delivered
   };
 
   static SimTime Period(int16 milliseconds);
   static SimTime NextClockTick(SimTime t);
+  // When the timers due at the clock tick `tick` are delivered.
+  SimTime Delivery(SimTime tick) const;
+  void SetDue(TimerState& timer, SimTime tick) const {
+    timer.due = tick;
+    timer.delivery = Delivery(tick);
+  }
   bool OnDisplay(float x, float y) const;
   void Deliver(const InputEvent& event);
   SimTime NextEventTime() const;
@@ -92,6 +108,7 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   platform::SaverWindowEvents& events_;
   SaverWindowOptions options_;
   SimTime passTime_;
+  SimTime jitterSpan_;
   SimTime now_ = 0;
   std::int64_t passes_ = 0;
   std::int64_t timer1Ticks_ = 0;

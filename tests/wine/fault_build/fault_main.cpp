@@ -27,6 +27,7 @@ class FaultingEvents : public SaverWindowEvents {
   void Form_Unload() override { saver_.Form_Unload(); }
   void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
   void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
+  void Slept(std::chrono::nanoseconds duration) override { saver_.Slept(duration); }
 
  private:
   static constexpr int kFaultTick = 60;
