@@ -105,7 +105,9 @@ void frmScrnSave::IdlePasses(std::int64_t count) { engine_.AdvanceMissOdometerBy
 
 // A loop that never waits would have run its passes through the time slept, each turning the
 // odometer: it moves on as if they had run.
-void frmScrnSave::Slept(std::chrono::nanoseconds duration) { engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration)); }
+void frmScrnSave::Slept(std::chrono::nanoseconds duration) {
+  engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration));
+}
 
 void frmScrnSave::NotifyScreenSaverActive() { platform_.System().SetScreenSaveActive(true); }
 
