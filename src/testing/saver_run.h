@@ -34,6 +34,7 @@ class SaverRun {
   headless::HeadlessSaverWindow& window_;
 };
 
+// The settings of a simulated saver run.
 struct SimulationSettings {
   double seconds = 3600;
   // Stand in for the stored Level and Spec settings.
