@@ -68,6 +68,7 @@ void Win32PictureBox::Refresh() {
 
 void Win32PictureBox::Load(int bitmapId) {
   HBITMAP picture = LoadArtBitmap(bitmapId);
+  if (!picture) return;
   surface_.Assign(picture);
   DeleteObject(picture);
   width_ = surface_.Width();
