@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
 
 namespace {
@@ -35,21 +35,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const zv::RunKind kind = zv::Dispatch(switchText);
 
   zv::ClockSeededRandom random;
-  zv::platform::headless::SaverWindowOptions options;
+  zv::headless::SaverWindowOptions options;
   options.assetsDir = ZV_ASSETS_DIR;
   options.fastForward = true;
-  zv::platform::headless::HeadlessPlatform platform(random, options);
+  zv::headless::HeadlessPlatform platform(random, options);
   platform.process.arguments = arguments;
   platform.process.anotherInstance = anotherInstance;
   constexpr zv::platform::WindowHandle kPreviewArea = 1234;
   platform.otherWindows[kPreviewArea] = {152, 112};
-  using zv::platform::headless::InputEvent;
+  using zv::headless::InputEvent;
   platform.pendingInput.push_back({InputEvent::Kind::Key, 0});
-  platform.pendingInput.push_back({InputEvent::Kind::Close, zv::platform::headless::kMillisecond});
+  platform.pendingInput.push_back({InputEvent::Kind::Close, zv::headless::kMillisecond});
 
   try {
     zv::RunProgram(platform);
-  } catch (const zv::platform::headless::ProcessEnded&) {
+  } catch (const zv::headless::ProcessEnded&) {
   }
   const auto& process = platform.process;
   Check(process.errorReports.empty());

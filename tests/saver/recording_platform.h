@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "saver/frm_scrn_save.h"
 
 namespace zv::testing {
@@ -39,9 +39,9 @@ class RecordingPictureBox : public platform::PictureBox {
   CallLog& log_;
 };
 
-class RecordingSaverWindow : public platform::headless::HeadlessSaverWindow {
+class RecordingSaverWindow : public headless::HeadlessSaverWindow {
  public:
-  RecordingSaverWindow(platform::SaverWindowEvents& events, platform::headless::SaverWindowOptions options,
+  RecordingSaverWindow(platform::SaverWindowEvents& events, headless::SaverWindowOptions options,
                        CallLog& log)
       : HeadlessSaverWindow(events, std::move(options)),
         form_(dynamic_cast<const frmScrnSave&>(events)),
@@ -79,7 +79,7 @@ class RecordingSaverWindow : public platform::headless::HeadlessSaverWindow {
 
 class RecordingSystem : public platform::SystemParameters {
  public:
-  RecordingSystem(platform::headless::HeadlessSystem& system, CallLog& log) : system_(system), log_(log) {}
+  RecordingSystem(headless::HeadlessSystem& system, CallLog& log) : system_(system), log_(log) {}
   void ShowCursor(bool show) override {
     log_.push_back(show ? "ShowCursor true" : "ShowCursor false");
     system_.ShowCursor(show);
@@ -94,7 +94,7 @@ class RecordingSystem : public platform::SystemParameters {
   }
 
  private:
-  platform::headless::HeadlessSystem& system_;
+  headless::HeadlessSystem& system_;
   CallLog& log_;
 };
 
@@ -117,7 +117,7 @@ class RecordingSettings : public platform::SettingsStore {
   CallLog& log_;
 };
 
-class RecordingProcess : public platform::headless::HeadlessProcess {
+class RecordingProcess : public headless::HeadlessProcess {
  public:
   explicit RecordingProcess(CallLog& log) : log_(log) {}
   void ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow* owner) override {
@@ -133,20 +133,20 @@ class RecordingProcess : public platform::headless::HeadlessProcess {
   CallLog& log_;
 };
 
-class RecordingPlatform : public platform::headless::HeadlessPlatform {
+class RecordingPlatform : public headless::HeadlessPlatform {
  public:
-  RecordingPlatform(RandomSource& random, platform::headless::SaverWindowOptions options)
-      : HeadlessPlatform(random, std::move(options)) {}
+  explicit RecordingPlatform(RandomSource& random) : HeadlessPlatform(random) {}
 
   platform::Process& GetProcess() override { return recordingProcess_; }
   platform::SettingsStore& Settings() override { return recordingSettings_; }
   platform::SystemParameters& System() override { return recordingSystem_; }
+
   CallLog log;
-  const platform::headless::HeadlessProcess& RecordedProcess() const { return recordingProcess_; }
+  const headless::HeadlessProcess& RecordedProcess() const { return recordingProcess_; }
 
  protected:
-  std::unique_ptr<platform::headless::HeadlessSaverWindow> NewSaverWindow(
-      platform::SaverWindowEvents& events, const platform::headless::SaverWindowOptions& options) override {
+  std::unique_ptr<headless::HeadlessSaverWindow> NewSaverWindow(platform::SaverWindowEvents& events,
+                                                                const headless::SaverWindowOptions& options) override {
     return std::make_unique<RecordingSaverWindow>(events, options, log);
   }
 

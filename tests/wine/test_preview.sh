@@ -13,10 +13,9 @@
 source "$(dirname "$0")/lib.sh"
 wine_setup
 
-# ZV_PREVIEW_HOST: the 64-bit build's, as CTest passes it (64-bit Windows' settings page is a
-# 64-bit program, whichever build it previews); by default the one built beside ZV_SCR.
-host_exe=${ZV_PREVIEW_HOST:-$(dirname "$ZV_SCR")/../../../tests/wine/probes/preview_host.exe}
-[ -f "$host_exe" ] || fail "no $host_exe: build the Windows presets"
+# The 64-bit build's, for both builds: 64-bit Windows' settings page is a 64-bit program,
+# whichever build it previews.
+host_exe=$(wine_tool preview_host) || fail "no preview_host.exe: build the windows-x64 preset"
 
 screen_saver_timeout() { xset q | awk '/timeout:/ { print $2 }'; }
 xset s 0  # off: a screen-saver-active call of the preview would switch it on
