@@ -10,6 +10,7 @@ namespace zv::platform::headless {
 
 HeadlessSaverWindow::HeadlessSaverWindow(SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
+      layout_(LayoutFor({{0, 0, options_.screenWidth, options_.screenHeight}, options_.otherMonitors, options_.dpi})),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
       jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)) {
   timers_[0].interval = 50;
@@ -74,21 +75,16 @@ SimTime HeadlessSaverWindow::NextEventTime() const {
   return next;
 }
 
-bool HeadlessSaverWindow::OnDisplay(float x, float y) const {
-  return x >= display_.left && x < display_.left + display_.width && y >= display_.top &&
-         y < display_.top + display_.height;
-}
-
 void HeadlessSaverWindow::Deliver(const InputEvent& event) {
   switch (event.kind) {
     case InputEvent::Kind::Click:
-      if (!OnDisplay(event.x, event.y)) events_.Form_Click();
+      events_.Form_Click();
       break;
     case InputEvent::Kind::Key:
       events_.Form_KeyDown(0, 0);
       break;
     case InputEvent::Kind::MouseMove:
-      if (!OnDisplay(event.x, event.y)) events_.Form_MouseMove(0, 0, event.x, event.y);
+      events_.Form_MouseMove(0, 0, event.x, event.y);
       break;
     case InputEvent::Kind::Close:
       Unload();
@@ -141,8 +137,10 @@ void HeadlessSaverWindow::DoEvents() {
 }
 
 SoftwareSurface HeadlessSaverWindow::Screen() const {
-  SoftwareSurface screen(options_.screenWidth, options_.screenHeight);
-  if (visible_) screen.BitBlt(display_.left, display_.top, display_.width, display_.height, display_.surface, 0, 0);
+  SoftwareSurface screen(static_cast<int16>(layout_.window.width), static_cast<int16>(layout_.window.height));
+  if (!visible_) return screen;
+  const Rect block = layout_.ToWindow({display_.left, display_.top, display_.width, display_.height});
+  screen.StretchBlt(block.left, block.top, block.width, block.height, display_.surface);
   return screen;
 }
 
