@@ -4,6 +4,7 @@
 #include <shellapi.h>
 
 #include "platform/unhandled_error.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
 #include "resource_ids.h"
@@ -57,17 +58,20 @@ DWORD StyleOf(const ControlDesign& design) {
   return style;
 }
 
-// lfHeight for a size in hundredths of a point on the screen.
-int FontHeight(int centipoints) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(centipoints, GetDeviceCaps(screen, LOGPIXELSY), 7200);
-  ReleaseDC(nullptr, screen);
-  return height;
+// A font of a size in hundredths of a point, at a DPI.
+HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset, int dpi) {
+  return CreateFontW(-MulDiv(centipoints, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     face.c_str());
 }
 
-HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset) {
-  return CreateFontW(FontHeight(centipoints), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+// Gives the window a client area of this size, its frame as it is now.
+void SetClientSize(HWND window, int width, int height) {
+  RECT frame, client;
+  GetWindowRect(window, &frame);
+  GetClientRect(window, &client);
+  SetWindowPos(window, nullptr, 0, 0, width + (frame.right - frame.left) - client.right,
+               height + (frame.bottom - frame.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
@@ -85,17 +89,14 @@ Win32ConfigWindow::Win32ConfigWindow(ConfigWindowEvents& events, Process& proces
   windowClass.lpszClassName = kWindowClass;
   RegisterClassExW(&windowClass);
 
-  // Fixed single border, title bar with the close box only.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  RECT frame{0, 0, TwipsToPixels(kConfigClientWidth), TwipsToPixels(kConfigClientHeight)};
-  AdjustWindowRectEx(&frame, style, FALSE, 0);
-  window_ = CreateWindowExW(0, kWindowClass, LoadText(IDS_CONFIG_CAPTION).c_str(), style, CW_USEDEFAULT,
-                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            instance, this);
+  // Fixed single border, title bar with the close box only. LayOut gives it its size.
+  window_ = CreateWindowExW(0, kWindowClass, LoadText(IDS_CONFIG_CAPTION).c_str(),
+                            WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                            CW_USEDEFAULT, nullptr, nullptr, instance, this);
   g_dialog = window_;
-  CreateFonts();
   CreateControls();
   CreateTooltips();
+  LayOut(WindowDpi(window_));
   UpdateTabStops();
   focus_ = Control(CmdOk);
 }
@@ -105,17 +106,25 @@ Win32ConfigWindow::~Win32ConfigWindow() {
   for (HFONT font : fonts_) DeleteObject(font);
 }
 
-void Win32ConfigWindow::CreateFonts() {
-  // The dialog font of a Japanese system: it shows the Japanese captions of Frame2 and the
-  // tooltips whatever the system's own dialog font is.
-  fonts_[static_cast<int>(ControlFont::Dialog)] = MakeFont(L"MS UI Gothic", 900, SHIFTJIS_CHARSET);
-  fonts_[static_cast<int>(ControlFont::Gothic9)] = MakeFont(LoadText(IDS_CONFIG_FONT_GOTHIC), 900, SHIFTJIS_CHARSET);
-  fonts_[static_cast<int>(ControlFont::SansSerif975)] = MakeFont(L"MS Sans Serif", 975, ANSI_CHARSET);
-  fonts_[static_cast<int>(ControlFont::SansSerif825)] = MakeFont(L"MS Sans Serif", 825, ANSI_CHARSET);
-}
-
 void Win32ConfigWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
+  for (const ControlDesign& design : ConfigControls()) {
+    const wchar_t* windowClass = design.kind == ControlKind::Label ? L"STATIC" : L"BUTTON";
+    CreateWindowExW(0, windowClass, CaptionOf(design).c_str(), StyleOf(design), 0, 0, 0, 0, window_,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
+  }
+}
+
+void Win32ConfigWindow::LayOut(int dpi) {
+  const std::array<HFONT, 4> old = fonts_;
+  // The dialog font of a Japanese system: it shows the Japanese captions of Frame2 and the
+  // tooltips whatever the system's own dialog font is.
+  fonts_[static_cast<int>(ControlFont::Dialog)] = MakeFont(L"MS UI Gothic", 900, SHIFTJIS_CHARSET, dpi);
+  fonts_[static_cast<int>(ControlFont::Gothic9)] = MakeFont(LoadText(IDS_CONFIG_FONT_GOTHIC), 900, SHIFTJIS_CHARSET, dpi);
+  fonts_[static_cast<int>(ControlFont::SansSerif975)] = MakeFont(L"MS Sans Serif", 975, ANSI_CHARSET, dpi);
+  fonts_[static_cast<int>(ControlFont::SansSerif825)] = MakeFont(L"MS Sans Serif", 825, ANSI_CHARSET, dpi);
+
+  SetClientSize(window_, TwipsToPixels(kConfigClientWidth, dpi), TwipsToPixels(kConfigClientHeight, dpi));
   for (const ControlDesign& design : ConfigControls()) {
     // Frames are group boxes drawn behind their children, which are the dialog's own.
     int left = design.left;
@@ -124,22 +133,21 @@ void Win32ConfigWindow::CreateControls() {
       left += frame->left;
       top += frame->top;
     }
-    const wchar_t* windowClass = design.kind == ControlKind::Label ? L"STATIC" : L"BUTTON";
-    HWND control = CreateWindowExW(0, windowClass, CaptionOf(design).c_str(), StyleOf(design), TwipsToPixels(left),
-                                   TwipsToPixels(top), TwipsToPixels(design.width), TwipsToPixels(design.height),
-                                   window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance,
-                                   nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(design.font)]), FALSE);
+    HWND control = Control(design.id);
+    MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(design.width, dpi),
+               TwipsToPixels(design.height, dpi), TRUE);
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(design.font)]), TRUE);
   }
+  SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(ControlFont::Dialog)]), FALSE);
+  for (HFONT font : old) DeleteObject(font);
 }
 
 void Win32ConfigWindow::CreateTooltips() {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
-  HWND tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltips, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(ControlFont::Dialog)]), FALSE);
+  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
   for (const ControlDesign& design : ConfigControls()) {
     if (!design.tooltipTextId) continue;
     std::wstring text = LoadText(design.tooltipTextId);  // the tooltip keeps a copy
@@ -149,7 +157,7 @@ void Win32ConfigWindow::CreateTooltips() {
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(Control(design.id));
     tool.lpszText = text.data();
-    SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
@@ -238,6 +246,13 @@ LRESULT Win32ConfigWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(focus_);
       }
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another DPI: where Windows suggests, laid out at that DPI.
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      LayOut(HIWORD(wParam));
+      return 0;
+    }
     case WM_DESTROY:
       window_ = nullptr;
       g_dialog = nullptr;

@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
+
 #include "platform/config_window.h"
 #include "platform/process.h"
 #include "platform/win32/config_controls.h"
@@ -33,9 +35,11 @@ class Win32ConfigWindow : public ConfigWindow {
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
   void Command(int id, int notification);
-  void CreateFonts();
   void CreateControls();
   void CreateTooltips();
+  // Sizes the client area, places the controls and makes their fonts for a DPI: at creation
+  // for the DPI of the window's monitor, and again when the window meets another DPI.
+  void LayOut(int dpi);
   HWND Control(ControlId id) const { return GetDlgItem(window_, id); }
   // Tab stops on the selected button of each option group, or on its first one when none is.
   void UpdateTabStops();
@@ -43,7 +47,8 @@ class Win32ConfigWindow : public ConfigWindow {
   ConfigWindowEvents& events_;
   Process& process_;
   HWND window_ = nullptr;
-  HFONT fonts_[4] = {};  // by ControlFont
+  HWND tooltips_ = nullptr;
+  std::array<HFONT, 4> fonts_{};  // by ControlFont
   // The control that had the focus when the window was last deactivated.
   HWND focus_ = nullptr;
 };
