@@ -3,6 +3,8 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "platform/unhandled_error.h"
 #include "platform/win32/dpi.h"
 #include "platform/win32/text.h"
@@ -65,6 +67,24 @@ HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset, int dpi)
                      face.c_str());
 }
 
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The width of a control's caption on one line, in the control's font.
+int CaptionWidth(HWND control) {
+  const std::wstring text = WindowText(control);
+  HDC dc = GetDC(control);
+  HGDIOBJ original = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(dc, original);
+  ReleaseDC(control, dc);
+  return extent.cx;
+}
+
 // Gives the window a client area of this size, its frame as it is now.
 void SetClientSize(HWND window, int width, int height) {
   RECT frame, client;
@@ -124,22 +144,37 @@ void Win32ConfigWindow::LayOut(int dpi) {
   fonts_[static_cast<int>(ControlFont::SansSerif975)] = MakeFont(L"MS Sans Serif", 975, ANSI_CHARSET, dpi);
   fonts_[static_cast<int>(ControlFont::SansSerif825)] = MakeFont(L"MS Sans Serif", 825, ANSI_CHARSET, dpi);
 
+  dpi_ = dpi;
   SetClientSize(window_, TwipsToPixels(kConfigClientWidth, dpi), TwipsToPixels(kConfigClientHeight, dpi));
   for (const ControlDesign& design : ConfigControls()) {
-    // Frames are group boxes drawn behind their children, which are the dialog's own.
-    int left = design.left;
-    int top = design.top;
-    if (const ControlDesign* frame = DesignOf(design.container)) {
-      left += frame->left;
-      top += frame->top;
-    }
-    HWND control = Control(design.id);
-    MoveWindow(control, TwipsToPixels(left, dpi), TwipsToPixels(top, dpi), TwipsToPixels(design.width, dpi),
-               TwipsToPixels(design.height, dpi), TRUE);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(design.font)]), TRUE);
+    SendMessageW(Control(design.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(design.font)]),
+                 TRUE);
+    Place(design);
   }
   SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(ControlFont::Dialog)]), FALSE);
   for (HFONT font : old) DeleteObject(font);
+}
+
+// A label is at least as wide as its caption: at some DPIs a font's glyphs round wider than
+// the design's twips allow, and a label wraps what does not fit onto a line it has no room to
+// show. A centred label widens on both sides.
+void Win32ConfigWindow::Place(const ControlDesign& design) {
+  // Frames are group boxes drawn behind their children, which are the dialog's own.
+  int left = design.left;
+  int top = design.top;
+  if (const ControlDesign* frame = DesignOf(design.container)) {
+    left += frame->left;
+    top += frame->top;
+  }
+  HWND control = Control(design.id);
+  int x = TwipsToPixels(left, dpi_);
+  int width = TwipsToPixels(design.width, dpi_);
+  if (design.kind == ControlKind::Label) {
+    const int grown = std::max(width, CaptionWidth(control));
+    if (design.centred) x -= (grown - width) / 2;
+    width = grown;
+  }
+  MoveWindow(control, x, TwipsToPixels(top, dpi_), width, TwipsToPixels(design.height, dpi_), TRUE);
 }
 
 void Win32ConfigWindow::CreateTooltips() {
@@ -179,15 +214,11 @@ void Win32ConfigWindow::SetValue(OptionButton option, bool selected) {
   UpdateTabStops();
 }
 
-std::string Win32ConfigWindow::Caption(ConfigLabel label) const {
-  HWND control = Control(LabelId(label));
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
-}
+std::string Win32ConfigWindow::Caption(ConfigLabel label) const { return Narrow(WindowText(Control(LabelId(label)))); }
 
 void Win32ConfigWindow::SetCaption(ConfigLabel label, std::string_view caption) {
   SetWindowTextW(Control(LabelId(label)), Widen(caption).c_str());
+  Place(*DesignOf(LabelId(label)));
 }
 
 void Win32ConfigWindow::ShellExecuteA(const char* operation, std::string_view file, const char* parameters,

@@ -40,6 +40,8 @@ class Win32ConfigWindow : public ConfigWindow {
   // Sizes the client area, places the controls and makes their fonts for a DPI: at creation
   // for the DPI of the window's monitor, and again when the window meets another DPI.
   void LayOut(int dpi);
+  // Places and sizes a control at the DPI of the last layout.
+  void Place(const ControlDesign& design);
   HWND Control(ControlId id) const { return GetDlgItem(window_, id); }
   // Tab stops on the selected button of each option group, or on its first one when none is.
   void UpdateTabStops();
@@ -49,6 +51,7 @@ class Win32ConfigWindow : public ConfigWindow {
   HWND window_ = nullptr;
   HWND tooltips_ = nullptr;
   std::array<HFONT, 4> fonts_{};  // by ControlFont
+  int dpi_ = 96;
   // The control that had the focus when the window was last deactivated.
   HWND focus_ = nullptr;
 };
