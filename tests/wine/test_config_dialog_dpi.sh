@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # The settings dialog at 120, 144 and 192 DPI. The real program's client area is 338 x 192 scaled
 # by DPI / 96, within 2 px. No caption is cut: dialog_probe, the dialog in a test-only program of
-# the same shell and core, measures each caption in its control's font; every caption that fits
-# its control's width at 96 DPI fits it at each DPI, and the font's cell exceeds the control's
-# height by no more than at 96 DPI, in proportion to the DPI. Laid out again on WM_DPICHANGED,
-# the dialog is what it is when it starts at that DPI.
+# the same shell and core, started at 96 DPI and laid out again for each DPI by WM_DPICHANGED,
+# measures each caption in its control's font; every caption that fits its control's width at 96
+# DPI fits it at each DPI, and the font's cell exceeds the control's height by no more than at 96
+# DPI, in proportion to the DPI. The real program started at each DPI sizes every control as the
+# probe found it after WM_DPICHANGED.
 source "$(dirname "$0")/lib.sh"
 command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
 wine_setup
@@ -16,23 +17,15 @@ window_probe=$WINE_TMP/window_probe.exe
 x86_64-w64-mingw32-gcc -O1 -municode -o "$window_probe" "$WINE_LIB_DIR/window_probe.c" || fail "cannot build the window probe"
 xdotool mousemove 1023 767  # off the dialog: no tooltip in the screenshots
 
-# section FILE DPI: the lines dialog_probe printed for that DPI.
-section() { awk -v dpi="$2" '$1 == "dpi" { on = ($2 == dpi); next } on' "$1"; }
+# section DPI: the lines dialog_probe printed for that DPI.
+section() { awk -v dpi="$1" '$1 == "dpi" { on = ($2 == dpi); next } on' "$WINE_TMP/relaid.txt"; }
 
-# At 96 DPI, then laid out again for each other DPI.
 "$WINE64" "$dialog_probe" 120 144 192 2>/dev/null | tr -d '\r' >"$WINE_TMP/relaid.txt" || fail "dialog_probe failed"
-section "$WINE_TMP/relaid.txt" 96 >"$WINE_TMP/96.txt"
+section 96 >"$WINE_TMP/96.txt"
 [ "$(awk '$1 == "client"' "$WINE_TMP/96.txt")" = "client 338 192" ] || fail "96 DPI: $(grep client "$WINE_TMP/96.txt")"
 
 for dpi in 120 144 192; do
-  wine_dpi "$dpi"
-  "$WINE64" "$dialog_probe" 2>/dev/null | tr -d '\r' >"$WINE_TMP/started.txt" || fail "$dpi DPI: dialog_probe failed"
-  section "$WINE_TMP/started.txt" "$dpi" >"$WINE_TMP/$dpi.txt"
-  [ -s "$WINE_TMP/$dpi.txt" ] || fail "$dpi DPI: the dialog did not start at $dpi DPI: $(head -n1 "$WINE_TMP/started.txt")"
-  section "$WINE_TMP/relaid.txt" "$dpi" | cmp -s - "$WINE_TMP/$dpi.txt" ||
-    fail "$dpi DPI: laid out again on WM_DPICHANGED, the dialog differs from one started at $dpi DPI:" \
-      "$(section "$WINE_TMP/relaid.txt" "$dpi" | diff - "$WINE_TMP/$dpi.txt")"
-
+  section "$dpi" >"$WINE_TMP/$dpi.txt"
   # id w h textw texth at 96 DPI, then at this DPI: a control whose caption fits at 96 DPI fits here.
   cut=$(awk -v dpi="$dpi" '
     $1 != "control" { next }
@@ -44,6 +37,7 @@ for dpi in 120 144 192; do
     }' "$WINE_TMP/96.txt" "$WINE_TMP/$dpi.txt")
   [ -z "$cut" ] || fail "$dpi DPI: $cut"
 
+  wine_dpi "$dpi"
   wine_start /C
   wine_wait_window "^$TITLE\$" >/dev/null || fail "$dpi DPI: no dialog"
   "$WINE64" "$window_probe" "$TITLE" 2>/dev/null | tr -d '\r' >"$WINE_TMP/window.txt"
@@ -53,10 +47,14 @@ for dpi in 120 144 192; do
     dw = w - 338 * dpi / 96; dh = h - 192 * dpi / 96
     exit !(dw >= -2 && dw <= 2 && dh >= -2 && dh <= 2) }' ||
     fail "$dpi DPI: client area ${cw}x$ch, not 338 x 192 scaled by $dpi / 96"
+  sizes() { awk '$1 == "control" { print $2, $'"$1"', $'"$2"' }' "$3"; }
+  [ "$(sizes 6 7 "$WINE_TMP/window.txt")" = "$(sizes 3 4 "$WINE_TMP/$dpi.txt")" ] ||
+    fail "$dpi DPI: the program's controls differ from the probe's after WM_DPICHANGED (id w h):" \
+      "$(diff <(sizes 6 7 "$WINE_TMP/window.txt") <(sizes 3 4 "$WINE_TMP/$dpi.txt"))"
   wine_shot root "$WINE_TMP/screen.png"
   "$CONVERT" "$WINE_TMP/screen.png" -crop "$((cw + 2 * ox))x$((ch + oy + ox))+0+0" +repage "$WINE_TMP/dialog-$dpi.png"
   wine_keep "$WINE_TMP/dialog-$dpi.png"
   xdotool key --window "$(wine_wait_window "^$TITLE\$")" alt+F4 2>/dev/null
   [ "$(wine_wait_exit 10)" = 0 ] || fail "$dpi DPI: the dialog did not end on Alt+F4"
-  pass "$dpi DPI: client area ${cw}x$ch; every caption that fits at 96 DPI fits; relaid on WM_DPICHANGED alike"
+  pass "$dpi DPI: client area ${cw}x$ch; every caption that fits at 96 DPI fits; controls as after WM_DPICHANGED"
 done

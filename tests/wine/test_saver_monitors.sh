@@ -36,7 +36,7 @@ start_saver() {
   xdotool mousemove 0 0
   wine_start /S
   w=$(wine_wait_window '^Form1$') || fail "no saver window"
-  sleep 1
+  sleep 0.5
   wine_running || fail "the saver ended by itself"
 }
 
