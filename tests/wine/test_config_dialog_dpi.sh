@@ -6,6 +6,7 @@
 # DPI fits it at each DPI, and the font's cell exceeds the control's height by no more than at 96
 # DPI, in proportion to the DPI. The real program started at each DPI sizes every control as the
 # probe found it after WM_DPICHANGED.
+# Builds: 64 only: it measures text, which Wine does not do for 32-bit programs, and shows the dialog.
 source "$(dirname "$0")/lib.sh"
 command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
 wine_setup

@@ -6,6 +6,7 @@
 # At 192 DPI the block is twice as large, at (20, 20), each of its pixels a crisp 2 x 2 square:
 # the picture is the 96-DPI one enlarged by repeating pixels, and halved by sampling it gives the
 # exact glyphs back.
+# Builds: 64 only: it reads the screen, which Wine does not paint for 32-bit programs.
 source "$(dirname "$0")/lib.sh"
 wine_setup
 

@@ -3,6 +3,7 @@
 # blue desktop behind both: the saver's window covers both, topmost, and in every screenshot over
 # several spins all is black but the block, which is always on the primary. Over the block, input
 # ends the saver as it does anywhere: a 2-pixel move, a left click, a side-button click, a wheel turn.
+# Builds: 64 only: it reads the screen, which Wine does not paint for 32-bit programs.
 source "$(dirname "$0")/lib.sh"
 [ -f "${ZV_XINERAMA_DIR:-}/libXinerama.so.1" ] || fail "ZV_XINERAMA_DIR does not hold the stand-in libXinerama.so.1"
 wine_setup 1824x768
