@@ -114,7 +114,7 @@ Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events) : events_(events),
 
   // Explicit size, every monitor: a pop-up window given default sizes may come out empty.
   const Rect& area = layout_.window;
-  window_ = CreateWindowExW(WS_EX_TOPMOST, kWindowClass, L"Form1", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top,
+  window_ = CreateWindowExW(0, kWindowClass, L"Form1", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top,
                             area.width, area.height, nullptr, nullptr, instance, this);
   HWND display = CreateWindowExW(0, kDisplayClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr, instance,
                                  nullptr);
@@ -128,11 +128,12 @@ Win32SaverWindow::~Win32SaverWindow() {
   if (window_) DestroyWindow(window_);
 }
 
-// Not maximized: that would fit the window to one monitor.
+// Not maximized: that would fit the window to one monitor. Topmost before it shows, as the
+// system then shows it at once; a window manager may be what makes a shown window topmost.
 void Win32SaverWindow::Show() {
-  ShowWindow(window_, SW_SHOW);
   const Rect& area = layout_.window;
   SetWindowPos(window_, HWND_TOPMOST, area.left, area.top, area.width, area.height, SWP_NOACTIVATE);
+  ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
   SetForegroundWindow(window_);
   SetFocus(window_);
