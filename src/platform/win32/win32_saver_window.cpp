@@ -128,8 +128,8 @@ Win32SaverWindow::~Win32SaverWindow() {
   if (window_) DestroyWindow(window_);
 }
 
-// Not maximized: that would fit the window to one monitor. Topmost before it shows, as the
-// system then shows it at once; a window manager may be what makes a shown window topmost.
+// Not maximized: that would fit the window to one monitor. Made topmost as it is placed, before
+// it shows: under Wine a window already shown is raised only by a window manager.
 void Win32SaverWindow::Show() {
   const Rect& area = layout_.window;
   SetWindowPos(window_, HWND_TOPMOST, area.left, area.top, area.width, area.height, SWP_NOACTIVATE);
