@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "config/frm_config.h"
-#include "platform/unhandled_error.h"
+#include "report/unhandled_error.h"
 #include "saver/frm_scrn_save.h"
 
 namespace zv {
@@ -62,7 +62,7 @@ void RunProgram(platform::Platform& platform) {
   } catch (const std::exception&) {
     // Every error of the program and of the standard library is a std::exception; a shell
     // whose End cannot stop the process at once unwinds with something else, and that passes.
-    platform::ReportUnhandledAndEnd(platform.GetProcess());
+    ReportUnhandledAndEnd(platform.GetProcess());
   }
 }
 

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 

@@ -8,14 +8,11 @@
 # probe found it after WM_DPICHANGED.
 # Builds: 64 only: it measures text, which Wine does not do for 32-bit programs, and shows the dialog.
 source "$(dirname "$0")/lib.sh"
-command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
 wine_setup
 
 TITLE='設定'
-dialog_probe=$(dirname "$ZV_SCR")/../../../tests/wine/probes/dialog_probe.exe
-[ -f "$dialog_probe" ] || fail "no $dialog_probe: build the windows-x64 preset"
-window_probe=$WINE_TMP/window_probe.exe
-x86_64-w64-mingw32-gcc -O1 -municode -o "$window_probe" "$WINE_LIB_DIR/window_probe.c" || fail "cannot build the window probe"
+dialog_probe=$(wine_tool dialog_probe) || fail "no dialog_probe.exe: build the windows-x64 preset"
+window_probe=$(wine_tool window_probe) || fail "no window_probe.exe: build the windows-x64 preset"
 xdotool mousemove 1023 767  # off the dialog: no tooltip in the screenshots
 
 # section DPI: the lines dialog_probe printed for that DPI.

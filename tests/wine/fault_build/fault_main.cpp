@@ -6,12 +6,11 @@
 
 #include <memory>
 
-#include "platform/win32/win32_platform.h"
+#include "shells/win32/win32_platform.h"
 #include "startup/md_saver.h"
 
 namespace {
 
-using zv::int16;
 using zv::platform::SaverWindowEvents;
 
 class FaultingEvents : public SaverWindowEvents {
@@ -23,11 +22,9 @@ class FaultingEvents : public SaverWindowEvents {
   }
   void Timer2_Timer() override { saver_.Timer2_Timer(); }
   void Form_Click() override { saver_.Form_Click(); }
-  void Form_KeyDown(int16 keyCode, int16 shift) override { saver_.Form_KeyDown(keyCode, shift); }
-  void Form_MouseMove(int16 button, int16 shift, float x, float y) override {
-    saver_.Form_MouseMove(button, shift, x, y);
-  }
-  void Form_Unload(int16& cancel) override { saver_.Form_Unload(cancel); }
+  void Form_KeyDown() override { saver_.Form_KeyDown(); }
+  void Form_MouseMove(float x, float y) override { saver_.Form_MouseMove(x, y); }
+  void Form_Unload() override { saver_.Form_Unload(); }
   void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
   void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
   void Slept(std::chrono::nanoseconds duration) override { saver_.Slept(duration); }
@@ -38,7 +35,7 @@ class FaultingEvents : public SaverWindowEvents {
   int ticks_ = 0;
 };
 
-class FaultingPlatform : public zv::platform::win32::Win32Platform {
+class FaultingPlatform : public zv::win32::Win32Platform {
  public:
   std::unique_ptr<zv::platform::SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override {
     events_ = std::make_unique<FaultingEvents>(events);

@@ -17,8 +17,8 @@
 #include <string>
 
 #include "config/frm_config.h"
-#include "platform/win32/text.h"
-#include "platform/win32/win32_platform.h"
+#include "shells/win32/text.h"
+#include "shells/win32/win32_platform.h"
 
 namespace {
 
@@ -40,14 +40,14 @@ void Measure(HWND dialog, int dpi) {
     SelectObject(dc, original);
     ReleaseDC(control, dc);
     std::printf("control %d %ld %ld %ld %ld %s\n", GetDlgCtrlID(control), area.right, area.bottom, extent.cx,
-                metrics.tmHeight, zv::platform::win32::Narrow(text).c_str());
+                metrics.tmHeight, zv::win32::Narrow(text).c_str());
   }
 }
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  zv::platform::win32::Win32Platform platform;
+  zv::win32::Win32Platform platform;
   zv::Globals globals;
   zv::frmConfig form(platform, globals);
   form.Form_Load();

@@ -1,0 +1,78 @@
+# Shared helpers of the scripts under scripts/ and tests/wine/: source it, then call
+#
+#   build_preset [--show] PRESET [BUILD_ARGS...] [-- CONFIGURE_ARGS...]
+#                          configures and builds a preset, its output in build/build-PRESET.log
+#                          (and on the terminal as it goes with --show); on failure prints the
+#                          log and exits 1
+#   run_ctest PRESET LOG [CTEST_ARGS...]
+#                          runs ctest, its whole output in LOG, prints only failures and the
+#                          summary; returns ctest's status (call it as `run_ctest ... || status=$?`)
+#   scr_path PRESET        the Zorvalite.scr a Windows preset builds
+#   start_xvfb WORKDIR [SIZE=1024x768]
+#                          a private Xvfb (SIZE, 24-bit) on a display number the server finds
+#                          free; exports DISPLAY, sets XVFB_PID
+#   wine_environment PREFIX
+#                          exports WINEPREFIX and the quiet Wine environment
+#
+# ZV_ROOT is the top of the repository; ZV_SIM the native build's zorvalite-sim; WINE64 and
+# WINESERVER the 64-bit Wine loader and server.
+
+ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZV_SIM=$ZV_ROOT/build/native/src/tools/sim/zorvalite-sim
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
+
+build_preset() {
+  local show=false
+  [ "$1" = --show ] && { show=true; shift; }
+  local preset=$1 build=() configure=()
+  shift
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do build+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  configure=("$@")
+  local log=$ZV_ROOT/build/build-$preset.log
+  mkdir -p "$ZV_ROOT/build"
+  if $show; then
+    _build_steps 2>&1 | tee "$log"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || exit 1
+  else
+    echo "== build $preset"
+    _build_steps >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+  fi
+}
+# The steps of build_preset, with its preset and arguments.
+_build_steps() {
+  (cd "$ZV_ROOT" && cmake --preset "$preset" "${configure[@]}" && cmake --build --preset "$preset" -j2 "${build[@]}")
+}
+
+run_ctest() {
+  local preset=$1 log=$2
+  shift 2
+  (cd "$ZV_ROOT" && ctest --preset "$preset" "$@") 2>&1 | tee "$log" | grep -Ev '^ +Start +[0-9]+:|Test +#[0-9]+: .* Passed '
+  return "${PIPESTATUS[0]}"
+}
+
+scr_path() { echo "$ZV_ROOT/build/$1/src/shells/win32/Zorvalite.scr"; }
+
+start_xvfb() {
+  local work=$1 size=${2:-1024x768} i
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  for i in $(seq 100); do
+    kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; return 1; }
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || { echo "Xvfb did not name its display" >&2; return 1; }
+  export DISPLAY=":$(head -n1 "$work/display")"
+  for i in $(seq 100); do
+    xset q >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb $DISPLAY does not answer" >&2
+  return 1
+}
+
+wine_environment() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+}
