@@ -69,22 +69,56 @@ HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset, int dpi)
                      face.c_str());
 }
 
+// The dialog's fonts, by ControlFont, at a DPI.
+std::array<HFONT, 4> MakeFonts(int dpi) {
+  std::array<HFONT, 4> fonts{};
+  // The dialog font of a Japanese system: it shows the Japanese captions of Frame2 and the
+  // tooltips whatever the system's own dialog font is.
+  fonts[static_cast<int>(ControlFont::Dialog)] = MakeFont(L"MS UI Gothic", 900, SHIFTJIS_CHARSET, dpi);
+  fonts[static_cast<int>(ControlFont::Gothic9)] = MakeFont(LoadText(IDS_CONFIG_FONT_GOTHIC), 900, SHIFTJIS_CHARSET, dpi);
+  fonts[static_cast<int>(ControlFont::SansSerif975)] = MakeFont(L"MS Sans Serif", 975, ANSI_CHARSET, dpi);
+  fonts[static_cast<int>(ControlFont::SansSerif825)] = MakeFont(L"MS Sans Serif", 825, ANSI_CHARSET, dpi);
+  return fonts;
+}
+
+// The extent of a text on one line in a font: its width and the font's cell height.
+SIZE TextExtent(HDC dc, HFONT font, const std::wstring& text) {
+  HGDIOBJ original = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, original);
+  extent.cy = metrics.tmHeight;
+  return extent;
+}
+
 std::wstring WindowText(HWND window) {
   std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
   text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
   return text;
 }
 
-// The width of a control's caption on one line, in the control's font.
-int CaptionWidth(HWND control) {
-  const std::wstring text = WindowText(control);
+// The cell height of each of the dialog's fonts at 96 DPI, the DPI its twips were laid out for.
+std::array<int, 4> CellHeightsAt96(HWND window) {
+  std::array<int, 4> heights{};
+  const std::array<HFONT, 4> fonts = MakeFonts(96);
+  HDC dc = GetDC(window);
+  for (std::size_t font = 0; font < fonts.size(); ++font) {
+    heights[font] = static_cast<int>(TextExtent(dc, fonts[font], L"").cy);
+    DeleteObject(fonts[font]);
+  }
+  ReleaseDC(window, dc);
+  return heights;
+}
+
+// A control's caption on one line in the control's font.
+SIZE CaptionExtent(HWND control) {
   HDC dc = GetDC(control);
-  HGDIOBJ original = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-  SIZE extent{};
-  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-  SelectObject(dc, original);
+  const SIZE extent =
+      TextExtent(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), WindowText(control));
   ReleaseDC(control, dc);
-  return extent.cx;
+  return extent;
 }
 
 // Gives the window a client area of this size, its frame as it is now.
@@ -107,6 +141,7 @@ Win32ConfigWindow::Win32ConfigWindow(platform::ConfigWindowEvents& events, platf
   g_dialog = window_;
   CreateControls();
   CreateTooltips();
+  cellHeightsAt96_ = CellHeightsAt96(window_);
   LayOut(WindowDpi(window_));
   UpdateTabStops();
   focus_ = Control(CmdOk);
@@ -128,13 +163,7 @@ void Win32ConfigWindow::CreateControls() {
 
 void Win32ConfigWindow::LayOut(int dpi) {
   const std::array<HFONT, 4> old = fonts_;
-  // The dialog font of a Japanese system: it shows the Japanese captions of Frame2 and the
-  // tooltips whatever the system's own dialog font is.
-  fonts_[static_cast<int>(ControlFont::Dialog)] = MakeFont(L"MS UI Gothic", 900, SHIFTJIS_CHARSET, dpi);
-  fonts_[static_cast<int>(ControlFont::Gothic9)] = MakeFont(LoadText(IDS_CONFIG_FONT_GOTHIC), 900, SHIFTJIS_CHARSET, dpi);
-  fonts_[static_cast<int>(ControlFont::SansSerif975)] = MakeFont(L"MS Sans Serif", 975, ANSI_CHARSET, dpi);
-  fonts_[static_cast<int>(ControlFont::SansSerif825)] = MakeFont(L"MS Sans Serif", 825, ANSI_CHARSET, dpi);
-
+  fonts_ = MakeFonts(dpi);
   dpi_ = dpi;
   SetClientSize(window_, TwipsToPixels(kConfigClientWidth, dpi), TwipsToPixels(kConfigClientHeight, dpi));
   for (const ControlDesign& design : ConfigControls()) {
@@ -148,7 +177,9 @@ void Win32ConfigWindow::LayOut(int dpi) {
 
 // A label is at least as wide as its caption: at some DPIs a font's glyphs round wider than
 // the design's twips allow, and a label wraps what does not fit onto a line it has no room to
-// show. A centred label widens on both sides.
+// show. A centred label widens on both sides. It is also tall enough that its font's cell
+// overruns it by no more than at 96 DPI, where the design leaves out only the cell's top
+// leading; at higher DPIs that leading grows by rounding.
 void Win32ConfigWindow::Place(const ControlDesign& design) {
   // Frames are group boxes drawn behind their children, which are the dialog's own.
   int left = design.left;
@@ -160,12 +191,16 @@ void Win32ConfigWindow::Place(const ControlDesign& design) {
   HWND control = Control(design.id);
   int x = TwipsToPixels(left, dpi_);
   int width = TwipsToPixels(design.width, dpi_);
+  int height = TwipsToPixels(design.height, dpi_);
   if (design.kind == ControlKind::Label) {
-    const int grown = std::max(width, CaptionWidth(control));
+    const SIZE caption = CaptionExtent(control);
+    const int grown = std::max(width, static_cast<int>(caption.cx));
     if (design.centred) x -= (grown - width) / 2;
     width = grown;
+    const int overrunAt96 = std::max(0, cellHeightsAt96_[static_cast<int>(design.font)] - TwipsToPixels(design.height, 96));
+    height = std::max(height, static_cast<int>(caption.cy) - overrunAt96);
   }
-  MoveWindow(control, x, TwipsToPixels(top, dpi_), width, TwipsToPixels(design.height, dpi_), TRUE);
+  MoveWindow(control, x, TwipsToPixels(top, dpi_), width, height, TRUE);
 }
 
 void Win32ConfigWindow::CreateTooltips() {

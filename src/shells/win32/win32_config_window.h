@@ -48,6 +48,7 @@ class Win32ConfigWindow : public platform::ConfigWindow, private Window {
   platform::Process& process_;
   HWND tooltips_ = nullptr;
   std::array<HFONT, 4> fonts_{};  // by ControlFont
+  std::array<int, 4> cellHeightsAt96_{};  // by ControlFont
   int dpi_ = 96;
   // The control that had the focus when the window was last deactivated.
   HWND focus_ = nullptr;
