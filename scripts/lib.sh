@@ -8,7 +8,8 @@
 #                          runs ctest, its whole output in LOG, prints only failures and the
 #                          summary; returns ctest's status (call it as `run_ctest ... || status=$?`)
 #   scr_path PRESET        the Zorvalite.scr a Windows preset builds
-#   start_xvfb WORKDIR     a private Xvfb (1024x768x24) on a display number the server finds
+#   start_xvfb WORKDIR [SIZE=1024x768]
+#                          a private Xvfb (SIZE, 24-bit) on a display number the server finds
 #                          free; exports DISPLAY, sets XVFB_PID
 #   wine_environment PREFIX
 #                          exports WINEPREFIX and the quiet Wine environment
@@ -54,8 +55,8 @@ run_ctest() {
 scr_path() { echo "$ZV_ROOT/build/$1/src/shells/win32/Zorvalite.scr"; }
 
 start_xvfb() {
-  local work=$1 i
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  local work=$1 size=${2:-1024x768} i
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for i in $(seq 100); do
     kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; return 1; }

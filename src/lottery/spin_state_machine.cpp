@@ -184,13 +184,13 @@ void LotteryEngine::RunState() {
   }
 }
 
-// The block's new place is drawn in single precision from two fresh numbers, within the
-// window at the size the block shows; the window is repainted with the block disabled.
+// The block's new place is drawn in single precision from two fresh numbers; the window
+// is repainted with the block disabled.
 void LotteryEngine::MoveDisplayBlock() {
   platform::PictureBox& display = window_.Display();
   display.SetEnabled(false);
-  display.SetLeft(RndOneTo(Add(Sub(window_.ScaleWidth(), display.ShownWidth()), 1)));
-  display.SetTop(RndOneTo(Add(Sub(window_.ScaleHeight(), display.ShownHeight()), 1)));
+  display.SetLeft(RndOneTo(Add(Sub(window_.ScaleWidth(), display.Width()), 1)));
+  display.SetTop(RndOneTo(Add(Sub(window_.ScaleHeight(), display.Height()), 1)));
   window_.Refresh();
   display.SetEnabled(true);
 }

@@ -2,7 +2,6 @@
 #include <chrono>
 #include <cstdint>
 
-#include "platform/block_scale.h"
 #include "platform/surface.h"
 #include "runtime/int16.h"
 
@@ -32,8 +31,7 @@ class SaverWindowEvents {
 };
 
 // A picture box of the saver window: the display block or one of the hidden art boxes.
-// Positions are in pixels of the window's client area; the size is that of the box's drawing
-// surface, which the window shows at the box's scale.
+// Positions and sizes are in pixels of the window's client area.
 class PictureBox {
  public:
   virtual ~PictureBox() = default;
@@ -45,12 +43,6 @@ class PictureBox {
   virtual void SetTop(int16 top) = 0;
   virtual void SetWidth(int16 width) = 0;
   virtual void SetHeight(int16 height) = 0;
-  // 1:1 until set.
-  virtual BlockScale Scale() const = 0;
-  virtual void SetScale(BlockScale scale) = 0;
-  // The size the box takes on the window.
-  int16 ShownWidth() const { return Scale().Shown(Width()); }
-  int16 ShownHeight() const { return Scale().Shown(Height()); }
   virtual void SetEnabled(bool enabled) = 0;
   // FillStyle 0 (solid) with this colour: the brush of the surface's border fills.
   virtual void SetSolidFill(Colour colour) = 0;

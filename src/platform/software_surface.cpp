@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/screen_layout.h"
+
 namespace zv::platform {
 
 SoftwareSurface::SoftwareSurface(int16 width, int16 height, Colour background)
@@ -34,6 +36,15 @@ void SoftwareSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& 
     const int r = upwards ? rowTo - 1 - i : rowFrom + i;
     std::memmove(&At(x + colFrom, y + r), &from.pixels_[static_cast<std::size_t>(sy + r) * from.width_ + sx + colFrom],
                  bytes);
+  }
+}
+
+void SoftwareSurface::StretchBlt(int x, int y, int w, int h, const SoftwareSurface& source) {
+  for (int row = std::max(0, -y); row < std::min(h, height_ - y); ++row) {
+    const int sourceRow = SourcePixel(row, source.height_, h);
+    for (int col = std::max(0, -x); col < std::min(w, width_ - x); ++col)
+      At(x + col, y + row) =
+          source.pixels_[static_cast<std::size_t>(sourceRow) * source.width_ + SourcePixel(col, source.width_, w)];
   }
 }
 

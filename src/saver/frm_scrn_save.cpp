@@ -1,6 +1,7 @@
 #include "saver/frm_scrn_save.h"
 
 #include "machine/layout_and_timing.h"
+#include "platform/screen_layout.h"
 #include "report/unhandled_error.h"
 #include "settings/settings.h"
 
@@ -37,17 +38,14 @@ void frmScrnSave::Form_Load() try {
   ReportUnhandledError();
 }
 
-// Its solid black fill is the brush of the renderer's border fills. A window smaller than the
-// block shows it scaled down to fit; it starts at its place, or nearer the corner where the
-// window is too small for that.
+// Its solid black fill is the brush of the renderer's border fills. It starts at its place, or
+// nearer the corner where the window is too small for that (a preview's window smaller than
+// the block shows it scaled down to fit, and its logical size holds the block just so).
 void frmScrnSave::PlaceDisplayBlock() {
   platform::PictureBox& display = window_->Display();
-  const int16 areaWidth = window_->ScaleWidth(), areaHeight = window_->ScaleHeight();
-  const platform::BlockScale scale = platform::FitBlock(areaWidth, areaHeight, kDisplayWidth, kDisplayHeight);
-  display.SetScale(scale);
   display.SetHeight(kDisplayHeight);
-  display.SetLeft(platform::StartOffset(kDisplayStartLeft, areaWidth, scale.Shown(kDisplayWidth)));
-  display.SetTop(platform::StartOffset(kDisplayStartTop, areaHeight, scale.Shown(kDisplayHeight)));
+  display.SetLeft(static_cast<int16>(platform::StartOffset(kDisplayStartLeft, window_->ScaleWidth(), kDisplayWidth)));
+  display.SetTop(static_cast<int16>(platform::StartOffset(kDisplayStartTop, window_->ScaleHeight(), kDisplayHeight)));
   display.SetWidth(kDisplayWidth);
   display.SetSolidFill(platform::kBlack);
 }

@@ -48,8 +48,8 @@ void SpinTally::CheckTick(headless::HeadlessSaverWindow& window, const LotteryEn
     int low, high;
   };
   const platform::PictureBox& display = window.Display();
-  const int blockLeftTop = window.ScaleWidth() - display.ShownWidth() + 1;
-  const int blockTopTop = window.ScaleHeight() - display.ShownHeight() + 1;
+  const int blockLeftTop = window.ScaleWidth() - display.Width() + 1;
+  const int blockTopTop = window.ScaleHeight() - display.Height() + 1;
   for (const Range& r : {Range{"ReelPosLeft", e.ReelPosLeft, 0, 79}, Range{"ReelPosCentre", e.ReelPosCentre, 0, 39},
                          Range{"ReelPosRight", e.ReelPosRight, 0, 79}, Range{"StateTicks", e.StateTicks, 0, 1000},
                          Range{"TickCycle", e.TickCycle, 0, 100}, Range{"PatternIndex", e.PatternIndex, 0, 39},

@@ -22,11 +22,6 @@ class RecordingPictureBox : public platform::PictureBox {
   void SetTop(int16 v) override { Log("SetTop", v); box_.SetTop(v); }
   void SetWidth(int16 v) override { Log("SetWidth", v); box_.SetWidth(v); }
   void SetHeight(int16 v) override { Log("SetHeight", v); box_.SetHeight(v); }
-  platform::BlockScale Scale() const override { return box_.Scale(); }
-  void SetScale(platform::BlockScale v) override {
-    log_.push_back(name_ + ".SetScale " + std::to_string(v.numerator) + "/" + std::to_string(v.denominator));
-    box_.SetScale(v);
-  }
   void SetEnabled(bool v) override { Log("SetEnabled", v); box_.SetEnabled(v); }
   void SetSolidFill(platform::Colour c) override { Log("SetSolidFill", static_cast<long>(c)); box_.SetSolidFill(c); }
   platform::Surface& Dc() override { return box_.Dc(); }

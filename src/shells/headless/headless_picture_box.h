@@ -7,8 +7,8 @@
 
 namespace zv::headless {
 
-// A picture box held in memory: its place, size and scale in the window, and a software surface
-// that holds its pixels.
+// A picture box held in memory: its place and size in the window, and a software surface that
+// holds its pixels.
 class HeadlessPictureBox : public platform::PictureBox {
  public:
   HeadlessPictureBox(int16 width = 0, int16 height = 0);
@@ -21,8 +21,6 @@ class HeadlessPictureBox : public platform::PictureBox {
   void SetTop(int16 top) override { top_ = top; }
   void SetWidth(int16 width) override;
   void SetHeight(int16 height) override;
-  platform::BlockScale Scale() const override { return scale_; }
-  void SetScale(platform::BlockScale scale) override { scale_ = scale; }
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
   void SetSolidFill(platform::Colour colour) override { dc_->SetFillColour(colour); }
   platform::Surface& Dc() override { return *dc_; }
@@ -40,7 +38,6 @@ class HeadlessPictureBox : public platform::PictureBox {
 
  private:
   int16 left_ = 0, top_ = 0, width_, height_;
-  platform::BlockScale scale_;
   bool enabled_ = true;
   std::int64_t refreshes_ = 0;
   platform::SoftwareSurface surface_;

@@ -46,7 +46,7 @@ std::unique_ptr<platform::SaverWindow> HeadlessPlatform::CreateSaverWindow(platf
   return MakeSaverWindow(events, saverOptions);
 }
 
-// The child fills its parent: its screen is the parent's client area.
+// The child fills its parent: the parent's client area is all it covers.
 std::unique_ptr<platform::SaverWindow> HeadlessPlatform::CreatePreviewWindow(platform::SaverWindowEvents& events,
                                                                              platform::WindowHandle parent) {
   const auto found = otherWindows.find(parent);
@@ -54,6 +54,7 @@ std::unique_ptr<platform::SaverWindow> HeadlessPlatform::CreatePreviewWindow(pla
   SaverWindowOptions options = saverOptions;
   options.screenWidth = found->second.width;
   options.screenHeight = found->second.height;
+  options.otherMonitors.clear();
   return MakeSaverWindow(events, options);
 }
 

@@ -10,6 +10,7 @@ namespace zv::headless {
 
 HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
+      layout_(platform::LayoutFor({{0, 0, options_.screenWidth, options_.screenHeight}, options_.otherMonitors, options_.dpi})),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
       jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)) {
   timers_[0].interval = kTimer1StartInterval;
@@ -70,21 +71,16 @@ SimTime HeadlessSaverWindow::NextEventTime() const {
   return next;
 }
 
-bool HeadlessSaverWindow::OnDisplay(float x, float y) const {
-  return x >= display_.Left() && x < display_.Left() + display_.ShownWidth() && y >= display_.Top() &&
-         y < display_.Top() + display_.ShownHeight();
-}
-
 void HeadlessSaverWindow::Deliver(const InputEvent& event) {
   switch (event.kind) {
     case InputEvent::Kind::Click:
-      if (!OnDisplay(event.x, event.y)) events_.Form_Click();
+      events_.Form_Click();
       break;
     case InputEvent::Kind::Key:
       events_.Form_KeyDown();
       break;
     case InputEvent::Kind::MouseMove:
-      if (!OnDisplay(event.x, event.y)) events_.Form_MouseMove(event.x, event.y);
+      events_.Form_MouseMove(event.x, event.y);
       break;
     case InputEvent::Kind::Close:
       Unload();
@@ -137,15 +133,10 @@ void HeadlessSaverWindow::DoEvents() {
 }
 
 platform::SoftwareSurface HeadlessSaverWindow::Screen() const {
-  platform::SoftwareSurface screen(options_.screenWidth, options_.screenHeight);
+  platform::SoftwareSurface screen(static_cast<int16>(layout_.window.width), static_cast<int16>(layout_.window.height));
   if (!visible_) return screen;
-  const int16 width = display_.ShownWidth(), height = display_.ShownHeight();
-  std::vector<platform::Colour> shown(static_cast<std::size_t>(width) * height);
-  platform::ScalePixels(display_.Pixels().Pixels().data(), display_.Width(), display_.Height(), shown.data(), width,
-                        height);
-  platform::SoftwareSurface block(0, 0);
-  block.Assign(width, height, std::move(shown));
-  screen.BitBlt(display_.Left(), display_.Top(), width, height, block, 0, 0);
+  const platform::Rect block = layout_.ToWindow({display_.Left(), display_.Top(), display_.Width(), display_.Height()});
+  screen.StretchBlt(block.left, block.top, block.width, block.height, display_.Pixels());
   return screen;
 }
 

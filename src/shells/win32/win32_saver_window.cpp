@@ -7,6 +7,7 @@
 
 #include "machine/layout_and_timing.h"
 #include "resource_ids.h"
+#include "shells/win32/dpi.h"
 #include "shells/win32/resources.h"
 
 namespace zv::win32 {
@@ -47,16 +48,24 @@ std::chrono::nanoseconds PerformanceTicksToTime(std::int64_t ticks) {
                                   ticks % frequency * kNanosecondsPerSecond / frequency);
 }
 
+// A preview's "desktop": the client area of the window it shows in, at that window's DPI.
+platform::Desktop PreviewDesktop(HWND parent) {
+  RECT area{};
+  GetClientRect(parent, &area);
+  return {{0, 0, area.right, area.bottom}, {}, WindowDpi(parent)};
+}
+
 }  // namespace
 
 void Win32PictureBox::Place() {
-  if (window_) MoveWindow(window_, left_, top_, ShownWidth(), ShownHeight(), TRUE);
+  if (!window_) return;
+  const platform::Rect shown = layout_->ToWindow({left_, top_, width_, height_});
+  MoveWindow(window_, shown.left, shown.top, shown.width, shown.height, TRUE);
 }
 void Win32PictureBox::SetLeft(int16 left) { left_ = left; Place(); }
 void Win32PictureBox::SetTop(int16 top) { top_ = top; Place(); }
 void Win32PictureBox::SetWidth(int16 width) { width_ = width; surface_.Resize(width_, height_); Place(); }
 void Win32PictureBox::SetHeight(int16 height) { height_ = height; surface_.Resize(width_, height_); Place(); }
-void Win32PictureBox::SetScale(platform::BlockScale scale) { scale_ = scale; Place(); }
 void Win32PictureBox::SetEnabled(bool enabled) {
   if (window_) EnableWindow(window_, enabled ? TRUE : FALSE);
 }
@@ -81,32 +90,36 @@ void Win32PictureBox::Load(int bitmapId) {
   height_ = surface_.Height();
 }
 
-// At 1:1 too, so that every run shows the block through the one scaling.
+// At the layout's scale, each shown pixel of the colour of the surface's pixel under its centre
+// (platform::ScalePixels, as the other shells show it): at a whole scale each pixel a square,
+// never a blend.
 void Win32PictureBox::Paint(HDC target) {
-  const int16 width = ShownWidth(), height = ShownHeight();
-  if (shown_.Width() != width || shown_.Height() != height) shown_.Resize(width, height);
+  const int width = layout_->blockScale.Shown(width_), height = layout_->blockScale.Shown(height_);
+  if (shown_.Width() != width || shown_.Height() != height)
+    shown_.Resize(static_cast<int16>(width), static_cast<int16>(height));
   platform::ScalePixels(surface_.Bits(), width_, height_, shown_.Bits(), width, height);
   ::BitBlt(target, 0, 0, width, height, shown_.Dc(), 0, 0, SRCCOPY);
 }
 
 Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, HWND previewParent)
-    : events_(events), preview_(previewParent != nullptr) {
+    : events_(events),
+      preview_(previewParent != nullptr),
+      layout_(platform::LayoutFor(preview_ ? PreviewDesktop(previewParent) : ReadDesktop())) {
   auto* black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+  const platform::Rect& area = layout_.window;
   if (preview_) {
-    RECT area{};
-    GetClientRect(previewParent, &area);
-    Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_CHILD | WS_CLIPCHILDREN, 0, 0, area.right,
-           area.bottom, previewParent);
+    Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_CHILD | WS_CLIPCHILDREN, 0, 0, area.width,
+           area.height, previewParent);
     if (!window_) ExitProcess(0);
   } else {
-    // Explicit full-screen size: a pop-up window given default sizes may come out empty.
-    Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-           GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // Explicit size, every monitor: a pop-up window given default sizes may come out empty.
+    Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top,
+           area.width, area.height);
   }
   RegisterWindowClass(kDisplayClass, DisplayProc, nullptr, black, CS_OWNDC);  // see Win32PictureBox::Refresh
   HWND display = CreateWindowExW(0, kDisplayClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-  display_ = std::make_unique<Win32PictureBox>(display);
+  display_ = std::make_unique<Win32PictureBox>(display, layout_);
   SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
   SetTimer(window_, kTimer1, kTimer1StartInterval, nullptr);
   SetTimer(window_, kTimer2, kTimer2Interval, nullptr);
@@ -115,33 +128,26 @@ Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, HWND pre
 // The window goes before the display block's box, which its child paints from.
 Win32SaverWindow::~Win32SaverWindow() { Destroy(); }
 
-// A preview shows in place and leaves the focus and the foreground to the program it is in.
+// Not maximized: that would fit the window to one monitor. Made topmost as it is placed, before
+// it shows: under Wine a window already shown is raised only by a window manager. A preview
+// shows in place and leaves the focus and the foreground to the program it is in.
 void Win32SaverWindow::Show() {
   if (preview_) {
     ShowWindow(window_, SW_SHOWNA);
     UpdateWindow(window_);
     return;
   }
-  ShowWindow(window_, SW_SHOWMAXIMIZED);
-  // Without a window manager the window may keep its creation size: cover the screen.
-  SetWindowPos(window_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const platform::Rect& area = layout_.window;
+  SetWindowPos(window_, HWND_TOPMOST, area.left, area.top, area.width, area.height, SWP_NOACTIVATE);
+  ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
   SetForegroundWindow(window_);
   SetFocus(window_);
 }
 
-int16 Win32SaverWindow::ScaleWidth() const {
-  RECT client;
-  GetClientRect(window_, &client);
-  return static_cast<int16>(client.right - client.left);
-}
-
-int16 Win32SaverWindow::ScaleHeight() const {
-  RECT client;
-  GetClientRect(window_, &client);
-  return static_cast<int16>(client.bottom - client.top);
-}
+// The area the block roams: the primary monitor, in logical pixels.
+int16 Win32SaverWindow::ScaleWidth() const { return static_cast<int16>(layout_.logicalWidth); }
+int16 Win32SaverWindow::ScaleHeight() const { return static_cast<int16>(layout_.logicalHeight); }
 
 void Win32SaverWindow::Refresh() {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -178,11 +184,17 @@ LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kTimer1) events_.Timer1_Timer();
       else if (wParam == kTimer2) events_.Timer2_Timer();
       return 0;
+    // Any button, the side buttons too, and a turn of either wheel count as a click.
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
       events_.Form_Click();
       return 0;
+    case WM_XBUTTONUP:
+      events_.Form_Click();
+      return TRUE;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       events_.Form_KeyDown();
@@ -207,8 +219,15 @@ LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Win32SaverWindow::DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  // The display block has no input handlers of the saver's own: clicks and pointer moves on
-  // it stay here and do not end the saver.
+  // The display block takes no input of its own: the pointer's moves, clicks and wheel turns
+  // over it go to the saver window, at the window's coordinates (a wheel's are the screen's).
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+    HWND parent = GetParent(hwnd);
+    if (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL) return SendMessageW(parent, message, wParam, lParam);
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    MapWindowPoints(hwnd, parent, &point, 1);
+    return SendMessageW(parent, message, wParam, MAKELPARAM(point.x, point.y));
+  }
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(hwnd, &paint);

@@ -4,16 +4,19 @@
 #include <memory>
 
 #include "platform/saver_window.h"
+#include "platform/screen_layout.h"
 #include "shells/win32/gdi_surface.h"
 #include "shells/win32/window.h"
 
 namespace zv::win32 {
 
-// A picture box: a persistent GDI surface, shown at the box's scale by a child window when it
-// has one.
+// A picture box: a persistent GDI surface, shown by a child window when it has one. Its place
+// and size are in logical pixels of the layout's primary monitor; the child window shows them at
+// the layout's scale.
 class Win32PictureBox : public platform::PictureBox {
  public:
-  explicit Win32PictureBox(HWND window = nullptr) : window_(window) {}
+  Win32PictureBox() = default;
+  Win32PictureBox(HWND window, const platform::ScreenLayout& layout) : window_(window), layout_(&layout) {}
   int16 Left() const override { return left_; }
   int16 Top() const override { return top_; }
   int16 Width() const override { return width_; }
@@ -22,8 +25,6 @@ class Win32PictureBox : public platform::PictureBox {
   void SetTop(int16 top) override;
   void SetWidth(int16 width) override;
   void SetHeight(int16 height) override;
-  platform::BlockScale Scale() const override { return scale_; }
-  void SetScale(platform::BlockScale scale) override;
   void SetEnabled(bool enabled) override;
   void SetSolidFill(platform::Colour colour) override { surface_.SetFillColour(colour); }
   platform::Surface& Dc() override { return surface_; }
@@ -36,20 +37,21 @@ class Win32PictureBox : public platform::PictureBox {
  private:
   void Place();
 
-  HWND window_;
+  HWND window_ = nullptr;
+  const platform::ScreenLayout* layout_ = nullptr;
   int16 left_ = 0, top_ = 0, width_ = 0, height_ = 0;
-  platform::BlockScale scale_;
   GdiSurface surface_{1, 1};
-  // The surface at the box's scale, as the window shows it.
+  // The surface at the layout's scale, as the window shows it.
   GdiSurface shown_{1, 1};
 };
 
-// The saver window "Form1" with its display block child and its two timers: full-screen, or a
-// preview, a child filling the client area of another program's window.
+// The saver window "Form1", black and topmost over every monitor, with its display block child
+// and its two timers; or a preview's, a child filling the client area of another program's
+// window. Input over the block follows the window's rules.
 class Win32SaverWindow : public platform::SaverWindow, private Window {
  public:
-  // Without a parent, the full-screen window. A preview whose parent has gone before its
-  // window could be made ends the process.
+  // Without a parent, the full-screen window. A preview whose parent has gone before its window
+  // could be made ends the process.
   explicit Win32SaverWindow(platform::SaverWindowEvents& events, HWND previewParent = nullptr);
   ~Win32SaverWindow() override;
 
@@ -76,7 +78,8 @@ class Win32SaverWindow : public platform::SaverWindow, private Window {
   void ReportUnhandledError() override { events_.ReportUnhandledError(); }
 
   platform::SaverWindowEvents& events_;
-  bool preview_;
+  const bool preview_;
+  const platform::ScreenLayout layout_;
   std::unique_ptr<Win32PictureBox> display_;
   Win32PictureBox patterns_[3];
 };
