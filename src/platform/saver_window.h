@@ -46,9 +46,12 @@ class PictureBox {
 
 enum class Art { Red = 1, Green = 2, Orange = 3 };
 enum class Timer { Timer1, Timer2 };
+// The intervals the window's timers are created with, in milliseconds.
+inline constexpr int16 kTimer1CreatedInterval = 50;
+inline constexpr int16 kTimer2Interval = 2;
 
 // The platform side of the full-screen saver window `frmScrnSave`. It is created with its
-// children (Display, Pattern1-3, Image1-3, Timer1 at 50 ms, Timer2 at 2 ms), not yet shown.
+// children (Display, Pattern1-3, Image1-3, Timer1 and Timer2 at their created intervals), not yet shown.
 class SaverWindow {
  public:
   virtual ~SaverWindow() = default;

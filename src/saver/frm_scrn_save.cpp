@@ -4,7 +4,7 @@
 
 namespace zv {
 
-frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals)
+frmScrnSave::frmScrnSave(platform::SaverPlatform& platform, Globals& globals)
     : platform_(platform),
       globals_(globals),
       window_(platform.CreateSaverWindow(*this)),

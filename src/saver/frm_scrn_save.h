@@ -13,7 +13,7 @@ namespace zv {
 // and the calls that tell the system about the screen saver.
 class frmScrnSave : public platform::SaverWindowEvents {
  public:
-  frmScrnSave(platform::Platform& platform, Globals& globals);
+  frmScrnSave(platform::SaverPlatform& platform, Globals& globals);
   ~frmScrnSave() override;
 
   // Runs the whole saver run; the process ends inside its last step.
@@ -40,7 +40,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   // The first step of every Timer1 tick.
   void NotifyScreenSaverActive();
 
-  platform::Platform& platform_;
+  platform::SaverPlatform& platform_;
   Globals& globals_;
   std::unique_ptr<platform::SaverWindow> window_;
   LotteryEngine engine_;

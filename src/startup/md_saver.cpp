@@ -30,7 +30,7 @@ mdSaver::mdSaver(platform::Platform& platform) : platform_(platform) {}
 mdSaver::~mdSaver() = default;
 
 void mdSaver::Main() {
-  platform::Process& process = platform_.GetProcess();
+  platform::StartupProcess& process = platform_.GetProcess();
   std::string switchText = FormSwitch(process.CommandLineArguments());
   if (process.AnotherInstanceRunning()) process.End();
 
@@ -54,16 +54,36 @@ void mdSaver::Main() {
   }
 }
 
-void RunProgram(platform::Platform& platform) {
+namespace {
+
+template <typename Run>
+void ReportingErrors(platform::Process& process, const Run& run) {
   try {
-    mdSaver program(platform);
-    program.Main();
-    platform.RunMessageLoop();
+    run();
   } catch (const std::exception&) {
     // Every error of the program and of the standard library is a std::exception; a shell
     // whose End cannot stop the process at once unwinds with something else, and that passes.
-    platform::ReportUnhandledAndEnd(platform.GetProcess());
+    platform::ReportUnhandledAndEnd(process);
   }
+}
+
+}  // namespace
+
+void RunProgram(platform::Platform& platform) {
+  ReportingErrors(platform.GetProcess(), [&] {
+    mdSaver program(platform);
+    program.Main();
+    platform.RunMessageLoop();
+  });
+}
+
+void RunSaver(platform::SaverPlatform& platform) {
+  ReportingErrors(platform.GetProcess(), [&] {
+    Globals globals;
+    globals.SaverMode = kTrue;
+    frmScrnSave saver(platform, globals);
+    saver.Form_Load();
+  });
 }
 
 }  // namespace zv

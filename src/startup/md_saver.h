@@ -41,4 +41,8 @@ class mdSaver {
 // run-time error or any other, is reported once, here, and ends the process.
 void RunProgram(platform::Platform& platform);
 
+// The whole program of a shell whose own command line has asked for the saver: one saver run,
+// with errors reported as RunProgram reports them.
+void RunSaver(platform::SaverPlatform& platform);
+
 }  // namespace zv

@@ -129,7 +129,7 @@ class RecordingPlatform : public platform::headless::HeadlessPlatform {
   RecordingPlatform(RandomSource& random, platform::headless::SaverWindowOptions options)
       : HeadlessPlatform(random, std::move(options)) {}
 
-  platform::Process& GetProcess() override { return recordingProcess_; }
+  platform::StartupProcess& GetProcess() override { return recordingProcess_; }
   platform::SettingsStore& Settings() override { return recordingSettings_; }
   platform::SystemParameters& System() override { return recordingSystem_; }
   std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override {

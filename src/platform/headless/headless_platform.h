@@ -15,7 +15,7 @@ namespace zv::platform::headless {
 // Thrown by HeadlessProcess::End: the simulated process has ended.
 struct ProcessEnded {};
 
-class HeadlessProcess : public Process {
+class HeadlessProcess : public StartupProcess {
  public:
   std::string arguments;
   bool anotherInstance = false;
@@ -62,7 +62,7 @@ class HeadlessPlatform : public Platform {
  public:
   explicit HeadlessPlatform(RandomSource& random, SaverWindowOptions options = {});
 
-  Process& GetProcess() override { return process; }
+  StartupProcess& GetProcess() override { return process; }
   SettingsStore& Settings() override { return settings; }
   SystemParameters& System() override { return system; }
   RandomSource& Random() override { return random_; }

@@ -10,35 +10,19 @@ namespace zv::platform::headless {
 
 HeadlessSaverWindow::HeadlessSaverWindow(SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
-      passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
-      timers_{{50, NextClockTick(Period(50))}, {2, NextClockTick(Period(2))}} {
+      passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))) {
   if (!options_.paintDisplay) display_.dc = &unpainted_;
 }
 
-SimTime HeadlessSaverWindow::Period(int16 milliseconds) {
-  return std::max<SimTime>(milliseconds * kMillisecond, kMinimumInterval);
-}
+void HeadlessSaverWindow::SetInterval(Timer timer, int16 milliseconds) { timers_.SetInterval(timer, milliseconds, now_); }
 
-SimTime HeadlessSaverWindow::NextClockTick(SimTime t) { return (t + kClockTick - 1) / kClockTick * kClockTick; }
-
-void HeadlessSaverWindow::SetInterval(Timer timer, int16 milliseconds) {
-  // Setting the interval restarts the timer from now.
-  TimerState& state = timers_[timer == Timer::Timer1 ? 0 : 1];
-  state.interval = milliseconds;
-  state.due = NextClockTick(now_ + Period(milliseconds));
-}
-
-int16 HeadlessSaverWindow::Interval(Timer timer) const { return timers_[timer == Timer::Timer1 ? 0 : 1].interval; }
+int16 HeadlessSaverWindow::Interval(Timer timer) const { return timers_.Interval(timer); }
 
 PictureBox& HeadlessSaverWindow::Pattern(Art art) { return patterns_[static_cast<int>(art) - 1]; }
 
 void HeadlessSaverWindow::LoadPicture(Art art) {
   static const char* const kFiles[] = {"red.bmp", "green.bmp", "orange.bmp"};
-  Bitmap bitmap = ReadBmp24(options_.assetsDir / kFiles[static_cast<int>(art) - 1]);
-  Box& box = patterns_[static_cast<int>(art) - 1];
-  box.width = static_cast<int16>(bitmap.width);
-  box.height = static_cast<int16>(bitmap.height);
-  box.surface.Assign(box.width, box.height, std::move(bitmap.pixels));
+  patterns_[static_cast<int>(art) - 1].Assign(ReadBmp24(options_.assetsDir / kFiles[static_cast<int>(art) - 1]));
 }
 
 void HeadlessSaverWindow::Unload() {
@@ -54,26 +38,21 @@ void HeadlessSaverWindow::Schedule(InputEvent event) {
 }
 
 SimTime HeadlessSaverWindow::NextEventTime() const {
-  SimTime next = std::min(timers_[0].due, timers_[1].due);
+  SimTime next = timers_.NextDue();
   if (nextInput_ < input_.size()) next = std::min(next, input_[nextInput_].at);
   return next;
-}
-
-bool HeadlessSaverWindow::OnDisplay(float x, float y) const {
-  return x >= display_.left && x < display_.left + display_.width && y >= display_.top &&
-         y < display_.top + display_.height;
 }
 
 void HeadlessSaverWindow::Deliver(const InputEvent& event) {
   switch (event.kind) {
     case InputEvent::Kind::Click:
-      if (!OnDisplay(event.x, event.y)) events_.Form_Click();
+      if (!display_.Contains(event.x, event.y)) events_.Form_Click();
       break;
     case InputEvent::Kind::Key:
       events_.Form_KeyDown(0, 0);
       break;
     case InputEvent::Kind::MouseMove:
-      if (!OnDisplay(event.x, event.y)) events_.Form_MouseMove(0, 0, event.x, event.y);
+      if (!display_.Contains(event.x, event.y)) events_.Form_MouseMove(0, 0, event.x, event.y);
       break;
     case InputEvent::Kind::Close:
       Unload();
@@ -103,14 +82,10 @@ void HeadlessSaverWindow::DoEvents() {
     deliveredLastYield_ = true;
     Deliver(input_[nextInput_++]);
   }
-  for (int i = 0; i < 2; ++i) {
-    TimerState& timer = timers_[i];
-    if (timer.due > now_) continue;
-    // Expirations missed while the loop was busy merge into one tick.
-    do timer.due = NextClockTick(timer.due + Period(timer.interval));
-    while (timer.due <= now_);
+  for (Timer timer : {Timer::Timer1, Timer::Timer2}) {
+    if (!timers_.TakeTick(timer, now_)) continue;
     deliveredLastYield_ = true;
-    if (i == 0) {
+    if (timer == Timer::Timer1) {
       ++timer1Ticks_;
       events_.Timer1_Timer();
       if (afterTimer1) afterTimer1();
@@ -123,7 +98,8 @@ void HeadlessSaverWindow::DoEvents() {
 
 SoftwareSurface HeadlessSaverWindow::Screen() const {
   SoftwareSurface screen(options_.screenWidth, options_.screenHeight);
-  if (visible_) screen.BitBlt(display_.left, display_.top, display_.width, display_.height, display_.surface, 0, 0);
+  if (visible_)
+    screen.BitBlt(display_.Left(), display_.Top(), display_.Width(), display_.Height(), display_.Pixels(), 0, 0);
   return screen;
 }
 

@@ -4,18 +4,16 @@
 #include <functional>
 #include <vector>
 
+#include "platform/saver_timers.h"
 #include "platform/saver_window.h"
+#include "platform/software_picture_box.h"
 #include "platform/software_surface.h"
 
 namespace zv::platform::headless {
 
 // Simulated time of the headless shell, in nanoseconds since the window was created.
-using SimTime = std::int64_t;
-inline constexpr SimTime kMillisecond = 1'000'000;
-// Timers are delivered on the system clock's tick, as Windows does by default.
-inline constexpr SimTime kClockTick = 15'625'000;
-// Intervals below this are raised to it, as SetTimer does.
-inline constexpr SimTime kMinimumInterval = 10 * kMillisecond;
+using SimTime = Nanoseconds;
+using platform::kMillisecond;
 
 struct SaverWindowOptions {
   int16 screenWidth = 1024;
@@ -68,7 +66,7 @@ class HeadlessSaverWindow : public SaverWindow {
   // The requested interval of a timer, as last set.
   int16 Interval(Timer timer) const;
   bool Visible() const { return visible_; }
-  bool DisplayEnabled() const { return display_.enabled; }
+  bool DisplayEnabled() const { return display_.Enabled(); }
   std::int64_t DisplayRefreshes() const { return display_.refreshes; }
   std::int64_t WindowRefreshes() const { return windowRefreshes_; }
   // The whole screen as it shows now: black, with the display block at its place.
@@ -77,33 +75,15 @@ class HeadlessSaverWindow : public SaverWindow {
   std::function<void()> afterTimer1;
 
  private:
-  struct Box : PictureBox {
-    int16 left = 0, top = 0, width = 0, height = 0;
-    bool enabled = true;
+  // A refresh is only counted; drawing goes to the box's pixels, or nowhere when the run
+  // does not paint.
+  struct Box : SoftwarePictureBox {
     std::int64_t refreshes = 0;
-    SoftwareSurface surface{0, 0};
-    Surface* dc = &surface;
-    int16 Left() const override { return left; }
-    int16 Top() const override { return top; }
-    int16 Width() const override { return width; }
-    int16 Height() const override { return height; }
-    void SetLeft(int16 v) override { left = v; }
-    void SetTop(int16 v) override { top = v; }
-    void SetWidth(int16 v) override { width = v; surface.Resize(width, height); }
-    void SetHeight(int16 v) override { height = v; surface.Resize(width, height); }
-    void SetEnabled(bool v) override { enabled = v; }
-    void SetSolidFill(Colour c) override { surface.SetFillColour(c); }
-    Surface& Dc() override { return *dc; }
+    Surface* dc = nullptr;
+    Surface& Dc() override { return dc ? *dc : SoftwarePictureBox::Dc(); }
     void Refresh() override { ++refreshes; }
   };
-  struct TimerState {
-    int16 interval;
-    SimTime due;
-  };
 
-  static SimTime Period(int16 milliseconds);
-  static SimTime NextClockTick(SimTime t);
-  bool OnDisplay(float x, float y) const;
   void Deliver(const InputEvent& event);
   SimTime NextEventTime() const;
 
@@ -130,7 +110,7 @@ class HeadlessSaverWindow : public SaverWindow {
   Box display_;
   UnpaintedSurface unpainted_;
   Box patterns_[3];
-  TimerState timers_[2];
+  SaverTimers timers_{0};
   std::vector<InputEvent> input_;  // sorted by time
   std::size_t nextInput_ = 0;
 };

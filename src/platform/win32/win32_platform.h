@@ -7,7 +7,7 @@
 
 namespace zv::platform::win32 {
 
-class Win32Process : public Process {
+class Win32Process : public StartupProcess {
  public:
   std::string CommandLineArguments() override;
   bool AnotherInstanceRunning() override;
@@ -34,7 +34,7 @@ class Win32SystemParameters : public SystemParameters {
 
 class Win32Platform : public Platform {
  public:
-  Process& GetProcess() override { return process_; }
+  StartupProcess& GetProcess() override { return process_; }
   SettingsStore& Settings() override { return settings_; }
   SystemParameters& System() override { return system_; }
   RandomSource& Random() override { return random_; }

@@ -78,8 +78,8 @@ Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events, Process& process) 
                                  nullptr);
   display_ = std::make_unique<Win32PictureBox>(display);
   SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
-  SetTimer(window_, kTimer1, 50, nullptr);
-  SetTimer(window_, kTimer2, 2, nullptr);
+  SetTimer(window_, kTimer1, kTimer1CreatedInterval, nullptr);
+  SetTimer(window_, kTimer2, kTimer2Interval, nullptr);
 }
 
 Win32SaverWindow::~Win32SaverWindow() {

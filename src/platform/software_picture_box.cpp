@@ -1,0 +1,25 @@
+#include "platform/software_picture_box.h"
+
+namespace zv::platform {
+
+void SoftwarePictureBox::SetWidth(int16 width) {
+  width_ = width;
+  surface_.Resize(width_, height_);
+}
+
+void SoftwarePictureBox::SetHeight(int16 height) {
+  height_ = height;
+  surface_.Resize(width_, height_);
+}
+
+void SoftwarePictureBox::Assign(Bitmap picture) {
+  width_ = static_cast<int16>(picture.width);
+  height_ = static_cast<int16>(picture.height);
+  surface_.Assign(width_, height_, std::move(picture.pixels));
+}
+
+bool SoftwarePictureBox::Contains(float x, float y) const {
+  return x >= left_ && x < left_ + width_ && y >= top_ && y < top_ + height_;
+}
+
+}  // namespace zv::platform

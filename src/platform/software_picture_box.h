@@ -1,0 +1,37 @@
+#pragma once
+#include "platform/bmp_file.h"
+#include "platform/saver_window.h"
+#include "platform/software_surface.h"
+
+namespace zv::platform {
+
+// A picture box of a shell with software surfaces: its place in the window and its pixels.
+// Each shell says what a refresh shows.
+class SoftwarePictureBox : public PictureBox {
+ public:
+  int16 Left() const override { return left_; }
+  int16 Top() const override { return top_; }
+  int16 Width() const override { return width_; }
+  int16 Height() const override { return height_; }
+  void SetLeft(int16 left) override { left_ = left; }
+  void SetTop(int16 top) override { top_ = top; }
+  void SetWidth(int16 width) override;
+  void SetHeight(int16 height) override;
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  void SetSolidFill(Colour colour) override { surface_.SetFillColour(colour); }
+  Surface& Dc() override { return surface_; }
+
+  // The box takes the picture's size and pixels.
+  void Assign(Bitmap picture);
+  bool Enabled() const { return enabled_; }
+  const SoftwareSurface& Pixels() const { return surface_; }
+  // Whether a point of the window, in pixels, lies on the box.
+  bool Contains(float x, float y) const;
+
+ private:
+  int16 left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool enabled_ = true;
+  SoftwareSurface surface_{0, 0};
+};
+
+}  // namespace zv::platform
