@@ -1,0 +1,136 @@
+# Shared helpers of the X11 tests: source it from a bash test script (tests/x11/test_<what>.sh).
+#
+#   source "$(dirname "$0")/lib.sh"
+#   x11_setup                        # private Xvfb (1024x768x24) on a free display; X11_TMP scratch folder
+#   x11_start "$ZV_ZORVALITE" --root # a program in the background; sets X11_PID
+#   code=$(x11_wait_exit 5)          # its exit status (124: still running, then ended)
+#   x11_shot root "$X11_TMP/a.png"   # a screenshot of a window or of the whole screen
+#   pass "what held"                 # or: fail "why" (exits 1; teardown runs from the trap)
+#
+# Call x11_start and fail in the test's own shell, not in $(...).
+# Environment (CTest sets it): ZV_ZORVALITE the program, ZV_X11_PROBE the program with its test
+# hook (tests/x11/x11_state_probe.cpp), ZV_X_HOST a window of another program, ZV_X_CURSOR the
+# cursor probe, ZV_BUILD_DIR the native build.
+# Teardown (on any exit) ends what the test started, by PID, then the Xvfb; a failed test keeps
+# its screenshots and logs in $X11_TMP and says so.
+
+set -u
+
+CONVERT=/usr/bin/convert
+X11_TEST_NAME=$(basename "$0" .sh)
+X11_TMP=""
+X11_PID=""
+X11_RUN=0
+X11_WATCHERS=()
+X11_XVFB_PID=""
+
+log() { echo "[$X11_TEST_NAME] $*" >&2; }
+pass() { log "ok: $*"; }
+fail() { log "FAIL: $*"; exit 1; }
+skip() { log "skipped: $*"; exit 77; }
+
+# x11_setup [XVFB_OPTIONS...]: starts a private Xvfb on a display number the server finds free
+# (other checkouts' tests may run at the same time) and exports DISPLAY.
+x11_setup() {
+  local program
+  for program in "${ZV_ZORVALITE:-}" "${ZV_X11_PROBE:-}"; do
+    [ -x "$program" ] || fail "the programs under test are not built (ZV_ZORVALITE, ZV_X11_PROBE): run it through ctest"
+  done
+  command -v Xvfb >/dev/null || fail "Xvfb is not installed: run scripts/install-deps.sh x11"
+  trap x11_teardown EXIT
+  trap 'exit 130' INT TERM
+  X11_TMP=$(mktemp -d "/tmp/zv-x11-$X11_TEST_NAME.XXXXXX")
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "$@" 3>"$X11_TMP/display" >"$X11_TMP/xvfb.log" 2>&1 &
+  X11_XVFB_PID=$!
+  local i
+  for i in $(seq 100); do
+    kill -0 "$X11_XVFB_PID" 2>/dev/null || fail "Xvfb did not start: $(cat "$X11_TMP/xvfb.log")"
+    [ -s "$X11_TMP/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$X11_TMP/display" ] || fail "Xvfb did not name its display"
+  export DISPLAY=":$(head -n1 "$X11_TMP/display")"
+  for i in $(seq 100); do
+    xset q >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  xset q >/dev/null 2>&1 || fail "Xvfb $DISPLAY does not answer"
+  log "display $DISPLAY"
+}
+
+# x11_start PROGRAM ARGS...: runs it in the background, its output in $X11_TMP/log.RUN; sets
+# X11_RUN (the number of this run) and X11_PID. Bash starts background programs with SIGINT
+# ignored; run them through `env --default-signal=INT` to test SIGINT.
+x11_start() {
+  X11_RUN=$((X11_RUN + 1))
+  local run=$X11_RUN
+  (
+    "$@" >"$X11_TMP/log.$run" 2>&1 </dev/null &
+    echo $! >"$X11_TMP/pid.$run"
+    wait $!
+    echo $? >"$X11_TMP/exit.$run.new" && mv "$X11_TMP/exit.$run.new" "$X11_TMP/exit.$run"
+  ) >/dev/null 2>&1 &
+  X11_WATCHERS+=($!)
+  while [ ! -s "$X11_TMP/pid.$run" ]; do sleep 0.01; done
+  X11_PID=$(cat "$X11_TMP/pid.$run")
+}
+
+# x11_log [RUN]: what that run (default: the last) wrote.
+x11_log() { cat "$X11_TMP/log.${1:-$X11_RUN}"; }
+
+# x11_running [RUN]: true while that run (default: the last) still runs.
+x11_running() { [ ! -e "$X11_TMP/exit.${1:-$X11_RUN}" ]; }
+
+# x11_wait_exit [SECONDS=10] [RUN]: waits for that run (default: the last) to end and prints its
+# exit status; if it still runs after SECONDS it is ended and 124 is printed.
+x11_wait_exit() {
+  local deadline=$((SECONDS + ${1:-10})) run=${2:-$X11_RUN}
+  while x11_running "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.005; done
+  if x11_running "$run"; then
+    kill -TERM "$(cat "$X11_TMP/pid.$run")" 2>/dev/null
+    while x11_running "$run"; do sleep 0.02; done
+    echo 124
+  else
+    cat "$X11_TMP/exit.$run"
+  fi
+}
+
+# x11_wait_file FILE [SECONDS=20]: waits until the file exists.
+x11_wait_file() {
+  local deadline=$((SECONDS + ${2:-20}))
+  while [ ! -e "$1" ] && [ "$SECONDS" -le "$deadline" ]; do sleep 0.05; done
+  [ -e "$1" ]
+}
+
+# x11_shot WINDOW|root FILE: a PNG of the window (or the whole screen).
+x11_shot() { import -window "$1" "png:$2" 2>/dev/null || fail "screenshot of $1 failed"; }
+
+# x11_lit FILE: the box around what is not black, as WxH+X+Y (0x0+... when all is black).
+x11_lit() { "$CONVERT" "$1" -format '%@' info: 2>/dev/null; }
+
+# x11_differ A B: how many pixels of two pictures differ.
+x11_differ() { /usr/bin/compare -metric AE "$1" "$2" null: 2>&1; }
+
+# x11_state FILE KEY: a value of a state file written by the probe.
+x11_state() { sed -n "s/^$2=//p" "$1"; }
+
+x11_teardown() {
+  local status=$? run
+  trap - EXIT INT TERM
+  for ((run = 1; run <= X11_RUN; run++)); do
+    x11_running "$run" && kill -TERM "$(cat "$X11_TMP/pid.$run")" 2>/dev/null
+  done
+  for run in "${X11_WATCHERS[@]}"; do wait "$run" 2>/dev/null; done
+  if [ -n "$X11_XVFB_PID" ]; then
+    kill -TERM "$X11_XVFB_PID" 2>/dev/null
+    wait "$X11_XVFB_PID" 2>/dev/null
+  fi
+  if [ -n "$X11_TMP" ]; then
+    if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then
+      rm -rf "$X11_TMP"
+    else
+      log "kept screenshots and logs in $X11_TMP"
+    fi
+  fi
+  exit "$status"
+}
