@@ -6,7 +6,7 @@ what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev pkg-config
         libx11-dev libxfixes-dev)
 # The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
-x11=(xvfb xauth x11-utils xdotool imagemagick xscreensaver libxml2-utils)
+x11=(xvfb xauth x11-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
 fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)

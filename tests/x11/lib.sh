@@ -114,9 +114,11 @@ x11_differ() { /usr/bin/compare -metric AE "$1" "$2" null: 2>&1; }
 # x11_state FILE KEY: a value of a state file written by the probe.
 x11_state() { sed -n "s/^$2=//p" "$1"; }
 
+# A test that starts more than lib.sh knows of defines x11_cleanup; teardown calls it first.
 x11_teardown() {
   local status=$? run
   trap - EXIT INT TERM
+  if declare -F x11_cleanup >/dev/null; then x11_cleanup; fi
   for ((run = 1; run <= X11_RUN; run++)); do
     x11_running "$run" && kill -TERM "$(cat "$X11_TMP/pid.$run")" 2>/dev/null
   done
