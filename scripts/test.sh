@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: both Windows builds, the native build with its unit
-# tests, and the checks of the real 64-bit program under Wine; then the unit tests again under
+# tests, the checks of the X11 display mode on Xvfb, and the checks of the real 64-bit program
+# under Wine; then the unit tests again under
 # AddressSanitizer and UndefinedBehaviorSanitizer (scripts/sanitize.sh) and each fuzz target for
 # 15 seconds (scripts/fuzz.sh). Installs the Debian packages it needs. Prints the failures and
 # the summaries (ctest's whole output goes to build/ctest.log and build/ctest-sanitize.log);
@@ -8,7 +9,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-for what in native windows wine fuzz; do bash scripts/install-deps.sh "$what"; done
+for what in native x11 windows wine fuzz; do bash scripts/install-deps.sh "$what"; done
 mkdir -p build
 
 build() {  # build PRESET [cmake options...]
