@@ -1,19 +1,8 @@
 #include "platform/x11/x11_platform.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "platform/x11/x11_saver_window.h"
 
 namespace zv::platform::x11 {
-
-void X11Process::ReportRuntimeError(const RuntimeError& error) {
-  std::fprintf(stderr, "zorvalite: run-time error %d: %s\n", static_cast<int>(error.Number()),
-               ErrorName(error.Number()));
-  errorReported_ = true;
-}
-
-void X11Process::End() { std::exit(errorReported_ ? 1 : 0); }
 
 std::string CommandLineSettings::ReadSetting(std::string_view, std::string_view, std::string_view key,
                                              int16 defaultValue) {

@@ -1,20 +1,11 @@
 #pragma once
 #include "platform/platform.h"
 #include "platform/x11/end_signals.h"
+#include "platform/x11/x11_process.h"
 #include "platform/x11/saver_target.h"
 #include "platform/x11/x11_options.h"
 
 namespace zv::platform::x11 {
-
-// A run-time error is reported on standard error, and the process then ends with status 1.
-class X11Process : public Process {
- public:
-  void ReportRuntimeError(const RuntimeError& error) override;
-  [[noreturn]] void End() override;
-
- private:
-  bool errorReported_ = false;
-};
 
 // The two settings come from the command line: XScreenSaver keeps a display mode's settings in
 // the command line it starts it with.

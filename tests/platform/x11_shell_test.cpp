@@ -1,9 +1,12 @@
-#include "platform/x11/x11_options.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "platform/headless/headless_platform.h"
+#include "platform/x11/x11_options.h"
+#include "platform/x11/x11_process.h"
+#include "startup/md_saver.h"
 
 namespace zv::platform::x11 {
 namespace {
@@ -55,6 +58,33 @@ TEST(X11Options, WhatDoesNotConvertIsRefusedByName) {
   EXPECT_EQ(message({"--root", "--window"}), "--window: only one of --root, --window-id and --window may be given");
   EXPECT_EQ(message({"--fps"}), "unknown argument '--fps'");
   EXPECT_EQ(message({"root"}), "unknown argument 'root'");
+}
+
+TEST(X11Process, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
+  EXPECT_EXIT(X11Process().End(), ::testing::ExitedWithCode(0), "^$");
+
+  // A fault of the saver run reaches the top of the program, as on Windows.
+  struct SaverWithoutArt : SaverPlatform {
+    X11Process process;
+    headless::MemorySettingsStore settings;
+    headless::HeadlessSystem system;
+    ClockSeededRandom random;
+    Process& GetProcess() override { return process; }
+    SettingsSource& Settings() override { return settings; }
+    SystemParameters& System() override { return system; }
+    RandomSource& Random() override { return random; }
+    std::unique_ptr<SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override {
+      headless::SaverWindowOptions options;
+      options.assetsDir = "/nonexistent";
+      return std::make_unique<headless::HeadlessSaverWindow>(events, options);
+    }
+  };
+  EXPECT_EXIT(
+      {
+        SaverWithoutArt run;
+        RunSaver(run);
+      },
+      ::testing::ExitedWithCode(1), "^zorvalite: run-time error 51: Internal error\n$");
 }
 
 }  // namespace
