@@ -12,10 +12,10 @@ void SoftwarePictureBox::SetHeight(int16 height) {
   surface_.Resize(width_, height_);
 }
 
-void SoftwarePictureBox::Assign(Bitmap picture) {
-  width_ = static_cast<int16>(picture.width);
-  height_ = static_cast<int16>(picture.height);
-  surface_.Assign(width_, height_, std::move(picture.pixels));
+void SoftwarePictureBox::Assign(int16 width, int16 height, std::vector<Colour> pixels) {
+  width_ = width;
+  height_ = height;
+  surface_.Assign(width_, height_, std::move(pixels));
 }
 
 bool SoftwarePictureBox::Contains(float x, float y) const {

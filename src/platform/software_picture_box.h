@@ -1,5 +1,6 @@
 #pragma once
-#include "platform/bmp_file.h"
+#include <vector>
+
 #include "platform/saver_window.h"
 #include "platform/software_surface.h"
 
@@ -21,8 +22,8 @@ class SoftwarePictureBox : public PictureBox {
   void SetSolidFill(Colour colour) override { surface_.SetFillColour(colour); }
   Surface& Dc() override { return surface_; }
 
-  // The box takes the picture's size and pixels.
-  void Assign(Bitmap picture);
+  // The box takes a picture's size and pixels (top row first).
+  void Assign(int16 width, int16 height, std::vector<Colour> pixels);
   bool Enabled() const { return enabled_; }
   const SoftwareSurface& Pixels() const { return surface_; }
   // Whether a point of the window, in pixels, lies on the box.

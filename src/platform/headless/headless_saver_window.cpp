@@ -22,7 +22,9 @@ PictureBox& HeadlessSaverWindow::Pattern(Art art) { return patterns_[static_cast
 
 void HeadlessSaverWindow::LoadPicture(Art art) {
   static const char* const kFiles[] = {"red.bmp", "green.bmp", "orange.bmp"};
-  patterns_[static_cast<int>(art) - 1].Assign(ReadBmp24(options_.assetsDir / kFiles[static_cast<int>(art) - 1]));
+  Bitmap picture = ReadBmp24(options_.assetsDir / kFiles[static_cast<int>(art) - 1]);
+  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
+                                              std::move(picture.pixels));
 }
 
 void HeadlessSaverWindow::Unload() {

@@ -45,7 +45,9 @@ void X11SaverWindow::Unload() {
 }
 
 void X11SaverWindow::LoadPicture(Art art) {
-  patterns_[static_cast<int>(art) - 1].Assign(DecodeBmp24(BuiltInArt(art)));
+  Bitmap picture = DecodeBmp24(BuiltInArt(art));
+  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
+                                              std::move(picture.pixels));
 }
 
 void X11SaverWindow::DoEvents() {
