@@ -3,7 +3,7 @@
 # Usage: scripts/install-deps.sh [native|x11|windows|wine|fuzz|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
-native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev pkg-config
+native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
         libx11-dev libxfixes-dev)
 # The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
 x11=(xvfb xauth x11-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)

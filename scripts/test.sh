@@ -24,7 +24,8 @@ build() {  # build PRESET [cmake options...]
 build windows-x86
 build windows-x64
 build native -DZV_WINE_SCR="$PWD/build/windows-x64/src/platform/win32/Zorvalite.scr" \
-             -DZV_WINE_SCR32="$PWD/build/windows-x86/src/platform/win32/Zorvalite.scr"
+             -DZV_WINE_SCR32="$PWD/build/windows-x86/src/platform/win32/Zorvalite.scr" \
+             -DZV_WINE_FAULT_SCR="$PWD/build/windows-x64/tests/wine/fault_build/ZorvaliteFault.scr"
 
 echo "== ctest: unit tests two at a time, Wine tests alone"
 set +e

@@ -98,7 +98,7 @@ class LotteryEngine {
   void MoveDisplayBlock();
   void SyncRun();
   void UpdateBlinkOn();
-  // Int(top x Rnd + 1) in single precision, kept within 1..top.
+  // Int(top x Rnd + 1) in single precision, kept within 1..top when top is 1 or more.
   int16 RndOneTo(int16 top);
   bool OnTarget(int16 position, int16 code) const { return position == Mul(4, code); }
   void Enter(int16 state) {

@@ -29,9 +29,11 @@ void LotteryEngine::SetInitialLotteryState() {
   SpinState = 0;
 }
 
-// With the largest number the generator gives (1 - 2^-24), the single-precision sum
-// top x Rnd + 1 rounds up to top + 1 whenever top is a power of two: a denominator of 1,
-// or the block on a screen 1153 pixels wide. The result is kept within 1..top.
+// Int(top x Rnd + 1), top converted to single precision. With the largest number the
+// generator gives (1 - 2^-24), the single-precision sum rounds up to top + 1 whenever top is a
+// power of two: a denominator of 1, or the block on a screen 1153 pixels wide. The result is
+// kept within 1..top. A top of 0 always gives 1; a negative top gives top + 1..1, and 1 only
+// for a number of exactly 0.
 int16 LotteryEngine::RndOneTo(int16 top) {
   const int16 drawn = IntOf(Single(Single(static_cast<float>(top) * random_.Rnd()) + 1.0f));
   return top >= 1 && drawn > top ? top : drawn;
@@ -39,7 +41,9 @@ int16 LotteryEngine::RndOneTo(int16 top) {
 
 void LotteryEngine::DrawOutcome() {
   random_.Randomize();
-  LotteryDraw = RndOneTo(Add(Sub(globals_.ProbDenominator, 1), 1));
+  // The denominator goes to single precision as it is: a 16-bit ProbDenominator - 1 + 1 would
+  // overflow for the lowest Level, -32768.
+  LotteryDraw = RndOneTo(globals_.ProbDenominator);
   EffectDraw = IntOf(Single(random_.Rnd() * 17.0f));
   if (LotteryDraw == 1) {
     HitFlag = kTrue;

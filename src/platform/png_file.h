@@ -1,14 +1,12 @@
 #pragma once
-#include <cstdint>
 #include <filesystem>
-#include <vector>
 
 #include "platform/surface.h"
 
 namespace zv::platform {
 
-// An RGB PNG of a surface, for screenshots of simulated runs and for test failures.
-std::vector<std::uint8_t> EncodePng(const Surface& surface);
+// An RGB PNG of a surface, for screenshots of simulated runs and for test failures, written
+// (compressed) by libpng.
 void WritePng(const Surface& surface, const std::filesystem::path& path);
 
 }  // namespace zv::platform

@@ -6,13 +6,16 @@
 
 namespace zv::platform {
 
+class SaverWindow;
+
 // What a saver run needs from the process it runs in.
 class Process {
  public:
   virtual ~Process() = default;
   // The platform's report of an unhandled run-time error (a message box captioned with the
-  // application title that names the error).
-  virtual void ReportRuntimeError(const RuntimeError& error) = 0;
+  // application title that names the error). With an owner, the box belongs to that window and
+  // shows above it.
+  virtual void ReportRuntimeError(const RuntimeError& error, const SaverWindow* owner) = 0;
   // Immediate termination: no further handler runs.
   [[noreturn]] virtual void End() = 0;
 };

@@ -17,6 +17,9 @@ class SaverWindowEvents {
   virtual void Form_KeyDown(int16 keyCode, int16 shift) = 0;
   virtual void Form_MouseMove(int16 button, int16 shift, float x, float y) = 0;
   virtual void Form_Unload(int16& cancel) = 0;
+  // Whatever a handler threw and nothing handled: reports it and ends the process. The shell
+  // calls it inside its catch, where the exception is still the one being handled.
+  virtual void ReportUnhandledError() = 0;
   // Simulated shells may fast-forward through passes of the main loop in which nothing can
   // change on screen; they report how many such passes they skipped.
   virtual void IdlePasses(std::int64_t count) = 0;

@@ -19,9 +19,9 @@ RuntimeError AsRuntimeError() {
 
 }  // namespace
 
-void ReportUnhandledAndEnd(Process& process) {
+void ReportUnhandledAndEnd(Process& process, const SaverWindow* owner) {
   try {
-    process.ReportRuntimeError(AsRuntimeError());
+    process.ReportRuntimeError(AsRuntimeError(), owner);
   } catch (...) {
     // With no memory left even for the report's text, ending is all that is left to do.
   }

@@ -1,5 +1,6 @@
 #include "saver/frm_scrn_save.h"
 
+#include "platform/unhandled_error.h"
 #include "startup/settings.h"
 
 namespace zv {
@@ -14,7 +15,9 @@ frmScrnSave::frmScrnSave(platform::SaverPlatform& platform, Globals& globals)
 
 frmScrnSave::~frmScrnSave() = default;
 
-void frmScrnSave::Form_Load() {
+// The run catches its own errors, so that they are reported while its window stands. The
+// headless shell's End unwinds with something that is no std::exception, and that passes.
+void frmScrnSave::Form_Load() try {
   platform::SystemParameters& system = platform_.System();
   screenSaveActiveAtLoad_ = system.ScreenSaveActive();
 
@@ -72,6 +75,8 @@ void frmScrnSave::Form_Load() {
   window_->Cls();
   window_->Hide();
   window_->Unload();
+} catch (const std::exception&) {
+  ReportUnhandledError();
 }
 
 void frmScrnSave::DrawPass() {
@@ -118,9 +123,20 @@ void frmScrnSave::Form_MouseMove(int16, int16, float x, float y) {
 }
 
 void frmScrnSave::Form_Unload(int16&) {
+  RestoreSystem();
+  platform_.GetProcess().End();
+}
+
+// The report of an error ends the run as the unload does: the cursor shows and the setting is
+// back while the report, above the saver window, waits for the user.
+void frmScrnSave::ReportUnhandledError() {
+  RestoreSystem();
+  platform::ReportUnhandledAndEnd(platform_.GetProcess(), window_.get());
+}
+
+void frmScrnSave::RestoreSystem() {
   platform_.System().SetScreenSaveActive(screenSaveActiveAtLoad_);
   platform_.System().ShowCursor(true);
-  platform_.GetProcess().End();
 }
 
 }  // namespace zv

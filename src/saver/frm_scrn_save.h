@@ -16,7 +16,8 @@ class frmScrnSave : public platform::SaverWindowEvents {
   frmScrnSave(platform::SaverPlatform& platform, Globals& globals);
   ~frmScrnSave() override;
 
-  // Runs the whole saver run; the process ends inside its last step.
+  // Runs the whole saver run; the process ends inside its last step, or in the report of an
+  // error that nothing handled.
   void Form_Load();
 
   void Timer1_Timer() override;
@@ -25,6 +26,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   void Form_KeyDown(int16 keyCode, int16 shift) override;
   void Form_MouseMove(int16 button, int16 shift, float x, float y) override;
   void Form_Unload(int16& cancel) override;
+  void ReportUnhandledError() override;
   void IdlePasses(std::int64_t count) override;
 
   int16 QuitRequested = kFalse;
@@ -39,6 +41,8 @@ class frmScrnSave : public platform::SaverWindowEvents {
   void DrawPass();
   // The first step of every Timer1 tick.
   void NotifyScreenSaverActive();
+  // Puts back what the run changed in the system: the screen-saver-active setting, the cursor.
+  void RestoreSystem();
 
   platform::SaverPlatform& platform_;
   Globals& globals_;

@@ -38,7 +38,8 @@ class mdSaver {
 };
 
 // The whole program: Main, then the dialog's message loop. An error that nothing handled, a
-// run-time error or any other, is reported once, here, and ends the process.
+// run-time error or any other, is reported once and ends the process: by the saver window
+// during a saver run (frmScrnSave::ReportUnhandledError), here otherwise.
 void RunProgram(platform::Platform& platform);
 
 // The whole program of a shell whose own command line has asked for the saver: one saver run,

@@ -1,10 +1,13 @@
 // The software surface copies and border-fills the way GDI does (the Wine test compares it
 // with GDI itself on the real glyphs; these are the rules in small).
 #include <gtest/gtest.h>
+#include <png.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
+#include "platform/png_file.h"
 #include "platform/software_surface.h"
 
 namespace zv::platform {
@@ -106,6 +109,24 @@ TEST(SoftwareSurfaceFloodFill, FillColourEqualToTheAreaStillEnds) {
   s.SetFillColour(kR);
   s.ExtFloodFill(0, 0, kBlack);
   EXPECT_EQ(Rows(s), (std::vector<std::string>{"RR.G", "RR.G"}));
+}
+
+// Snapshots: what libpng reads back from a written file is the surface, channel for channel.
+TEST(WritePng, WritesTheSurfaceAsRgb) {
+  const SoftwareSurface picture = Picture({"R.GB", "WBRG", ".W.R"});
+  const std::filesystem::path path = std::filesystem::path(::testing::TempDir()) / "write_png.png";
+  WritePng(picture, path);
+  png_image image{};
+  image.version = PNG_IMAGE_VERSION;
+  ASSERT_NE(png_image_begin_read_from_file(&image, path.c_str()), 0) << image.message;
+  image.format = PNG_FORMAT_RGB;
+  std::vector<png_byte> rgb(PNG_IMAGE_SIZE(image));
+  ASSERT_NE(png_image_finish_read(&image, nullptr, rgb.data(), 0, nullptr), 0) << image.message;
+  SoftwareSurface read(static_cast<int16>(image.width), static_cast<int16>(image.height));
+  for (png_uint_32 i = 0; i < image.width * image.height; ++i)
+    read.SetPixel(static_cast<int16>(i % image.width), static_cast<int16>(i / image.width),
+                  Rgb(rgb[3 * i], rgb[3 * i + 1], rgb[3 * i + 2]));
+  EXPECT_EQ(Rows(read), Rows(picture));
 }
 
 }  // namespace

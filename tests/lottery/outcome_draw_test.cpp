@@ -83,13 +83,22 @@ TEST_F(OutcomeDrawTest, LotteryNumberSpansOneToTheDenominator) {
   EXPECT_EQ(engine.EffectDraw, 16);
 }
 
-TEST_F(OutcomeDrawTest, DenominatorOneOrZeroMakesEverySpinAJackpot) {
-  for (int16 denominator : {int16{1}, int16{0}}) {
-    globals.ProbDenominator = denominator;
-    for (float number : {0.0f, 0.5f, 0.999f, kJustBelowOne}) {
+// Int(ProbDenominator x Rnd + 1) at the ends of the Level's range and around 0: a denominator
+// of 1 or 0 makes every spin a jackpot, a negative one (down to -32768, which must not
+// overflow) a jackpot only for a number of exactly 0.
+TEST_F(OutcomeDrawTest, LotteryNumberStaysInItsRangeForEveryDenominator) {
+  struct Case {
+    int16 denominator;
+    int atZero, atHalf, atLargest;
+  };
+  for (const Case& c : {Case{-32768, 1, -16383, -32767}, Case{-1, 1, 0, 0}, Case{0, 1, 1, 1}, Case{1, 1, 1, 1},
+                        Case{32767, 1, 16384, 32767}}) {
+    globals.ProbDenominator = c.denominator;
+    for (auto [number, draw] : {std::pair{0.0f, c.atZero}, {0.5f, c.atHalf}, {kJustBelowOne, c.atLargest}}) {
       random = ScriptedRandom{number, 0.0f};
       engine.DrawOutcome();
-      EXPECT_EQ(engine.HitFlag, kTrue) << denominator << " " << number;
+      EXPECT_EQ(engine.LotteryDraw, draw) << c.denominator << " " << number;
+      EXPECT_EQ(engine.HitFlag, Bool(draw == 1)) << c.denominator << " " << number;
     }
   }
 }

@@ -44,7 +44,7 @@ TEST(ReportUnhandledAndEnd, OutOfMemoryIsError7AndAnyOtherFaultError51) {
 
 TEST(ReportUnhandledAndEnd, TheProcessEndsEvenWhenTheReportCannotBeShown) {
   struct NoMemoryForTheReport : HeadlessProcess {
-    void ReportRuntimeError(const RuntimeError&) override { throw std::bad_alloc(); }
+    void ReportRuntimeError(const RuntimeError&, const SaverWindow*) override { throw std::bad_alloc(); }
   } process;
   EXPECT_TRUE(ReportsOf(process, std::bad_alloc()).empty());
 }

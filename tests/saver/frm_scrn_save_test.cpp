@@ -213,6 +213,28 @@ TEST(SaverUnload, ASystemCloseDuringAYieldSkipsTheClosingStepsButStillRestores) 
   EXPECT_EQ(run.platform.log.back(), "End");
 }
 
+// A run-time error in a tick (as a bad stored value would raise) ends the run as the unload
+// does, with the report between: the cursor shows and the screen-saver setting is back when the
+// report, owned by the saver window, appears.
+TEST(SaverFault, AnErrorIsReportedAboveTheWindowWithTheCursorShownAndTheSettingBack) {
+  SaverRun run;
+  run.platform.system.screenSaveActive = false;
+  int ticks = 0;
+  run.Window().afterTimer1 = [&] {
+    if (++ticks == 3) throw RuntimeError(ErrorNumber::Overflow);
+  };
+  run.Run();
+  const CallLog& log = run.platform.log;
+  EXPECT_TRUE(InOrder(log, {"ShowCursor false", "SetScreenSaveActive true", "SetScreenSaveActive false",
+                            "ShowCursor true", "ReportRuntimeError 6", "End"}))
+      << Dump(log);
+  EXPECT_EQ(log.end() - std::find(log.begin(), log.end(), "ReportRuntimeError 6"), 2) << "only End follows";
+  EXPECT_EQ(run.platform.system.cursorCount, 0);
+  EXPECT_FALSE(run.platform.system.screenSaveActive);
+  EXPECT_EQ(run.platform.RecordedProcess().errorReports, std::vector<std::string>{"Run-time error '6':\n\nOverflow"});
+  EXPECT_EQ(run.platform.RecordedProcess().reportOwner, run.platform.saverWindow);
+}
+
 // The quit rules, called directly as the shell calls the handlers.
 struct Handlers : ::testing::Test {
   testing::ScriptedRandom random;

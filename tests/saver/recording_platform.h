@@ -115,6 +115,10 @@ class RecordingSettings : public platform::SettingsStore {
 class RecordingProcess : public platform::headless::HeadlessProcess {
  public:
   explicit RecordingProcess(CallLog& log) : log_(log) {}
+  void ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow* owner) override {
+    log_.push_back("ReportRuntimeError " + std::to_string(static_cast<int>(error.Number())));
+    HeadlessProcess::ReportRuntimeError(error, owner);
+  }
   [[noreturn]] void End() override {
     log_.push_back("End");
     HeadlessProcess::End();
@@ -139,6 +143,7 @@ class RecordingPlatform : public platform::headless::HeadlessPlatform {
   }
 
   CallLog log;
+  const platform::headless::HeadlessProcess& RecordedProcess() const { return recordingProcess_; }
 
  private:
   RecordingProcess recordingProcess_{log};

@@ -11,6 +11,7 @@ struct NoSaverEvents : platform::SaverWindowEvents {
   void Form_KeyDown(int16, int16) override {}
   void Form_MouseMove(int16, int16, float, float) override {}
   void Form_Unload(int16&) override {}
+  void ReportUnhandledError() override {}
   void IdlePasses(std::int64_t) override {}
 };
 

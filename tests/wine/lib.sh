@@ -15,13 +15,16 @@
 # Environment:
 #   ZV_SCR            the 64-bit Zorvalite.scr (required; only 64-bit programs run under this Wine)
 #   ZV_SCR32          the 32-bit Zorvalite.scr, for checks of the file only (optional)
+#   ZV_FAULT_SCR      ZorvaliteFault.scr, the test-only build that forces a run-time error
+#                     (tests/wine/fault_build; for test_fault_report.sh)
 #   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
 # CTest runs every tests/wine/test_*.sh (label "wine", serially) when the native build is configured
 # with -DZV_WINE_SCR=<the 64-bit .scr>; scripts/test.sh does that.
 # Teardown (on any exit) ends what the test started, by PID, stops the prefix's wineserver and the
-# Xvfb, and removes the prefix; a failed test keeps its screenshots in $WINE_TMP and says so.
+# Xvfb, and removes the prefix and the server folder Wine made for it under /tmp; a failed test
+# keeps its screenshots in $WINE_TMP and says so.
 
 # Unset variables are errors. No pipefail: `producer | grep -q` would fail whenever grep stops
 # reading early.
@@ -193,6 +196,26 @@ wine_reg_export() {
 # winepath_of UNIXPATH: the same file as Windows programs in the prefix see it (drive Z:).
 winepath_of() { printf 'Z:%s\n' "${1//\//\\}"; }
 
+# wine_server_dir PREFIX: the folder where the wineserver of PREFIX keeps its socket, named as Wine
+# names it: server-<device>-<inode> of the prefix, in hex. Upstream Wine keeps it in
+# /tmp/.wine-<uid>; Debian's Wine in a folder of its own under $TMPDIR (or /tmp), made once per
+# prefix and named in the prefix's file "wineserver" (copies of a prefix share it).
+wine_server_dir() {
+  local root=/tmp/.wine-$(id -u)
+  [ -f "$1/wineserver" ] && root=${TMPDIR:-/tmp}/$(cat "$1/wineserver")
+  printf '%s/server-%x-%x\n' "$root" "$(stat -c %d "$1")" "$(stat -c %i "$1")"
+}
+
+# wine_remove_server_dir PREFIX: removes the server folder of PREFIX, whose wineserver has ended,
+# and the folder holding it when nothing else is left in it.
+wine_remove_server_dir() {
+  local dir
+  dir=$(wine_server_dir "$1") || return 0
+  rm -rf "$dir"
+  rmdir "$(dirname "$dir")" 2>/dev/null
+  return 0
+}
+
 # wine_teardown: runs on exit. Ends only what this test started, by PID.
 wine_teardown() {
   local status=$?
@@ -211,6 +234,7 @@ wine_teardown() {
     wait "$WINE_XVFB_PID" 2>/dev/null
   fi
   if [ -n "$WINE_TMP" ]; then
+    [ -d "$WINE_TMP/prefix" ] && wine_remove_server_dir "$WINE_TMP/prefix"
     rm -rf "$WINE_TMP/prefix"
     if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then
       rm -rf "$WINE_TMP"

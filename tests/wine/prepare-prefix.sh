@@ -2,10 +2,12 @@
 # Prepares, once, the template Wine prefix that every Wine test copies: a booted 64-bit prefix with
 # Japanese font replacements (message boxes and dialogs render Japanese through IPA Gothic), Wine's
 # own window decorations (no window manager runs on the test displays) and the caption-button font.
+# The server folder Wine made for the template under /tmp is removed once its wineserver has ended.
 # Usage: tests/wine/prepare-prefix.sh TEMPLATE_DIR
 # Safe to call from parallel tests: the first caller builds it under a lock, the others wait; a
 # finished template is marked by TEMPLATE_DIR/.ready and never rebuilt.
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"  # wine_remove_server_dir
 template=${1:?usage: prepare-prefix.sh TEMPLATE_DIR}
 mkdir -p "$(dirname "$template")"
 template=$(cd "$(dirname "$template")" && pwd)/$(basename "$template")
@@ -28,6 +30,7 @@ reg_add 'HKCU\Software\Wine\X11 Driver' Decorated N
 # Only Marlett: copying Tahoma as well breaks the Japanese fallback of captions.
 cp /usr/share/wine/fonts/marlett.ttf "$template/drive_c/windows/Fonts/"
 "$wineserver" -w
+wine_remove_server_dir "$template"
 
 grep -q 'IPAGothic' "$template/user.reg" || { echo "font replacement missing in $template/user.reg" >&2; exit 1; }
 touch "$template/.ready"

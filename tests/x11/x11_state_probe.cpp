@@ -63,6 +63,7 @@ class FreezingEvents : public platform::SaverWindowEvents {
     saver_.Form_MouseMove(button, shift, x, y);
   }
   void Form_Unload(int16& cancel) override { saver_.Form_Unload(cancel); }
+  void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
   void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
 
  private:

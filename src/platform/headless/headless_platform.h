@@ -21,12 +21,16 @@ class HeadlessProcess : public StartupProcess {
   bool anotherInstance = false;
   std::vector<TextId> messages;
   std::vector<std::string> errorReports;
+  const SaverWindow* reportOwner = nullptr;  // the owner of the last report
   bool ended = false;
 
   std::string CommandLineArguments() override { return arguments; }
   bool AnotherInstanceRunning() override { return anotherInstance; }
   void ShowMessage(TextId text) override { messages.push_back(text); }
-  void ReportRuntimeError(const RuntimeError& error) override { errorReports.push_back(error.Report()); }
+  void ReportRuntimeError(const RuntimeError& error, const SaverWindow* owner) override {
+    errorReports.push_back(error.Report());
+    reportOwner = owner;
+  }
   [[noreturn]] void End() override;
 };
 

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include "platform/unhandled_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_platform.h"
 #include "resource_ids.h"
@@ -209,8 +210,9 @@ LRESULT CALLBACK Win32ConfigWindow::WindowProc(HWND hwnd, UINT message, WPARAM w
   auto* self = reinterpret_cast<Win32ConfigWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self || !self->window_) return DefWindowProcW(hwnd, message, wParam, lParam);
   LRESULT result = 0;
-  if (!Guarded(self->process_, [&] { result = self->Handle(message, wParam, lParam); }))
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+  const bool ran = Guarded([&] { result = self->Handle(message, wParam, lParam); },
+                           [&] { ReportUnhandledAndEnd(self->process_); });
+  if (!ran) return DefWindowProcW(hwnd, message, wParam, lParam);
   return result;
 }
 

@@ -1,6 +1,5 @@
 #include "platform/win32/win32_platform.h"
 
-#include "platform/unhandled_error.h"
 #include "platform/win32/text.h"
 #include "platform/win32/win32_config_window.h"
 #include "platform/win32/win32_saver_window.h"
@@ -10,6 +9,10 @@ namespace zv::platform::win32 {
 namespace {
 
 const wchar_t kTitle[] = L"" ZV_APP_TITLE;
+
+// Set once an unhandled error is being reported: the process ends after the report, and until
+// then no handler runs.
+bool reporting = false;
 
 std::wstring SettingsKey(std::string_view app, std::string_view section) {
   return L"Software\\" + Widen(app) + L"\\" + Widen(section);
@@ -43,8 +46,11 @@ void Win32Process::ShowMessage(TextId text) {
   MessageBoxW(nullptr, LoadText(static_cast<unsigned>(text)).c_str(), kTitle, MB_OK);
 }
 
-void Win32Process::ReportRuntimeError(const RuntimeError& error) {
-  MessageBoxW(nullptr, Widen(error.Report()).c_str(), kTitle, MB_OK | MB_ICONERROR);
+void Win32Process::ReportRuntimeError(const RuntimeError& error, const SaverWindow* owner) {
+  reporting = true;
+  // Every saver window of this shell is a Win32SaverWindow.
+  HWND ownerWindow = owner ? static_cast<const Win32SaverWindow*>(owner)->Handle() : nullptr;
+  MessageBoxW(ownerWindow, Widen(error.Report()).c_str(), kTitle, MB_OK | MB_ICONERROR);
 }
 
 void Win32Process::End() { ExitProcess(0); }
@@ -99,7 +105,7 @@ bool Win32SystemParameters::ScreenSaveActive() {
 }
 
 std::unique_ptr<SaverWindow> Win32Platform::CreateSaverWindow(SaverWindowEvents& events) {
-  return std::make_unique<Win32SaverWindow>(events, process_);
+  return std::make_unique<Win32SaverWindow>(events);
 }
 
 std::unique_ptr<ConfigWindow> Win32Platform::CreateConfigWindow(ConfigWindowEvents& events) {
@@ -116,14 +122,13 @@ void Win32Platform::RunMessageLoop() {
   }
 }
 
-bool Guarded(Process& process, const std::function<void()>& handler) {
-  static bool reporting = false;
+bool Guarded(const std::function<void()>& handler, const std::function<void()>& reportAndEnd) {
   if (reporting) return false;
   try {
     handler();
   } catch (...) {
     reporting = true;
-    ReportUnhandledAndEnd(process);
+    reportAndEnd();
   }
   return true;
 }

@@ -12,7 +12,7 @@ class Win32Process : public StartupProcess {
   std::string CommandLineArguments() override;
   bool AnotherInstanceRunning() override;
   void ShowMessage(TextId text) override;
-  void ReportRuntimeError(const RuntimeError& error) override;
+  void ReportRuntimeError(const RuntimeError& error, const SaverWindow* owner) override;
   [[noreturn]] void End() override;
 };
 
@@ -50,10 +50,11 @@ class Win32Platform : public Platform {
 };
 
 // Runs a handler that Windows calls back. A C++ exception must not unwind through a window
-// procedure: whatever a handler throws is reported here, once, and ends the process. While that
-// report shows, its message box still delivers timer and input messages; they do not reach the
-// handlers, which would run on the state the fault left behind. False when the handler did not
-// run: the window procedure then leaves the message to DefWindowProc.
-bool Guarded(Process& process, const std::function<void()>& handler);
+// procedure: whatever a handler throws goes to `reportAndEnd`, called inside the catch, which
+// reports it once and ends the process. While a report of an unhandled error shows (this one or
+// one made elsewhere), its message box still delivers timer and input messages; they do not
+// reach the handlers, which would run on the state the fault left behind. False when the handler
+// did not run: the window procedure then leaves the message to DefWindowProc.
+bool Guarded(const std::function<void()>& handler, const std::function<void()>& reportAndEnd);
 
 }  // namespace zv::platform::win32

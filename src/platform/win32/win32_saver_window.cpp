@@ -48,7 +48,7 @@ void Win32PictureBox::Assign(HBITMAP picture) {
 
 void Win32PictureBox::Paint(HDC target) const { ::BitBlt(target, 0, 0, width_, height_, surface_.Dc(), 0, 0, SRCCOPY); }
 
-Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events, Process& process) : events_(events), process_(process) {
+Win32SaverWindow::Win32SaverWindow(SaverWindowEvents& events) : events_(events) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_PROGRAM));
   WNDCLASSEXW windowClass{};
@@ -155,8 +155,11 @@ LRESULT CALLBACK Win32SaverWindow::WindowProc(HWND hwnd, UINT message, WPARAM wP
   auto* self = reinterpret_cast<Win32SaverWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self || !self->window_) return DefWindowProcW(hwnd, message, wParam, lParam);
   LRESULT result = 0;
-  if (!Guarded(self->process_, [&] { result = self->Handle(message, wParam, lParam); }))
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+  // The saver reports what its handlers throw: the report shows above this window, with the
+  // cursor shown and the screen-saver setting back.
+  const bool ran = Guarded([&] { result = self->Handle(message, wParam, lParam); },
+                           [&] { self->events_.ReportUnhandledError(); });
+  if (!ran) return DefWindowProcW(hwnd, message, wParam, lParam);
   return result;
 }
 

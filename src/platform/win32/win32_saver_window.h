@@ -3,7 +3,6 @@
 
 #include <memory>
 
-#include "platform/process.h"
 #include "platform/saver_window.h"
 #include "platform/win32/gdi_surface.h"
 
@@ -40,7 +39,7 @@ class Win32PictureBox : public PictureBox {
 // The full-screen saver window "Form1" with its display block child and its two timers.
 class Win32SaverWindow : public SaverWindow {
  public:
-  Win32SaverWindow(SaverWindowEvents& events, Process& process);
+  explicit Win32SaverWindow(SaverWindowEvents& events);
   ~Win32SaverWindow() override;
 
   void Show() override;
@@ -56,6 +55,8 @@ class Win32SaverWindow : public SaverWindow {
   PictureBox& Pattern(Art art) override { return patterns_[static_cast<int>(art) - 1]; }
   void LoadPicture(Art art) override;
 
+  HWND Handle() const { return window_; }
+
  private:
   static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -63,7 +64,6 @@ class Win32SaverWindow : public SaverWindow {
   void UnloadFromSystem();
 
   SaverWindowEvents& events_;
-  Process& process_;
   HWND window_ = nullptr;
   std::unique_ptr<Win32PictureBox> display_;
   Win32PictureBox patterns_[3];

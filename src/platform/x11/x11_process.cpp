@@ -5,7 +5,7 @@
 
 namespace zv::platform::x11 {
 
-void X11Process::ReportRuntimeError(const RuntimeError& error) {
+void X11Process::ReportRuntimeError(const RuntimeError& error, const SaverWindow*) {
   std::fprintf(stderr, "zorvalite: run-time error %d: %s\n", static_cast<int>(error.Number()),
                ErrorName(error.Number()));
   errorReported_ = true;

@@ -7,7 +7,7 @@ namespace zv::platform::x11 {
 // otherwise it ends with status 0.
 class X11Process : public Process {
  public:
-  void ReportRuntimeError(const RuntimeError& error) override;
+  void ReportRuntimeError(const RuntimeError& error, const SaverWindow* owner) override;
   [[noreturn]] void End() override;
 
  private:

@@ -1,0 +1,57 @@
+// The entry point of ZorvaliteFault.scr, a test-only build: the product's Win32 shell, whose
+// saver window hands its handlers a run-time error (Overflow) in place of the sixtieth Timer1
+// tick, about four and a half seconds into a run at the 75 ms tick. From there the error takes
+// the product's own path: the shell's guard of the window procedure, then the saver's report.
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/win32/win32_platform.h"
+#include "startup/md_saver.h"
+
+namespace {
+
+using zv::int16;
+using zv::platform::SaverWindowEvents;
+
+class FaultingEvents : public SaverWindowEvents {
+ public:
+  explicit FaultingEvents(SaverWindowEvents& saver) : saver_(saver) {}
+  void Timer1_Timer() override {
+    if (++ticks_ == kFaultTick) throw zv::RuntimeError(zv::ErrorNumber::Overflow);
+    saver_.Timer1_Timer();
+  }
+  void Timer2_Timer() override { saver_.Timer2_Timer(); }
+  void Form_Click() override { saver_.Form_Click(); }
+  void Form_KeyDown(int16 keyCode, int16 shift) override { saver_.Form_KeyDown(keyCode, shift); }
+  void Form_MouseMove(int16 button, int16 shift, float x, float y) override {
+    saver_.Form_MouseMove(button, shift, x, y);
+  }
+  void Form_Unload(int16& cancel) override { saver_.Form_Unload(cancel); }
+  void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
+  void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
+
+ private:
+  static constexpr int kFaultTick = 60;
+  SaverWindowEvents& saver_;
+  int ticks_ = 0;
+};
+
+class FaultingPlatform : public zv::platform::win32::Win32Platform {
+ public:
+  std::unique_ptr<zv::platform::SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override {
+    events_ = std::make_unique<FaultingEvents>(events);
+    return Win32Platform::CreateSaverWindow(*events_);
+  }
+
+ private:
+  std::unique_ptr<FaultingEvents> events_;
+};
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+  FaultingPlatform platform;
+  zv::RunProgram(platform);
+  return 0;
+}
