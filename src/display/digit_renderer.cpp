@@ -34,6 +34,7 @@ void DigitRenderer::DrawDigitGreen(byte position, int16 x, int16 y) { DrawDigit(
 void DigitRenderer::DrawDigitOrange(byte position, int16 x, int16 y) { DrawDigit(pattern3_, position, x, y); }
 
 void DigitRenderer::DrawDigit(platform::PictureBox& art, byte position, int16 x, int16 y) {
+  drewThisPass_ = true;
   display_.Dc().BitBlt(x, y, kCellWidth, kCellHeight, art.Dc(), 0, 0);
   // The lookup comes after the copy: a bad position leaves the cell showing the full 8.
   const byte pattern = At(std::span<const byte>(SegmentFrames), position);
@@ -58,6 +59,7 @@ void DigitRenderer::DrawShownReels(DrawDigitOperation draw) {
 }
 
 void DigitRenderer::DrawPass(const EngineView& engine) {
+  drewThisPass_ = false;
   // State 16 ends the celebration: every pass in it redraws all reels in their own colours.
   if (engine.SpinState == kStateCelebrationEnd) {
     ShownPosLeft = -1;
@@ -88,7 +90,9 @@ void DigitRenderer::DrawPass(const EngineView& engine) {
     DrawShownReels(&DigitRenderer::DrawDigitOrange);
   }
 
-  display_.Refresh();
+  // The screen already shows what an unchanged surface holds, and a repaint of the window
+  // (an exposure) shows the block whole: only a pass that drew refreshes it.
+  if (drewThisPass_) display_.Refresh();
 }
 
 }  // namespace zv

@@ -33,7 +33,7 @@ class DigitRenderer {
   void DrawDigitOrange(byte position, int16 x, int16 y);
 
   // One pass of the main loop up to the refresh of the display block: the changed reels,
-  // the flash overrides of states 15 and 40, then the refresh.
+  // the flash overrides of states 15 and 40, then the refresh, when the pass drew anything.
   void DrawPass(const EngineView& engine);
 
   // Positions last drawn; -1 forces a redraw.
@@ -54,6 +54,7 @@ class DigitRenderer {
   platform::PictureBox& pattern1_;
   platform::PictureBox& pattern2_;
   platform::PictureBox& pattern3_;
+  bool drewThisPass_ = false;
 };
 
 }  // namespace zv

@@ -11,24 +11,29 @@ Nanoseconds NextClockTick(Nanoseconds t) { return (t + kClockTick - 1) / kClockT
 
 }  // namespace
 
-SaverTimers::TimerState SaverTimers::Started(int16 milliseconds, Nanoseconds now) {
-  return {milliseconds, NextClockTick(now + Period(milliseconds))};
+SaverTimers::SaverTimers(Nanoseconds now, Delivery delivery) : delivery_(std::move(delivery)) {
+  SetInterval(Timer::Timer1, kTimer1CreatedInterval, now);
+  SetInterval(Timer::Timer2, kTimer2Interval, now);
 }
 
-SaverTimers::SaverTimers(Nanoseconds now)
-    : timers_{Started(kTimer1CreatedInterval, now), Started(kTimer2Interval, now)} {}
+void SaverTimers::SetDue(TimerState& timer, Nanoseconds tick) const {
+  timer.due = tick;
+  timer.delivery = delivery_ ? delivery_(tick) : tick;
+}
 
 void SaverTimers::SetInterval(Timer timer, int16 milliseconds, Nanoseconds now) {
-  State(timer) = Started(milliseconds, now);
+  TimerState& state = State(timer);
+  state.interval = milliseconds;
+  SetDue(state, NextClockTick(now + Period(milliseconds)));
 }
 
-Nanoseconds SaverTimers::NextDue() const { return std::min(timers_[0].due, timers_[1].due); }
+Nanoseconds SaverTimers::NextDue() const { return std::min(timers_[0].delivery, timers_[1].delivery); }
 
 bool SaverTimers::TakeTick(Timer timer, Nanoseconds now) {
   TimerState& state = State(timer);
-  if (state.due > now) return false;
-  do state.due = NextClockTick(state.due + Period(state.interval));
-  while (state.due <= now);
+  if (state.delivery > now) return false;
+  do SetDue(state, NextClockTick(state.due + Period(state.interval)));
+  while (state.delivery <= now);
   return true;
 }
 

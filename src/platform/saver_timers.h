@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 
 #include "platform/saver_window.h"
 
@@ -19,26 +20,31 @@ inline constexpr Nanoseconds kMinimumInterval = 10 * kMillisecond;
 // busy merge into one tick.
 class SaverTimers {
  public:
+  // When the timers due at a clock tick are delivered; without it, on the tick itself.
+  using Delivery = std::function<Nanoseconds(Nanoseconds tick)>;
+
   // Both timers at their created intervals, started at `now`.
-  explicit SaverTimers(Nanoseconds now);
+  explicit SaverTimers(Nanoseconds now, Delivery delivery = {});
   // Setting the interval restarts the timer from now.
   void SetInterval(Timer timer, int16 milliseconds, Nanoseconds now);
   // The requested interval, as last set.
   int16 Interval(Timer timer) const { return State(timer).interval; }
-  // The earliest time at which a timer falls due.
+  // The earliest time at which a timer is delivered.
   Nanoseconds NextDue() const;
-  // True when the timer is due at `now`; its next tick is then scheduled after `now`.
+  // True when the timer is delivered by `now`; its next tick is then scheduled after `now`.
   bool TakeTick(Timer timer, Nanoseconds now);
 
  private:
   struct TimerState {
-    int16 interval;
-    Nanoseconds due;
+    int16 interval = 0;
+    Nanoseconds due = 0;       // the clock tick it expires on
+    Nanoseconds delivery = 0;  // when that tick is delivered
   };
-  static TimerState Started(int16 milliseconds, Nanoseconds now);
+  void SetDue(TimerState& timer, Nanoseconds tick) const;
   TimerState& State(Timer timer) { return timers_[timer == Timer::Timer1 ? 0 : 1]; }
   const TimerState& State(Timer timer) const { return timers_[timer == Timer::Timer1 ? 0 : 1]; }
 
+  Delivery delivery_;
   TimerState timers_[2];
 };
 

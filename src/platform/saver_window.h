@@ -1,4 +1,5 @@
 #pragma once
+#include <chrono>
 #include <cstdint>
 
 #include "platform/surface.h"
@@ -23,6 +24,9 @@ class SaverWindowEvents {
   // Simulated shells may fast-forward through passes of the main loop in which nothing can
   // change on screen; they report how many such passes they skipped.
   virtual void IdlePasses(std::int64_t count) = 0;
+  // A yield that found nothing pending waited this long for the next event, measured on the
+  // shell's high-resolution clock.
+  virtual void Slept(std::chrono::nanoseconds duration) = 0;
 };
 
 // A picture box of the saver window: the display block or one of the hidden art boxes.
@@ -69,7 +73,8 @@ class SaverWindow {
   virtual void Cls() = 0;
   virtual void Hide() = 0;
   virtual void Unload() = 0;
-  // Runs every pending window and timer event, then returns.
+  // Runs every pending window and timer event, then returns. When none is pending it first
+  // waits for the next one, without using the processor, and reports the wait (Slept).
   virtual void DoEvents() = 0;
   virtual void SetInterval(Timer timer, int16 milliseconds) = 0;
 

@@ -93,6 +93,10 @@ void frmScrnSave::DrawPass() {
 // A skipped pass would have drawn nothing new: only the odometer moves on.
 void frmScrnSave::IdlePasses(std::int64_t count) { engine_.AdvanceMissOdometerBy(count); }
 
+// A loop that never waits would have run its passes through the time slept, each turning the
+// odometer: it moves on as if they had run.
+void frmScrnSave::Slept(std::chrono::nanoseconds duration) { engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration)); }
+
 void frmScrnSave::NotifyScreenSaverActive() { platform_.System().SetScreenSaveActive(true); }
 
 void frmScrnSave::Timer1_Timer() {

@@ -5,6 +5,7 @@
 #include "display/digit_renderer.h"
 #include "lottery/lottery_engine.h"
 #include "platform/platform.h"
+#include "saver/slept_passes.h"
 #include "startup/globals.h"
 
 namespace zv {
@@ -28,6 +29,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   void Form_Unload(int16& cancel) override;
   void ReportUnhandledError() override;
   void IdlePasses(std::int64_t count) override;
+  void Slept(std::chrono::nanoseconds duration) override;
 
   int16 QuitRequested = kFalse;
   int16 MouseStartX = 0;
@@ -49,6 +51,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   std::unique_ptr<platform::SaverWindow> window_;
   LotteryEngine engine_;
   DigitRenderer renderer_;
+  SleptPasses sleptPasses_;
   // The system's screen-saver-active setting as it was when the saver started; put back at
   // unload, so that one saver run does not switch the screen saver off for good.
   bool screenSaveActiveAtLoad_ = true;

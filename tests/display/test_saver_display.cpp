@@ -40,7 +40,8 @@ TEST(SaverDisplay, FirstPassShowsRedThreeRedOneRedThreeAtTheBlock) {
   expected.DrawCell(90, 10, "abcdg", testing::kRed);
   const auto mismatches = expected.Compare(display.Dc(), "saver-first-pass");
   EXPECT_TRUE(mismatches.empty()) << mismatches.front();
-  EXPECT_EQ(window.DisplayRefreshes(), window.Passes()) << "every pass presents the block";
+  EXPECT_GT(window.Passes(), 1);
+  EXPECT_EQ(window.DisplayRefreshes(), 1) << "only the first pass, which drew the reels, presents the block";
 }
 
 }  // namespace

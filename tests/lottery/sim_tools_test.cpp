@@ -73,7 +73,8 @@ TEST_F(SpinTallyTest, FlagsPositionsOutOfRange) {
 TEST(SimOptionsTest, ReadsEveryOption) {
   const SimOptions o = ParseSimOptions({"--seconds", "12.5", "--level=30", "--spec", "1", "--seed", "42", "--screen",
                                         "1280x1024", "--passes-per-ms", "3", "--trace", "--frames", "out",
-                                        "--frame-at", "15", "--frame-limit", "7", "--no-fast-forward"});
+                                        "--frame-at", "15", "--frame-limit", "7", "--no-fast-forward",
+                                        "--jitter", "12.5", "--sleeping"});
   EXPECT_DOUBLE_EQ(o.run.seconds, 12.5);
   EXPECT_EQ(o.run.level, 30);
   EXPECT_EQ(o.run.spec, 1);
@@ -82,6 +83,8 @@ TEST(SimOptionsTest, ReadsEveryOption) {
   EXPECT_EQ(o.run.screenHeight, 1024);
   EXPECT_DOUBLE_EQ(o.run.passesPerMs, 3);
   EXPECT_FALSE(o.run.fastForward);
+  EXPECT_DOUBLE_EQ(o.run.jitter, 0.125);
+  EXPECT_TRUE(o.run.sleeping);
   EXPECT_TRUE(o.trace);
   ASSERT_TRUE(o.frames);
   EXPECT_EQ(o.frames->atState, 15);
@@ -98,6 +101,8 @@ TEST(SimOptionsTest, DefaultsMatchTheProgram) {
   EXPECT_EQ(o.run.screenHeight, 768);
   EXPECT_DOUBLE_EQ(o.run.passesPerMs, 24);
   EXPECT_TRUE(o.run.fastForward);
+  EXPECT_DOUBLE_EQ(o.run.jitter, 0.2) << "timers arrive with jitter, as real ones do";
+  EXPECT_FALSE(o.run.sleeping);
   EXPECT_FALSE(o.run.seed);
   EXPECT_FALSE(o.run.paintDisplay);
   EXPECT_TRUE(ParseSimOptions({"--paint"}).run.paintDisplay);
@@ -110,7 +115,7 @@ TEST(SimOptionsTest, RefusesBadArgumentsNamingThem) {
       {{"--screen", "1024"}, "WIDTHxHEIGHT"}, {{"--screen", "1024x20"}, "height"},
       {{"--frame-at", "15"}, "--frames"},     {{"--frames", "d"}, "--frame-at or --frame-every"},
       {{"--trace=1"}, "takes no value"},      {{"-x"}, "unknown argument '-x'"},
-      {{"--seed", "1.5"}, "not a number"}};
+      {{"--seed", "1.5"}, "not a number"},   {{"--jitter", "50"}, "out of range"}};
   for (const auto& [args, message] : cases) {
     try {
       ParseSimOptions(args);

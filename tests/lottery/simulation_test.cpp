@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
+#include <fstream>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -69,7 +72,7 @@ TEST(SimulationTest, LevelOneMakesEverySpinAJackpotInAllThreePresentations) {
   EXPECT_GT(c.completed, 1900);
   EXPECT_EQ(c.jackpots, c.completed);
   EXPECT_EQ(c.losingReaches, 0);
-  // The presentation follows TickCycle in state 7, which the steady timer cadence makes
+  // The presentation follows TickCycle in state 7, which the timer cadence makes
   // far from uniform: only each one's presence is certain.
   EXPECT_GT(c.allTogether, 0);
   EXPECT_GT(c.revivals, 0);
@@ -117,6 +120,100 @@ TEST(SimulationTest, DisplayShowsTheReelsOnlyWhenPainted) {
   };
   EXPECT_EQ(redPixels(false), 0);
   EXPECT_GT(redPixels(true), 300);
+}
+
+// On the steady clock the busy loop runs tick for tick as it always did: the trace of a run
+// with jackpots, a losing reach and a premonition, recorded by the simulator before the loop
+// learnt to sleep, comes out line for line.
+TEST(SimulationTest, SteadyClockReproducesTheRecordedTrace) {
+  std::ifstream file(ZV_STEADY_TRACE);
+  std::vector<std::string> recorded;
+  for (std::string line; std::getline(file, line);) recorded.push_back(line);
+  ASSERT_EQ(recorded.size(), 768u) << ZV_STEADY_TRACE;
+
+  SimulationSettings settings;
+  settings.seconds = 60;
+  settings.level = 2;
+  settings.seed = 16;
+  settings.jitter = 0;
+  std::vector<std::string> lines;
+  RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+    lines.push_back(TraceLine(window, engine));
+  });
+  ASSERT_EQ(lines.size(), recorded.size());
+  for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(lines[i], recorded[i]) << "trace line " << i + 1;
+}
+
+// What the odometer gives the losing spins: their three target codes and whether they reach.
+struct LosingDigits {
+  std::vector<std::int64_t> left = std::vector<std::int64_t>(20), centre = std::vector<std::int64_t>(10),
+                            right = std::vector<std::int64_t>(20), reach = std::vector<std::int64_t>(2);
+};
+
+// Pearson's statistic for two samples over the same categories coming from one distribution
+// (homogeneity); its degrees of freedom are the categories either sample saw, less one.
+std::pair<double, int> ChiSquare(const std::vector<std::int64_t>& a, const std::vector<std::int64_t>& b) {
+  const double na = static_cast<double>(std::accumulate(a.begin(), a.end(), std::int64_t{0}));
+  const double nb = static_cast<double>(std::accumulate(b.begin(), b.end(), std::int64_t{0}));
+  double chi = 0;
+  int categories = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    const double both = static_cast<double>(a[i] + b[i]);
+    if (both == 0) continue;
+    ++categories;
+    const double ea = both * na / (na + nb), eb = both * nb / (na + nb);
+    chi += (a[i] - ea) * (a[i] - ea) / ea + (b[i] - eb) * (b[i] - eb) / eb;
+  }
+  return {chi, categories - 1};
+}
+
+// A loop that sleeps between events and counts the time slept as passes turns the odometer as
+// a loop that runs every pass does, once timers arrive as real ones do (with jitter): over
+// some six thousand spins each, the losing digits and the losing-reach share of the two agree
+// (chi-square of homogeneity below its 0.1% critical value). Sleeping, the loop runs about
+// one pass per event and refreshes the block at most once per timer tick.
+TEST(SimulationTest, SleepingLoopTurnsTheOdometerAsTheBusyLoopDoes) {
+  auto run = [](bool sleeping, std::uint64_t seed) {
+    SimulationSettings settings;
+    settings.seconds = 60'000;
+    settings.seed = seed;
+    settings.sleeping = sleeping;
+    LosingDigits digits;
+    std::int64_t passes = 0, ticks = 0, refreshes = 0;
+    int16 previousState = 0;
+    RunSaver(settings, [&](platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+      if (engine.SpinState == 1 && previousState == 0 && engine.HitFlag == kFalse) {
+        ++digits.left[static_cast<std::size_t>(engine.TargetCodeLeft)];
+        ++digits.centre[static_cast<std::size_t>(engine.TargetCodeCentre)];
+        ++digits.right[static_cast<std::size_t>(engine.TargetCodeRight)];
+        ++digits.reach[engine.ReachFlag == kTrue];
+      }
+      previousState = engine.SpinState;
+      passes = window.Passes();
+      ticks = window.Timer1Ticks() + window.Timer2Ticks();
+      refreshes = window.DisplayRefreshes();
+    });
+    if (sleeping) {
+      EXPECT_LE(refreshes, ticks) << "block refreshes against timer ticks";
+      EXPECT_LE(passes, 2 * ticks) << "passes against timer ticks";
+    }
+    return digits;
+  };
+  const LosingDigits busy = run(false, 21);
+  const LosingDigits sleeping = run(true, 22);
+  ASSERT_GT(busy.reach[0] + busy.reach[1], 5000);
+  ASSERT_GT(sleeping.reach[0] + sleeping.reach[1], 5000);
+  // Upper 0.1% points of chi-square with 1, 9 and 19 degrees of freedom.
+  auto critical = [](int df) { return df == 1 ? 10.83 : df == 9 ? 27.88 : df == 19 ? 43.82 : 0.0; };
+  for (const auto& [name, a, b] : {std::tuple{"left", busy.left, sleeping.left},
+                                   std::tuple{"centre", busy.centre, sleeping.centre},
+                                   std::tuple{"right", busy.right, sleeping.right},
+                                   std::tuple{"reach", busy.reach, sleeping.reach}}) {
+    const auto [chi, df] = ChiSquare(a, b);
+    EXPECT_LT(chi, critical(df)) << name << ": chi-square " << chi << " with " << df << " degrees of freedom";
+  }
+  EXPECT_NEAR(static_cast<double>(sleeping.reach[1]) / (sleeping.reach[0] + sleeping.reach[1]), 0.10, 0.015)
+      << "a losing spin reaches when the outer wheels show one digit: 2 codes in 20";
 }
 
 TEST(SimulationTest, SameSeedSameRunDifferentSeedDifferentRun) {

@@ -13,6 +13,7 @@ struct NoSaverEvents : platform::SaverWindowEvents {
   void Form_Unload(int16&) override {}
   void ReportUnhandledError() override {}
   void IdlePasses(std::int64_t) override {}
+  void Slept(std::chrono::nanoseconds) override {}
 };
 
 }  // namespace zv::testing

@@ -4,7 +4,8 @@
 # after 40 ticks of the 75 ms timer and once in a jackpot's celebration (Level 1, the 10 ms
 # timer); a screenshot of the root window is then compared with the headless shell's picture of
 # the state the probe reports, and the ticks it counted until then with Windows' cadence (both
-# timers on the 15.625 ms clock: 75 ms ticks every 78.125 ms, 2 ms and 10 ms ones every 15.625).
+# timers on the 15.625 ms clock: 75 ms ticks every 78.125 ms, 2 ms and 10 ms ones every 15.625),
+# and the time the main loop slept, which it reports to the saver for the odometer.
 source "$(dirname "$0")/lib.sh"
 x11_setup
 
@@ -40,6 +41,10 @@ t1=$(per_second "$state" timer1_ticks) t2=$(per_second "$state" timer2_ticks)
 within "$t1" 8 13.1 || fail "Timer1 (75 ms) ticked $t1 times a second; Windows' cadence gives 12.8"
 within "$t2" 40 65.5 || fail "Timer2 (2 ms) ticked $t2 times a second; Windows' cadence gives 64"
 pass "Windows' pace: Timer1 $t1/s (12.8 expected), Timer2 $t2/s (64 expected)"
+# The loop sleeps between events, and hands the time slept to the saver's odometer.
+asleep=$(awk -v s="$(x11_state "$state" slept_ms)" -v ms="$(x11_state "$state" elapsed_ms)" 'BEGIN { printf "%.3f", s / ms }')
+within "$asleep" 0.9 1 || fail "the saver was told of a share $asleep of the time as slept"
+pass "the loop slept, and said so, for a share $asleep of the run"
 
 frozen celebration --state 15 --level 1 --spec 1
 state=$X11_TMP/celebration/state

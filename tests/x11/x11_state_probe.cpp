@@ -2,7 +2,8 @@
 // hook that does not ship. After N Timer1 ticks (0: before the first), or after the first tick
 // that leaves the spin state machine in state S, no further timer tick reaches the saver, so the
 // screen keeps showing that state. The probe then writes DIR/state (the state, the display
-// block's place, the settings, the ticks and time until then, as key=value lines) and
+// block's place, the settings, the ticks, the time and the time the loop slept until then, as
+// key=value lines) and
 // DIR/expected.png: the whole screen as the headless shell draws the same state. The main loop
 // runs on until the program is ended as zorvalite is.
 #include <chrono>
@@ -65,6 +66,10 @@ class FreezingEvents : public platform::SaverWindowEvents {
   void Form_Unload(int16& cancel) override { saver_.Form_Unload(cancel); }
   void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
   void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
+  void Slept(std::chrono::nanoseconds duration) override {
+    if (!frozen_) slept_ += duration;
+    saver_.Slept(duration);
+  }
 
  private:
   // The first tick held back comes after at least one draw pass of the frozen state, and after
@@ -87,7 +92,8 @@ class FreezingEvents : public platform::SaverWindowEvents {
           << view.ReelPosRight << "\nblink=" << view.BlinkOn << "\nblock=" << block.Left() << ',' << block.Top()
           << "\nscreen=" << window_->ScaleWidth() << 'x' << window_->ScaleHeight() << "\ntimer1_ticks=" << timer1Ticks_
           << "\ntimer2_ticks=" << timer2Ticks_ << "\nelapsed_ms="
-          << std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count() << '\n';
+          << std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count()
+          << "\nslept_ms=" << std::chrono::duration_cast<std::chrono::milliseconds>(slept_).count() << '\n';
     state.close();
     std::filesystem::rename(out_ / "state.new", out_ / "state");
   }
@@ -124,6 +130,7 @@ class FreezingEvents : public platform::SaverWindowEvents {
   platform::SaverWindow* window_ = nullptr;
   long timer1Ticks_ = 0;
   long timer2Ticks_ = 0;
+  std::chrono::nanoseconds slept_{0};
   bool frozen_ = false;
   bool written_ = false;
 };

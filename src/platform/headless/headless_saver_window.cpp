@@ -10,13 +10,26 @@ namespace zv::platform::headless {
 
 HeadlessSaverWindow::HeadlessSaverWindow(SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
-      passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))) {
+      passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
+      jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)),
+      timers_(0, [this](SimTime tick) { return Delivery(tick); }) {
   if (!options_.paintDisplay) display_.dc = &unpainted_;
 }
 
 void HeadlessSaverWindow::SetInterval(Timer timer, int16 milliseconds) { timers_.SetInterval(timer, milliseconds, now_); }
 
 int16 HeadlessSaverWindow::Interval(Timer timer) const { return timers_.Interval(timer); }
+
+// The offset of a tick is a hash of the seed and the tick's number (SplitMix64's finaliser):
+// it does not depend on which timers asked, or in which order.
+SimTime HeadlessSaverWindow::Delivery(SimTime tick) const {
+  if (jitterSpan_ == 0) return tick;
+  std::uint64_t h = options_.jitterSeed + static_cast<std::uint64_t>(tick / kClockTick) * 0x9E3779B97F4A7C15ull;
+  h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+  h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+  h ^= h >> 31;
+  return tick - jitterSpan_ + static_cast<SimTime>(h % static_cast<std::uint64_t>(2 * jitterSpan_ + 1));
+}
 
 PictureBox& HeadlessSaverWindow::Pattern(Art art) { return patterns_[static_cast<int>(art) - 1]; }
 
@@ -78,6 +91,10 @@ void HeadlessSaverWindow::DoEvents() {
 
   now_ += passTime_;
   ++passes_;
+  if (const SimTime next = NextEventTime(); options_.sleepWhenIdle && next > now_) {
+    events_.Slept(std::chrono::nanoseconds(next - now_));
+    now_ = next;
+  }
   deliveredLastYield_ = false;
   // Input comes before timer messages, which the system delivers only when nothing else waits.
   while (nextInput_ < input_.size() && input_[nextInput_].at <= now_) {

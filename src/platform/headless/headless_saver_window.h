@@ -8,6 +8,7 @@
 #include "platform/saver_window.h"
 #include "platform/software_picture_box.h"
 #include "platform/software_surface.h"
+#include "saver/slept_passes.h"
 
 namespace zv::platform::headless {
 
@@ -18,12 +19,20 @@ using platform::kMillisecond;
 struct SaverWindowOptions {
   int16 screenWidth = 1024;
   int16 screenHeight = 768;
-  // Passes of the busy main loop per simulated millisecond: the main loop runs one draw pass
-  // and one yield per pass, and each yield moves simulated time on by 1/passesPerMs ms.
-  // 24 is what the real program manages under Wine on a typical machine.
-  double passesPerMs = 24.0;
+  // Passes of the main loop per simulated millisecond while it does not wait: the main loop
+  // runs one draw pass and one yield per pass, and each yield moves simulated time on by
+  // 1/passesPerMs ms.
+  double passesPerMs = static_cast<double>(kNominalPassesPerMs);
   // Skip, arithmetically, the passes in which nothing can change on screen.
   bool fastForward = false;
+  // A yield that finds nothing pending waits for the next event and reports the wait (Slept),
+  // as the program's yield does; otherwise it returns at once and the loop runs on.
+  bool sleepWhenIdle = false;
+  // Each tick of the system clock is delivered up to this fraction of a tick early or late
+  // (uniformly, the same offset for every timer due at that tick), drawn from jitterSeed; 0
+  // delivers on the tick exactly. Below 0.5, so the ticks keep their order.
+  double timerJitter = 0;
+  std::uint64_t jitterSeed = 0;
   // Whether drawing into the display block changes its pixels. A run that never looks at
   // the screen may leave the copies and fills undone; every drawing call is still made.
   bool paintDisplay = true;
@@ -84,12 +93,15 @@ class HeadlessSaverWindow : public SaverWindow {
     void Refresh() override { ++refreshes; }
   };
 
+  // When the timers due at the clock tick `tick` are delivered.
+  SimTime Delivery(SimTime tick) const;
   void Deliver(const InputEvent& event);
   SimTime NextEventTime() const;
 
   SaverWindowEvents& events_;
   SaverWindowOptions options_;
   SimTime passTime_;
+  SimTime jitterSpan_;
   SimTime now_ = 0;
   std::int64_t passes_ = 0;
   std::int64_t timer1Ticks_ = 0;
@@ -110,7 +122,7 @@ class HeadlessSaverWindow : public SaverWindow {
   Box display_;
   UnpaintedSurface unpainted_;
   Box patterns_[3];
-  SaverTimers timers_{0};
+  SaverTimers timers_;
   std::vector<InputEvent> input_;  // sorted by time
   std::size_t nextInput_ = 0;
 };

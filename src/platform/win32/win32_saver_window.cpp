@@ -2,6 +2,9 @@
 
 #include <windowsx.h>
 
+#include <chrono>
+#include <cstdint>
+
 #include "platform/win32/win32_platform.h"
 #include "resource_ids.h"
 
@@ -12,6 +15,36 @@ const wchar_t kWindowClass[] = L"ZorvaliteSaverWindow";
 const wchar_t kDisplayClass[] = L"ZorvaliteDisplay";
 constexpr UINT_PTR kTimer1 = 1;
 constexpr UINT_PTR kTimer2 = 2;
+
+// Dispatches every message waiting for the thread; false when there was none.
+bool DispatchPending() {
+  MSG msg;
+  bool any = false;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    any = true;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return any;
+}
+
+std::int64_t PerformanceCount() {
+  LARGE_INTEGER count;
+  QueryPerformanceCounter(&count);
+  return count.QuadPart;
+}
+
+// The performance counter's ticks as nanoseconds, whole seconds apart so that nothing overflows.
+std::chrono::nanoseconds PerformanceTicksToTime(std::int64_t ticks) {
+  static const std::int64_t frequency = [] {
+    LARGE_INTEGER f;
+    QueryPerformanceFrequency(&f);
+    return f.QuadPart;
+  }();
+  constexpr std::int64_t kNanosecondsPerSecond = 1'000'000'000;
+  return std::chrono::nanoseconds(ticks / frequency * kNanosecondsPerSecond +
+                                  ticks % frequency * kNanosecondsPerSecond / frequency);
+}
 
 int16 ShiftState() {
   int16 shift = 0;
@@ -122,11 +155,13 @@ void Win32SaverWindow::Unload() {
 }
 
 void Win32SaverWindow::DoEvents() {
-  MSG msg;
-  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageW(&msg);
-  }
+  if (DispatchPending()) return;
+  // Nothing is pending: sleep until input, a message or a timer tick arrives, and tell the
+  // saver how long the wait lasted.
+  const std::int64_t start = PerformanceCount();
+  MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  events_.Slept(PerformanceTicksToTime(PerformanceCount() - start));
+  DispatchPending();
 }
 
 void Win32SaverWindow::SetInterval(Timer timer, int16 milliseconds) {

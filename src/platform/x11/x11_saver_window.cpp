@@ -52,7 +52,7 @@ void X11SaverWindow::LoadPicture(Art art) {
 
 void X11SaverWindow::DoEvents() {
   if (RunPending()) return;
-  WaitForEvent();
+  events_.Slept(WaitForEvent());
   RunPending();
 }
 

@@ -19,10 +19,7 @@ void PrintSummary(std::FILE* out, const zv::sim::SimOptions& options, const zv::
                   double wallSeconds) {
   const zv::sim::SimulationSettings& run = options.run;
   const SpinCounts& c = tally.Counts();
-  std::fprintf(out, "simulated        %.3f s  (Level %d, Spec %d, screen %dx%d, %g passes/ms", run.seconds, run.level,
-               run.spec, run.screenWidth, run.screenHeight, run.passesPerMs);
-  if (run.seed) std::fprintf(out, ", seed %llu", static_cast<unsigned long long>(*run.seed));
-  std::fprintf(out, ")\n");
+  std::fprintf(out, "simulated        %.3f s  (%s)\n", run.seconds, zv::sim::SettingsText(run).c_str());
   std::fprintf(out, "spins            %lld completed, %lld started\n", static_cast<long long>(c.completed),
                static_cast<long long>(c.started));
   std::fprintf(out, "jackpots         %lld", static_cast<long long>(c.jackpots));
@@ -66,7 +63,7 @@ int main(int argc, char** argv) {
   zv::sim::SpinTally tally;
   std::optional<zv::sim::FrameCapture> frames;
   if (options.frames) frames.emplace(*options.frames);
-  if (options.trace) std::cout << zv::sim::TraceHeader() << '\n';
+  if (options.trace) std::cout << "# " << zv::sim::SettingsText(options.run) << '\n' << zv::sim::TraceHeader() << '\n';
 
   const auto start = std::chrono::steady_clock::now();
   try {

@@ -44,23 +44,38 @@ Runs the complete saver (window logic, renderer and lottery engine) on the headl
 simulated time, with Windows' timer cadence (timers on a 15.625 ms clock, intervals below
 10 ms raised to 10 ms), and prints a summary of the spins.
 
+By default each clock tick is delivered up to 20% of a tick early or late, as real timers
+are: the losing digits come from an odometer that turns once per pass of the main loop, and
+on a perfectly steady clock it locks to the timer, which skews the losing reaches and the
+premonitions. With the jitter the summary's shares describe the real program. --jitter 0
+gives the steady clock, which reproduces the traces of earlier versions exactly.
+
 Options:
   --seconds S          simulated seconds to run (default 3600)
   --level N            stands in for the stored Level: the jackpot is 1 in N (default 301)
   --spec N             stands in for the stored Spec: 0 ticks the reels every 75 ms,
                        anything else every 10 ms (default 0)
   --seed N             fixes the random source (reseeds then mix N with the simulated
-                       clock); without it, reseeds use the real clock as the program does
+                       clock) and the jitter; without it, both follow the real clock, as
+                       the program's reseeds do
   --screen WxH         simulated screen size in pixels (default 1024x768)
-  --passes-per-ms X    passes of the busy main loop per simulated millisecond; each pass
-                       turns the losing-digit odometer once (default 24, about what the
-                       program manages under Wine)
+  --jitter PERCENT     timer-delivery jitter: each tick of the 15.625 ms clock comes up to
+                       PERCENT of a tick early or late, uniformly, drawn from the seed
+                       (0 to 49, default 20; 0 is the steady clock)
+  --passes-per-ms X    passes of the main loop per simulated millisecond while it does
+                       not wait; each pass turns the losing-digit odometer once (default
+                       24, the program's nominal pace)
   --no-fast-forward    run every idle pass instead of counting them (slow; the results
                        are the same)
+  --sleeping           run the main loop as the program does: a yield with nothing
+                       pending sleeps until the next event, and the time slept turns the
+                       odometer at 24 passes/ms (the odometer statistics are the same as
+                       without it; the passes that run are far fewer)
   --paint              let the renderer paint the display block's pixels also without
                        --frames (slower; the trace and summary are the same)
   --trace              print a tab-separated line after every Timer1 tick instead of the
-                       summary (the summary goes to standard error); columns: t_ms,
+                       summary (the summary goes to standard error), after a first line
+                       "# " and the run's settings and a line naming the columns: t_ms,
                        Timer2Ticks, SpinState, StateTicks, TickCycle, PatternIndex,
                        ReelPosLeft, ReelPosCentre, ReelPosRight, TargetCodeLeft,
                        TargetCodeCentre, TargetCodeRight, HitFlag, ReachFlag, ReviveFlag,
@@ -122,6 +137,11 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
       options.run.screenHeight = Number<int16>("--screen height", text.substr(x + 1), 68, INT16_MAX);
     } else if (option == "--passes-per-ms") {
       options.run.passesPerMs = Decimal(option, value(), 0.001, 1e6);
+    } else if (option == "--jitter") {
+      options.run.jitter = Decimal(option, value(), 0, 49) / 100;
+    } else if (option == "--sleeping") {
+      flag();
+      options.run.sleeping = true;
     } else if (option == "--no-fast-forward") {
       flag();
       options.run.fastForward = false;

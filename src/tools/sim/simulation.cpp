@@ -1,6 +1,8 @@
 #include "tools/sim/simulation.h"
 
 #include <cmath>
+#include <cstdio>
+#include <random>
 #include <string>
 
 #include "platform/headless/headless_platform.h"
@@ -12,6 +14,14 @@ using platform::headless::HeadlessPlatform;
 using platform::headless::InputEvent;
 using platform::headless::kMillisecond;
 using platform::headless::ProcessEnded;
+
+std::string SettingsText(const SimulationSettings& s) {
+  char text[200];
+  std::snprintf(text, sizeof text, "Level %d, Spec %d, screen %dx%d, %s loop at %g passes/ms, seed %s, jitter %g%%",
+                s.level, s.spec, s.screenWidth, s.screenHeight, s.sleeping ? "sleeping" : "busy", s.passesPerMs,
+                s.seed ? std::to_string(*s.seed).c_str() : "from the clock", s.jitter * 100);
+  return text;
+}
 
 void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer1) {
   HeadlessPlatform* platform = nullptr;
@@ -29,6 +39,9 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   options.screenHeight = settings.screenHeight;
   options.passesPerMs = settings.passesPerMs;
   options.fastForward = settings.fastForward;
+  options.sleepWhenIdle = settings.sleeping;
+  options.timerJitter = settings.jitter;
+  options.jitterSeed = settings.seed ? *settings.seed : std::random_device{}();
   options.paintDisplay = settings.paintDisplay;
   HeadlessPlatform shell(random, options);
   platform = &shell;

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 
 #include "lottery/lottery_engine.h"
 #include "platform/headless/headless_saver_window.h"
@@ -23,6 +24,12 @@ struct SimulationSettings {
   double passesPerMs = platform::headless::SaverWindowOptions{}.passesPerMs;
   // Skip, as a count, the main-loop passes in which nothing can change on screen.
   bool fastForward = true;
+  // Run the main loop as the program does: a yield with nothing pending sleeps until the next
+  // event, and the time slept counts as passes at the nominal pace.
+  bool sleeping = false;
+  // Timer-delivery jitter, a fraction of the 15.625 ms clock tick (see SaverWindowOptions).
+  // Real timers never arrive on the dot: without it the odometer locks to the timer.
+  double jitter = 0.2;
   // Let the renderer's copies and fills change the display block's pixels. Without it the
   // renderer still makes every call, but only a snapshot would show the difference.
   bool paintDisplay = false;
@@ -31,6 +38,9 @@ struct SimulationSettings {
 // Called right after every Timer1 tick's handler returns, before the next draw pass.
 using TickObserver =
     std::function<void(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine)>;
+
+// The run's settings in one line: Level, Spec, screen, main loop and pass rate, seed, jitter.
+std::string SettingsText(const SimulationSettings& settings);
 
 // Loads the saver window (as a saver run of the program does) and runs it until a key press
 // scheduled at the end time closes it. A run-time error of the saver propagates.

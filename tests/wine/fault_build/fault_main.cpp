@@ -30,6 +30,7 @@ class FaultingEvents : public SaverWindowEvents {
   void Form_Unload(int16& cancel) override { saver_.Form_Unload(cancel); }
   void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
   void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
+  void Slept(std::chrono::nanoseconds duration) override { saver_.Slept(duration); }
 
  private:
   static constexpr int kFaultTick = 60;
