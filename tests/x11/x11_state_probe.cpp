@@ -21,6 +21,7 @@
 #include "platform/png_file.h"
 #include "platform/x11/x11_platform.h"
 #include "saver/frm_scrn_save.h"
+#include "support/forwarding_saver_events.h"
 #include "support/no_saver_events.h"
 
 namespace {
@@ -35,10 +36,10 @@ struct Freeze {
 };
 
 // The saver's handlers, with the timer ticks held back from the freeze on.
-class FreezingEvents : public platform::SaverWindowEvents {
+class FreezingEvents : public testing::ForwardingSaverEvents {
  public:
   FreezingEvents(platform::SaverWindowEvents& saver, Freeze freeze, std::filesystem::path out)
-      : saver_(saver), freeze_(freeze), out_(std::move(out)), start_(std::chrono::steady_clock::now()) {}
+      : ForwardingSaverEvents(saver), freeze_(freeze), out_(std::move(out)), start_(std::chrono::steady_clock::now()) {}
 
   void Watch(const LotteryEngine& engine, const Globals& globals, platform::SaverWindow& window) {
     engine_ = &engine;
@@ -58,14 +59,6 @@ class FreezingEvents : public platform::SaverWindowEvents {
     saver_.Timer2_Timer();
     ++timer2Ticks_;
   }
-  void Form_Click() override { saver_.Form_Click(); }
-  void Form_KeyDown(int16 keyCode, int16 shift) override { saver_.Form_KeyDown(keyCode, shift); }
-  void Form_MouseMove(int16 button, int16 shift, float x, float y) override {
-    saver_.Form_MouseMove(button, shift, x, y);
-  }
-  void Form_Unload(int16& cancel) override { saver_.Form_Unload(cancel); }
-  void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
-  void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
   void Slept(std::chrono::nanoseconds duration) override {
     if (!frozen_) slept_ += duration;
     saver_.Slept(duration);
@@ -121,7 +114,6 @@ class FreezingEvents : public platform::SaverWindowEvents {
     platform::WritePng(screen.Screen(), out_ / "expected.png");
   }
 
-  platform::SaverWindowEvents& saver_;
   Freeze freeze_;
   std::filesystem::path out_;
   std::chrono::steady_clock::time_point start_;

@@ -8,33 +8,22 @@
 
 #include "platform/win32/win32_platform.h"
 #include "startup/md_saver.h"
+#include "support/forwarding_saver_events.h"
 
 namespace {
 
-using zv::int16;
 using zv::platform::SaverWindowEvents;
 
-class FaultingEvents : public SaverWindowEvents {
+class FaultingEvents : public zv::testing::ForwardingSaverEvents {
  public:
-  explicit FaultingEvents(SaverWindowEvents& saver) : saver_(saver) {}
+  using ForwardingSaverEvents::ForwardingSaverEvents;
   void Timer1_Timer() override {
     if (++ticks_ == kFaultTick) throw zv::RuntimeError(zv::ErrorNumber::Overflow);
     saver_.Timer1_Timer();
   }
-  void Timer2_Timer() override { saver_.Timer2_Timer(); }
-  void Form_Click() override { saver_.Form_Click(); }
-  void Form_KeyDown(int16 keyCode, int16 shift) override { saver_.Form_KeyDown(keyCode, shift); }
-  void Form_MouseMove(int16 button, int16 shift, float x, float y) override {
-    saver_.Form_MouseMove(button, shift, x, y);
-  }
-  void Form_Unload(int16& cancel) override { saver_.Form_Unload(cancel); }
-  void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
-  void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
-  void Slept(std::chrono::nanoseconds duration) override { saver_.Slept(duration); }
 
  private:
   static constexpr int kFaultTick = 60;
-  SaverWindowEvents& saver_;
   int ticks_ = 0;
 };
 
