@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the build, the tools and the tests need, when missing.
-# Usage: scripts/install-deps.sh [native|x11|windows|wine|fuzz|all]   (default: all)
+# wine32 adds to the 64-bit Wine the 32-bit Windows libraries it needs to run the shipped 32-bit
+# .scr (scripts/install-wine32.sh).
+# Usage: scripts/install-deps.sh [native|x11|windows|wine|wine32|fuzz|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
         libx11-dev libxfixes-dev)
 # The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
-x11=(xvfb xauth x11-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
+x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
 fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)
@@ -17,16 +19,21 @@ case "$what" in
   x11) pkgs=("${x11[@]}") ;;
   windows) pkgs=("${windows[@]}") ;;
   wine) pkgs=("${wine[@]}") ;;
+  wine32) pkgs=("${wine[@]}") ;;
   fuzz) pkgs=("${fuzz[@]}") ;;
   all) pkgs=("${native[@]}" "${x11[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}") ;;
-  *) echo "usage: $0 [native|x11|windows|wine|fuzz|all]" >&2; exit 2 ;;
+  *) echo "usage: $0 [native|x11|windows|wine|wine32|fuzz|all]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
-echo "Installing: ${missing[*]}" >&2
-$SUDO apt-get -o DPkg::Lock::Timeout=900 update -qq
-DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
+  echo "Installing: ${missing[*]}" >&2
+  $SUDO apt-get -o DPkg::Lock::Timeout=900 update -qq
+  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+case "$what" in
+  wine32|all) bash "$(dirname "$0")/install-wine32.sh" ;;
+esac

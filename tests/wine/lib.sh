@@ -12,16 +12,22 @@
 # Call wine_start and fail in the test's own shell: inside $(...) a run is not remembered and
 # fail ends only the subshell. Xvfb runs with -noreset, so X settings (xset) stay between clients.
 #
+#   wine_paints || { log "..."; }       # pixel checks only where Wine paints the program's windows
+#
 # Environment:
-#   ZV_SCR            the 64-bit Zorvalite.scr (required; only 64-bit programs run under this Wine)
-#   ZV_SCR32          the 32-bit Zorvalite.scr, for checks of the file only (optional)
-#   ZV_FAULT_SCR      ZorvaliteFault.scr, the test-only build that forces a run-time error
-#                     (tests/wine/fault_build; for test_fault_report.sh)
+#   ZV_SCR            the Zorvalite.scr under test (required)
+#   ZV_SCR_BITS       64 (default) or 32: which build ZV_SCR is. Wine runs the 32-bit build in its
+#                     wow64 mode, with the 32-bit Windows libraries that scripts/install-deps.sh
+#                     wine32 adds; in that mode it paints nothing a 32-bit program draws
+#   ZV_SCR32          the 32-bit Zorvalite.scr, for the checks of both files (optional)
+#   ZV_FAULT_SCR      ZorvaliteFault.scr of the same build, the test-only build that forces a
+#                     run-time error (tests/wine/fault_build; for test_fault_report.sh)
 #   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
-# CTest runs every tests/wine/test_*.sh (label "wine", serially) when the native build is configured
-# with -DZV_WINE_SCR=<the 64-bit .scr>; scripts/test.sh does that.
+# CTest runs every tests/wine/test_*.sh (label "wine", serially) once per build when the native
+# build is configured with -DZV_WINE_SCR=<the 64-bit .scr> -DZV_WINE_SCR32=<the 32-bit .scr> and
+# the fault builds; scripts/test.sh does that. See tests/wine/CMakeLists.txt.
 # Teardown (on any exit) ends what the test started, by PID, stops the prefix's wineserver and the
 # Xvfb, and removes the prefix and the server folder Wine made for it under /tmp; a failed test
 # keeps its screenshots in $WINE_TMP and says so.
@@ -31,6 +37,7 @@
 set -u
 
 WINE64=/usr/lib/wine/wine64
+WINE_I386_LIBS=/usr/lib/x86_64-linux-gnu/wine/i386-windows
 WINESERVER=/usr/lib/wine/wineserver64
 CONVERT=/usr/bin/convert
 WINE_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -57,6 +64,10 @@ wine_setup() {
   [ -f "$ZV_SCR" ] || fail "no such file: $ZV_SCR"
   ZV_SCR=$(cd "$(dirname "$ZV_SCR")" && pwd)/$(basename "$ZV_SCR")
   [ -x "$WINE64" ] || fail "Wine is not installed ($WINE64); run scripts/install-deps.sh"
+  if [ "${ZV_SCR_BITS:-64}" = 32 ]; then
+    [ -f "$WINE_I386_LIBS/ntdll.dll" ] ||
+      fail "Wine cannot run 32-bit programs: no $WINE_I386_LIBS/ntdll.dll (scripts/install-deps.sh wine32)"
+  fi
   trap wine_teardown EXIT
   trap 'exit 130' INT TERM
   WINE_TMP=$(mktemp -d "/tmp/zv-wine-$WINE_TEST_NAME.XXXXXX")
@@ -78,13 +89,40 @@ wine_setup() {
   xset q >/dev/null 2>&1 || fail "Xvfb $DISPLAY does not answer"
 
   local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/native/wine-template}
-  [ -e "$template/.ready" ] || bash "$WINE_LIB_DIR/prepare-prefix.sh" "$template" || fail "cannot prepare $template"
-  cp -a "$template" "$WINE_TMP/prefix" || fail "cannot copy $template"
-  rm -f "$WINE_TMP/prefix/.ready"
+  bash "$WINE_LIB_DIR/prepare-prefix.sh" "$template" || fail "cannot prepare $template"
+  # Wine's own libraries, nearly all of the prefix's 1.3 GB, are linked rather than copied: no
+  # program writes them, and the prefix's Wine version is the installed one, so no update rewrites
+  # them either (prepare-prefix.sh remakes the template when Wine changes).
+  local windows=drive_c/windows
+  mkdir "$WINE_TMP/prefix" &&
+    tar -C "$template" --exclude=./.ready --exclude="./$windows/system32" --exclude="./$windows/syswow64" \
+      --exclude="./$windows/winsxs" -cf - . | tar -C "$WINE_TMP/prefix" -xf - &&
+    cp -al "$template/$windows/system32" "$template/$windows/syswow64" "$template/$windows/winsxs" \
+      "$WINE_TMP/prefix/$windows/" || fail "cannot copy $template"
   export WINEPREFIX=$WINE_TMP/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
   "$WINESERVER" -f -p &
   WINE_SERVER_PID=$!
-  log "display $DISPLAY, prefix $WINEPREFIX"
+  log "${ZV_SCR_BITS:-64}-bit build, display $DISPLAY, prefix $WINEPREFIX"
+}
+
+# wine_paints: true when Wine shows what the program under test draws. Wine 8 runs 32-bit programs
+# in its wow64 mode, where their drawing does nothing: windows keep empty client areas and memory
+# device contexts stay white. Checks of pixels run for the 64-bit build only.
+wine_paints() { [ "${ZV_SCR_BITS:-64}" = 64 ]; }
+
+# wine_cursor_shown: true when the cursor shows, as the program under test left it. For the 64-bit
+# build the X cursor is looked at (ZV_X_CURSOR: visible pixels). Over a 32-bit program's windows
+# Wine's cursor is blank whatever the program does (its cursor images come out empty), so for the
+# 32-bit build Windows is asked instead (window_probe.c: GetCursorInfo).
+wine_cursor_shown() {
+  if wine_paints; then
+    [ "$("$ZV_X_CURSOR")" -gt 0 ]
+  else
+    local probe=$WINE_TMP/window_probe.exe
+    [ -f "$probe" ] || x86_64-w64-mingw32-gcc -O1 -municode -o "$probe" "$WINE_LIB_DIR/window_probe.c" ||
+      fail "cannot build the window probe"
+    "$WINE64" "$probe" Form1 2>/dev/null | tr -d '\r' | grep -qx 'cursor 1'
+  fi
 }
 
 # wine_start ARGS...: runs the .scr with ARGS in the background under timeout. Sets WINE_RUN (the

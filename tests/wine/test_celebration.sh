@@ -5,6 +5,7 @@
 # screenshots that show the same reels standing still, at least one of them orange.
 # ZV_CELEBRATION_SHOT=FILE keeps the reels of the orange screenshot there (with a black margin,
 # scaled 3x).
+# Builds: 64 only: it reads the screen, which Wine does not paint for 32-bit programs.
 source "$(dirname "$0")/lib.sh"
 wine_setup
 

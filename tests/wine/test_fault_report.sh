@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A run-time error during a saver run is reported the way the run would end anyway: in the box
-# captioned Zorvalite, owned by the saver window and shown above it, with the cursor visible and
-# the X server's screen-saver timeout back to what it was before the run, though the spin ticks
-# had switched the screen saver on. OK on the box ends the process, and the timeout stays so.
+# captioned Zorvalite, owned by the saver window and shown above it (seen on the screen for the
+# 64-bit build), with the cursor visible and the X server's screen-saver timeout back to what it
+# was before the run, though the spin ticks had switched the screen saver on. OK on the box ends the process, and the timeout stays so.
 # The error comes from ZorvaliteFault.scr, a test-only build of the same shell that raises
 # Overflow in place of a Timer1 tick about four seconds into the run (tests/wine/fault_build).
 #
@@ -28,7 +28,7 @@ wine_start /S
 wine_wait_window '^Form1$' >/dev/null || fail "no saver window"
 sleep 1  # loaded, and Timer1 has ticked
 xdotool search --onlyvisible --name '^Zorvalite$' >/dev/null 2>&1 && fail "the report shows too early to see the run"
-[ "$("$ZV_X_CURSOR")" = 0 ] || fail "the cursor shows while the saver runs"
+wine_cursor_shown && fail "the cursor shows while the saver runs"
 during=$(screen_saver_timeout)
 [ "$during" != 0 ] || fail "the spin ticks did not switch the screen saver on"
 pass "saver running: cursor hidden, screen-saver timeout $during"
@@ -36,18 +36,20 @@ pass "saver running: cursor hidden, screen-saver timeout $during"
 box=$(wine_wait_window '^Zorvalite$' 30) || fail "no error report"
 wine_running || fail "the process ended with its report"
 sleep 0.5  # the box painted
-cursor=$("$ZV_X_CURSOR")
-[ "$cursor" -gt 0 ] || fail "the cursor stays hidden under the report"
+wine_cursor_shown || fail "the cursor stays hidden under the report"
 [ "$(screen_saver_timeout)" = 0 ] || fail "screen-saver timeout $(screen_saver_timeout) under the report, 0 before the run"
 "$WINE64" "$WINDOW_PROBE" Zorvalite 2>/dev/null | tr -d '\r' >"$WINE_TMP/box.txt"
 grep -q '^owner 1 ' "$WINE_TMP/box.txt" || fail "the report has no owner: $(cat "$WINE_TMP/box.txt")"
 grep -q "Run-time error '6':" "$WINE_TMP/box.txt" || fail "the report does not name error 6: $(cat "$WINE_TMP/box.txt")"
-# Above the black saver window, the box's own pixels show on the screen.
-wine_shot root "$WINE_TMP/report.png"
-eval "$(xdotool getwindowgeometry --shell "$box")"
-lit=$("$CONVERT" "$WINE_TMP/report.png" -crop "${WIDTH}x$HEIGHT+$X+$Y" -fill white +opaque black -negate -format '%[fx:1-mean]' info:)
-awk -v l="$lit" 'BEGIN { exit !(l >= 0.5) }' || fail "the report's place on the screen is black (lit fraction $lit): it is under the saver"
-pass "error 6 reported in a box owned by the saver, on top (lit fraction $lit), cursor shown ($cursor pixels), screen-saver timeout 0 as before"
+pass "error 6 reported in a box owned by the saver, cursor shown, screen-saver timeout 0 as before"
+if wine_paints; then
+  # Above the black saver window, the box's own pixels show on the screen.
+  wine_shot root "$WINE_TMP/report.png"
+  eval "$(xdotool getwindowgeometry --shell "$box")"
+  lit=$("$CONVERT" "$WINE_TMP/report.png" -crop "${WIDTH}x$HEIGHT+$X+$Y" -fill white +opaque black -negate -format '%[fx:1-mean]' info:)
+  awk -v l="$lit" 'BEGIN { exit !(l >= 0.5) }' || fail "the report's place on the screen is black (lit fraction $lit): it is under the saver"
+  pass "the report shows on top of the saver (lit fraction $lit)"
+fi
 
 xdotool windowfocus --sync "$box" key Return
 code=$(wine_wait_exit 10)

@@ -22,7 +22,7 @@ start_saver() {
   wine_wait_window '^Form1$' >/dev/null || fail "no saver window"
   sleep 1  # loaded, and Timer1 has ticked
   wine_running || fail "the saver ended by itself"
-  [ "$("$ZV_X_CURSOR")" = 0 ] || fail "the cursor shows while the saver runs"
+  wine_cursor_shown && fail "the cursor shows while the saver runs"
   [ "$(screen_saver_timeout)" != 0 ] || fail "the spin ticks did not switch the screen saver on"
 }
 
@@ -33,7 +33,7 @@ expect_restored() {
   code=$(wine_wait_exit 10)
   [ "$code" = 0 ] || fail "$1: exit code $code (124: did not end)"
   xdotool search --onlyvisible --name '^Form1$' >/dev/null 2>&1 && fail "$1: the window is still shown"
-  [ "$("$ZV_X_CURSOR")" -gt 0 ] || fail "$1: the cursor stays hidden"
+  wine_cursor_shown || fail "$1: the cursor stays hidden"
   [ "$(screen_saver_timeout)" = "$2" ] || fail "$1: screen-saver timeout $(screen_saver_timeout), $2 before"
   pass "$1: exit code 0, cursor shown, screen-saver timeout $2 as before"
 }

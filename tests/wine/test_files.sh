@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The built files themselves, both builds: they import only Windows' own libraries, they are
 # GUI programs of the right machine, and their version record reads as it should.
+# Builds: 64 only, as it checks both files in one run.
 source "$(dirname "$0")/lib.sh"
 [ -n "${ZV_SCR:-}" ] && [ -f "$ZV_SCR" ] || fail "ZV_SCR does not name the 64-bit Zorvalite.scr"
 [ -n "${ZV_SCR32:-}" ] && [ -f "$ZV_SCR32" ] || skip "ZV_SCR32 does not name the 32-bit Zorvalite.scr"

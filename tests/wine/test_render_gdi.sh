@@ -3,6 +3,7 @@
 # alike: render_probe.exe draws them with BitBlt and ExtFloodFill on memory device contexts from
 # the bitmap resources, the native render_probe on software surfaces from the asset files, and
 # the two dumps must be equal byte for byte.
+# Builds: 64 only: Wine draws nothing on device contexts of 32-bit programs.
 source "$(dirname "$0")/lib.sh"
 wine_setup
 

@@ -3,6 +3,7 @@
 # the cells at (20, 20), (60, 20) and (100, 20) of the screen. The first spin tick moves the block
 # about 75 ms later, quicker than a screenshot; so screen_grab.exe watches the top-left corner of
 # the screen from before the start and keeps the first picture of it that is not all black.
+# Builds: 64 only: it reads the screen, which Wine does not paint for 32-bit programs.
 source "$(dirname "$0")/lib.sh"
 wine_setup
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A saver run writes nothing to the registry, and a stored value it cannot use (not a number,
 # out of range, of another type, absurdly long) does not stop it: no error report, and the
-# value stays as it was. The lowest Level it uses, -32768, keeps it running too.
+# value stays as it was. The lowest Level it uses, -32768, keeps it running too (and its reels
+# moving, seen for the 64-bit build).
 source "$(dirname "$0")/lib.sh"
 wine_setup
 key='HKCU\Software\Zorvalite\Options'
@@ -52,21 +53,26 @@ xdotool mousemove 600 500
 wine_start /S
 w=$(wine_wait_window '^Form1$') || fail "Level -32768: no saver window"
 sleep 1
-pictures=""
-for n in 1 2 3 4; do
-  shot=$WINE_TMP/lowest-$n.png
-  wine_shot root "$shot"
-  lit=$("$CONVERT" "$shot" -format '%@' info: 2>/dev/null)  # WxH+X+Y of what is not black
-  lit_w=${lit%%x*} lit_h=${lit#*x} && lit_h=${lit_h%%+*}
-  [ "$lit_w" -gt 0 ] && [ "$lit_h" -gt 0 ] && [ "$lit_w" -le 130 ] && [ "$lit_h" -le 68 ] ||
-    fail "Level -32768: shot $n shows $lit, not reels in the display block"
-  pictures+="$("$CONVERT" "$shot" -depth 8 rgb:- | md5sum | cut -d' ' -f1)"$'\n'
-  sleep 0.5
-done
+if wine_paints; then
+  pictures=""
+  for n in 1 2 3 4; do
+    shot=$WINE_TMP/lowest-$n.png
+    wine_shot root "$shot"
+    lit=$("$CONVERT" "$shot" -format '%@' info: 2>/dev/null)  # WxH+X+Y of what is not black
+    lit_w=${lit%%x*} lit_h=${lit#*x} && lit_h=${lit_h%%+*}
+    [ "$lit_w" -gt 0 ] && [ "$lit_h" -gt 0 ] && [ "$lit_w" -le 130 ] && [ "$lit_h" -le 68 ] ||
+      fail "Level -32768: shot $n shows $lit, not reels in the display block"
+    pictures+="$("$CONVERT" "$shot" -depth 8 rgb:- | md5sum | cut -d' ' -f1)"$'\n'
+    sleep 0.5
+  done
+  [ "$(sort -u <<<"$pictures" | grep -c .)" -ge 2 ] || fail "Level -32768: the screen stood still over four shots"
+  pass "Level -32768: the reels move within the display block"
+else
+  sleep 3
+fi
 xdotool search --onlyvisible --name '^Zorvalite$' >/dev/null 2>&1 && fail "Level -32768: an error report shows"
 wine_running || fail "Level -32768: the saver stopped"
-[ "$(sort -u <<<"$pictures" | grep -c .)" -ge 2 ] || fail "Level -32768: the screen stood still over four shots"
 xdotool windowfocus --sync "$w" key a
 code=$(wine_wait_exit 10)
 [ "$code" = 0 ] || fail "Level -32768: exit code $code"
-pass "Level -32768: the saver runs on and its reels move, no error report"
+pass "Level -32768: the saver runs on, no error report"

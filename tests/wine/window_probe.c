@@ -2,6 +2,9 @@
  * title, and prints what X cannot tell: the client area, the owner, the focused control, the
  * close box and every child control. UTF-8 output, one fact a line:
  *
+ *   cursor 0|1                  whether the cursor shows, as GetCursorInfo reports it for the
+ *                               foreground window's thread (printed even when no window has the
+ *                               title): what Wine decides, where it cannot draw the cursor's image
  *   count N                     top-level windows with this title
  *   client W H                  client area size in pixels
  *   origin X Y                  screen position of the client area's top-left corner
@@ -47,6 +50,8 @@ int wmain(int argc, wchar_t** argv) {
     return 2;
   }
   g_title = argv[1];
+  CURSORINFO cursor = {.cbSize = sizeof cursor};
+  printf("cursor %d\n", GetCursorInfo(&cursor) && (cursor.flags & CURSOR_SHOWING) != 0);
   EnumWindows(CountTitled, 0);
   printf("count %d\n", g_count);
   if (!g_found) return 1;
