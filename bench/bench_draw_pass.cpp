@@ -1,22 +1,23 @@
 // What one pass of the main loop costs the renderer, on the software surfaces: a pass with
-// nothing to draw (most passes), a pass that redraws one reel, a state-16 pass that redraws
-// all three, and a celebration pass whose flash override redraws all three in orange.
+// nothing to draw (most passes), a pass that redraws one reel, a pass at the celebration's
+// end that redraws all three, and a celebration pass whose flash override redraws all three in orange.
 #include <benchmark/benchmark.h>
 
-#include "tools/render_probe/software_rig.h"
+#include "machine/layout_and_timing.h"
+#include "testing/renderer_rig.h"
 
 namespace {
 
 zv::EngineView AtRest() {
   zv::EngineView engine;
-  engine.ReelPosLeft = 52;
-  engine.ReelPosCentre = 4;
-  engine.ReelPosRight = 52;
+  engine.ReelPosLeft = zv::kStartPosLeft;
+  engine.ReelPosCentre = zv::kStartPosCentre;
+  engine.ReelPosRight = zv::kStartPosRight;
   return engine;
 }
 
 void BM_PassDrawingNothing(benchmark::State& state) {
-  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  zv::testing::RendererRig rig;
   const zv::EngineView engine = AtRest();
   rig.renderer.DrawPass(engine);
   for (auto _ : state) rig.renderer.DrawPass(engine);
@@ -25,7 +26,7 @@ BENCHMARK(BM_PassDrawingNothing);
 
 // The centre reel on the red 1: one copy and five fills.
 void BM_PassRedrawingOneReel(benchmark::State& state) {
-  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  zv::testing::RendererRig rig;
   const zv::EngineView engine = AtRest();
   rig.renderer.DrawPass(engine);
   for (auto _ : state) {
@@ -35,21 +36,21 @@ void BM_PassRedrawingOneReel(benchmark::State& state) {
 }
 BENCHMARK(BM_PassRedrawingOneReel);
 
-// State 16: every reel redrawn in its own colour on every pass.
+// The celebration's end: every reel redrawn in its own colour on every pass.
 void BM_PassRedrawingThreeReels(benchmark::State& state) {
-  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  zv::testing::RendererRig rig;
   zv::EngineView engine = AtRest();
-  engine.SpinState = 16;
+  engine.SpinState = zv::Spin::CelebrationEnd;
   for (auto _ : state) rig.renderer.DrawPass(engine);
 }
 BENCHMARK(BM_PassRedrawingThreeReels);
 
-// State 15 with BlinkOn: all three reels redrawn orange on every pass.
+// The celebration with BlinkOn: all three reels redrawn orange on every pass.
 void BM_PassWithThreeReelOverride(benchmark::State& state) {
-  zv::tools::SoftwareRig rig(ZV_ASSETS_DIR);
+  zv::testing::RendererRig rig;
   zv::EngineView engine = AtRest();
   rig.renderer.DrawPass(engine);
-  engine.SpinState = 15;
+  engine.SpinState = zv::Spin::Celebration;
   engine.BlinkOn = zv::kTrue;
   for (auto _ : state) rig.renderer.DrawPass(engine);
 }

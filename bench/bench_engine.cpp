@@ -2,51 +2,39 @@
 // engine, the renderer and the main loop's passes on the headless shell.
 #include <benchmark/benchmark.h>
 
-#include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
-#include "support/no_saver_events.h"
-#include "tools/sim/simulation.h"
+#include "testing/engine_rig.h"
+#include "testing/saver_run.h"
 
 namespace {
 
-struct EngineRig {
-  zv::testing::NoSaverEvents events;
-  zv::platform::headless::HeadlessSaverWindow window{events, {}};
-  zv::Globals globals{zv::kTrue, 301, 0};
+// The engine as the saver's load leaves it, drawing from the clock-seeded source.
+struct EngineBench {
   zv::ClockSeededRandom random;
-  zv::LotteryEngine engine{globals, random, window};
-  EngineRig() {
-    zv::int16 storeCursor = 0;
-    engine.FillHitPatterns(storeCursor);
-    engine.ReelPosLeft = 52;
-    engine.ReelPosCentre = 4;
-    engine.ReelPosRight = 52;
-    engine.SetInitialLotteryState();
-    window.Display().SetWidth(130);
-    window.Display().SetHeight(68);
-  }
+  zv::testing::EngineRig rig{random};
+  zv::LotteryEngine& engine = rig.engine;
+  EngineBench() { engine.SetInitialLotteryState(); }
 };
 
-// State 0: the block's jump, the reseed and the outcome draw.
+// A new spin: the block's jump, the reseed and the outcome draw.
 void BM_Timer1TickDrawingTheOutcome(benchmark::State& state) {
-  EngineRig rig;
+  EngineBench rig;
   for (auto _ : state) {
-    rig.engine.SpinState = 0;
+    rig.engine.SpinState = zv::Spin::NewSpin;
     rig.engine.Timer1_Timer();
   }
 }
 BENCHMARK(BM_Timer1TickDrawingTheOutcome);
 
-// State 6, the free spin: all three reels step and the block is repainted.
+// The free spin: all three reels step and the block is repainted.
 void BM_Timer1TickInTheFreeSpin(benchmark::State& state) {
-  EngineRig rig;
-  rig.engine.SpinState = 6;
+  EngineBench rig;
+  rig.engine.SpinState = zv::Spin::FreeSpin;
   for (auto _ : state) rig.engine.Timer1_Timer();
 }
 BENCHMARK(BM_Timer1TickInTheFreeSpin);
 
 void BM_Timer2Tick(benchmark::State& state) {
-  EngineRig rig;
+  EngineBench rig;
   for (auto _ : state) rig.engine.Timer2_Timer();
 }
 BENCHMARK(BM_Timer2Tick);
@@ -55,14 +43,14 @@ BENCHMARK(BM_Timer2Tick);
 void BM_SimulatedSpin(benchmark::State& state) {
   std::int64_t spins = 0;
   for (auto _ : state) {
-    zv::sim::SimulationSettings settings;
+    zv::testing::SimulationSettings settings;
     settings.seconds = 600;
     settings.seed = 7;
     settings.spec = static_cast<zv::int16>(state.range(0));
     settings.paintDisplay = true;
-    zv::int16 previous = 0;
-    zv::sim::RunSaver(settings, [&](auto&, const zv::LotteryEngine& engine) {
-      if (engine.SpinState == 0 && previous != 0) ++spins;
+    zv::Spin previous = zv::Spin::NewSpin;
+    zv::testing::RunSaver(settings, [&](auto&, const zv::LotteryEngine& engine) {
+      if (engine.SpinState == zv::Spin::NewSpin && previous != zv::Spin::NewSpin) ++spins;
       previous = engine.SpinState;
     });
   }

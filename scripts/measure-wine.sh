@@ -13,16 +13,14 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 seconds=${1:-15}
+source "$root/tests/wine/lib.sh"
 "$root/scripts/install-deps.sh" all >&2 || exit 1
-for preset in windows-x86 windows-x64; do
-  cmake --preset "$preset" >/dev/null && cmake --build --preset "$preset" -j2 >/dev/null || exit 1
-done
-scr=$root/build/windows-x64/src/platform/win32/Zorvalite.scr
-scr32=$root/build/windows-x86/src/platform/win32/Zorvalite.scr
+for preset in windows-x86 windows-x64; do build_preset "$preset" >/dev/null; done
+scr=$(scr_path windows-x64)
+scr32=$(scr_path windows-x86)
 minimal=$root/build/windows-x64/bench/minimal_saver.exe
 export ZV_SCR=$scr
 export ZV_WINE_TIMEOUT=$((seconds + 60))
-source "$root/tests/wine/lib.sh"
 WINE_TEST_NAME=measure
 wine_setup
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)

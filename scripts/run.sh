@@ -10,13 +10,11 @@
 # Environment: ZV_RUN_SECONDS (default 8), ZV_SHOTS (the folder)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
-source tests/wine/lib.sh  # WINE64, WINESERVER, wine_remove_server_dir
+source tests/wine/lib.sh  # the scripts' lib.sh, and wine_remove_server_dir
 wine=""
 [ "${1:-}" != --wine ] || wine=yes
 steps=$([ -n "$wine" ] && echo 4 || echo 3)
 step() { echo "== [$1/$steps] ${*:2}"; }
-mkdir -p build
 
 if [ -n "$wine" ]; then
   switch=${2:-/S}
@@ -24,13 +22,12 @@ if [ -n "$wine" ]; then
   for what in windows wine; do bash scripts/install-deps.sh "$what"; done
 
   step 2 "building the 64-bit Zorvalite.scr in build/windows-x64 (a minute or so the first time)"
-  { cmake --preset windows-x64 && cmake --build --preset windows-x64 -j2 --target Zorvalite; } 2>&1 |
-    tee build/build-windows-x64.log
-  saver=("$WINE64" "$root/build/windows-x64/src/platform/win32/Zorvalite.scr" "$switch")
+  build_preset --show windows-x64 --target Zorvalite
+  saver=("$WINE64" "$(scr_path windows-x64)" "$switch")
   name="Zorvalite.scr $switch"
 
   # A prefix of our own, prepared once: Japanese fonts, and Wine's own title bars.
-  export WINEPREFIX=$root/build/wine-run WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+  wine_environment "$ZV_ROOT/build/wine-run"
   if [ -e "$WINEPREFIX/.ready" ]; then
     step 3 "the Wine prefix $WINEPREFIX is ready"
   else
@@ -42,13 +39,13 @@ else
   for what in native x11; do bash scripts/install-deps.sh "$what"; done
 
   step 2 "building the display mode zorvalite in build/native"
-  { cmake --preset native && cmake --build --preset native -j2 --target zorvalite; } 2>&1 | tee build/build-native.log
-  saver=("$root/build/native/src/platform/x11/zorvalite" "$@")
+  build_preset --show native --target zorvalite
+  saver=("$ZV_ROOT/build/native/src/shells/x11/zorvalite" "$@")
   name="zorvalite${*:+ $*}"
 fi
 
 work=$(mktemp -d /tmp/zv-run.XXXXXX)
-xvfb_pid="" saver_pid=""
+XVFB_PID="" saver_pid=""
 # Ends what this run started: the saver, with Wine the prefix's wineserver (and the folder Wine
 # made for it under /tmp), and the virtual display.
 finish() {
@@ -59,7 +56,7 @@ finish() {
     "$WINESERVER" -w 2>/dev/null
     wine_remove_server_dir "$WINEPREFIX"
   fi
-  if [ -n "$xvfb_pid" ]; then kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null; fi
+  if [ -n "$XVFB_PID" ]; then kill "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; fi
   rm -rf "$work"
 }
 trap finish EXIT
@@ -74,13 +71,9 @@ fi
 # No display: a virtual one, a few seconds of the saver, and screenshots of it.
 [ -n "$wine" ] || { saver+=(--root); name="$name --root"; }
 seconds=${ZV_RUN_SECONDS:-8}
-shots=${ZV_SHOTS:-$root/build/screenshots/$(date +%Y%m%d-%H%M%S)}
+shots=${ZV_SHOTS:-$ZV_ROOT/build/screenshots/$(date +%Y%m%d-%H%M%S)}
 mkdir -p "$shots"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; exit 1; }
-export DISPLAY=":$(head -n1 "$work/display")"
+start_xvfb "$work"
 why="no display is set"
 [ -z "$asked" ] || why="the display $asked does not answer"
 step "$steps" "$why: started the virtual display $DISPLAY (Xvfb, 1024x768);" \

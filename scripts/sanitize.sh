@@ -8,24 +8,15 @@
 # Usage: scripts/sanitize.sh [SOAK_SECONDS]     (build output in build/build-sanitize.log)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 bash scripts/install-deps.sh native
-mkdir -p build
-
-log=build/build-sanitize.log
-echo "== build sanitize"
-if ! { cmake --preset sanitize && cmake --build --preset sanitize -j2; } >"$log" 2>&1; then
-  cat "$log"
-  exit 1
-fi
+build_preset sanitize
 
 echo "== ctest sanitize"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export ZV_SOAK_SECONDS=${1:-600}
-set +e
-ctest --preset sanitize -j2 -LE 'wine|x11' 2>&1 | tee build/ctest-sanitize.log |
-  grep -Ev '^ +Start +[0-9]+:|Test +#[0-9]+: .* Passed '
-status=${PIPESTATUS[0]}
-set -e
+status=0
+run_ctest sanitize build/ctest-sanitize.log -j2 -LE 'wine|x11' || status=$?
 [ "$status" -eq 0 ] || echo "sanitize: failures (exit $status): see above and build/ctest-sanitize.log" >&2
 exit "$status"

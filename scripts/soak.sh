@@ -4,6 +4,7 @@
 # Usage: scripts/soak.sh [simulated seconds per run]   (default 86400)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 scripts/install-deps.sh native >&2
-cmake --preset native >/dev/null && cmake --build --preset native -j2 --target soak_test >/dev/null
+build_preset native --target soak_test >/dev/null
 ZV_SOAK_SECONDS=${1:-86400} ctest --preset native -L soak

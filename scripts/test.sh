@@ -8,30 +8,18 @@
 # and build/ctest-sanitize.log); exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source scripts/lib.sh
 
 for what in native x11 windows wine wine32 fuzz; do bash scripts/install-deps.sh "$what"; done
-mkdir -p build
+build_preset windows-x86
+build_preset windows-x64
+build_preset native -- -DZV_WINE_SCR="$(scr_path windows-x64)" -DZV_WINE_SCR32="$(scr_path windows-x86)" \
+  -DZV_WINE_FAULT_SCR="$ZV_ROOT/build/windows-x64/tests/wine/fault_build/ZorvaliteFault.scr" \
+  -DZV_WINE_FAULT_SCR32="$ZV_ROOT/build/windows-x86/tests/wine/fault_build/ZorvaliteFault.scr"
 
-build() {  # build PRESET [cmake options...]
-  local preset=$1 log=build/build-$1.log
-  shift
-  echo "== build $preset"
-  if ! { cmake --preset "$preset" "$@" && cmake --build --preset "$preset" -j2; } >"$log" 2>&1; then
-    cat "$log"
-    exit 1
-  fi
-}
-build windows-x86
-build windows-x64
-build native -DZV_WINE_SCR="$PWD/build/windows-x64/src/platform/win32/Zorvalite.scr" \
-             -DZV_WINE_SCR32="$PWD/build/windows-x86/src/platform/win32/Zorvalite.scr" \
-             -DZV_WINE_FAULT_SCR="$PWD/build/windows-x64/tests/wine/fault_build/ZorvaliteFault.scr" \
-             -DZV_WINE_FAULT_SCR32="$PWD/build/windows-x86/tests/wine/fault_build/ZorvaliteFault.scr"
-
-echo "== ctest: unit tests two at a time, Wine tests alone"
-set +e
-ctest --preset native -j2 2>&1 | tee build/ctest.log | grep -Ev '^ +Start +[0-9]+:|Test +#[0-9]+: .* Passed '
-status=${PIPESTATUS[0]}
+echo "== ctest: unit tests two at a time, X11 and Wine checks alone"
+status=0
+run_ctest native build/ctest.log -j2 || status=$?
 [ "$status" -eq 0 ] || echo "Some tests failed (exit $status): see above and build/ctest.log" >&2
 
 # The short forms: a failure here fails the run too, after every step has run.

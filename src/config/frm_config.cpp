@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "startup/settings.h"
+#include "settings/settings.h"
 #include "version.h"
 
 namespace zv {
@@ -94,13 +94,13 @@ void frmConfig::LblLowSP_Click() {
   window_->SetValue(OptionButton::Option4, true);
 }
 
-void frmConfig::LblHPaddr_Click() { OpenWithShell(window_->Caption(ConfigLabel::LblHPaddr)); }
+// Whatever the shell answers, the dialog stays as it is.
+void frmConfig::LblHPaddr_Click() {
+  window_->OpenInShell(window_->Caption(ConfigLabel::LblHPaddr), kShowMaximized);
+}
 
-void frmConfig::LblMLaddr_Click() { OpenWithShell("mailto:" + window_->Caption(ConfigLabel::LblMLaddr)); }
-
-void frmConfig::OpenWithShell(std::string_view file) {
-  // The default verb; whatever the shell answers, the dialog stays as it is.
-  window_->ShellExecuteA(nullptr, file, nullptr, nullptr, kShowMaximized);
+void frmConfig::LblMLaddr_Click() {
+  window_->OpenInShell("mailto:" + window_->Caption(ConfigLabel::LblMLaddr), kShowMaximized);
 }
 
 }  // namespace zv

@@ -1,9 +1,8 @@
 #pragma once
 #include <memory>
-#include <string_view>
 
 #include "platform/platform.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 
@@ -29,8 +28,6 @@ class frmConfig : public platform::ConfigWindowEvents {
   void LblMLaddr_Click() override;
 
  private:
-  void OpenWithShell(std::string_view file);
-
   platform::Platform& platform_;
   Globals& globals_;
   std::unique_ptr<platform::ConfigWindow> window_;

@@ -17,9 +17,6 @@ constexpr int16 kRightCell = 90;
 // First position of the codes 10 to 19, drawn red on the outer reels.
 constexpr int16 kFirstRedPosition = 40;
 
-constexpr int16 kStateCelebration = 15;
-constexpr int16 kStateCelebrationEnd = 16;
-constexpr int16 kStatePremonition = 40;
 // The premonition flashes while FlashPhase is above this.
 constexpr int16 kPremonitionFlashFrom = 4;
 
@@ -60,8 +57,8 @@ void DigitRenderer::DrawShownReels(DrawDigitOperation draw) {
 
 void DigitRenderer::DrawPass(const EngineView& engine) {
   drewThisPass_ = false;
-  // State 16 ends the celebration: every pass in it redraws all reels in their own colours.
-  if (engine.SpinState == kStateCelebrationEnd) {
+  // The celebration's end: every pass in it redraws all reels in their own colours.
+  if (engine.SpinState == Spin::CelebrationEnd) {
     ShownPosLeft = -1;
     ShownPosCentre = -1;
     ShownPosRight = -1;
@@ -82,11 +79,11 @@ void DigitRenderer::DrawPass(const EngineView& engine) {
 
   // The flash overrides act on every pass while their condition holds; they never restore
   // the regular colours, which come back at a reel's next regular redraw.
-  if (engine.SpinState == kStateCelebration && engine.BlinkOn == kTrue) {
+  if (engine.SpinState == Spin::Celebration && engine.BlinkOn == kTrue) {
     DrawShownReels(&DigitRenderer::DrawDigitOrange);
-  } else if (engine.SpinState == kStateCelebration && engine.BlinkOn == kFalse) {
+  } else if (engine.SpinState == Spin::Celebration && engine.BlinkOn == kFalse) {
     DrawShownReels(&DigitRenderer::DrawDigitRed);
-  } else if (engine.SpinState == kStatePremonition && engine.FlashPhase > kPremonitionFlashFrom) {
+  } else if (engine.SpinState == Spin::Premonition && engine.FlashPhase > kPremonitionFlashFrom) {
     DrawShownReels(&DigitRenderer::DrawDigitOrange);
   }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "display/segment_frames.h"
+#include "machine/spin_state.h"
 #include "platform/saver_window.h"
 #include "runtime/int16.h"
 
@@ -8,7 +9,7 @@ namespace zv {
 // What a pass reads of the lottery engine: the reel positions, the spin state, and the
 // flash phases of the premonition and the celebration.
 struct EngineView {
-  int16 SpinState = 0;
+  Spin SpinState = Spin::NewSpin;
   int16 ReelPosLeft = 0;
   int16 ReelPosCentre = 0;
   int16 ReelPosRight = 0;
@@ -18,7 +19,7 @@ struct EngineView {
 
 // Puts the three reels into the display block: copies the lit-8 glyph of a reel's colour
 // into its cell and fills the unlit segments black. Redraws a reel only when its position
-// differs from the one last drawn, apart from the flash overrides and state 16.
+// differs from the one last drawn, apart from the flash overrides and the celebration's end.
 class DigitRenderer {
  public:
   // `display` is the display block, whose solid fill is the brush of the border fills;
@@ -33,7 +34,8 @@ class DigitRenderer {
   void DrawDigitOrange(byte position, int16 x, int16 y);
 
   // One pass of the main loop up to the refresh of the display block: the changed reels,
-  // the flash overrides of states 15 and 40, then the refresh, when the pass drew anything.
+  // the flash overrides of the celebration and the premonition, then the refresh, when the
+  // pass drew anything.
   void DrawPass(const EngineView& engine);
 
   // Positions last drawn; -1 forces a redraw.

@@ -2,10 +2,12 @@
 #include <array>
 #include <cstdint>
 
+#include "machine/layout_and_timing.h"
+#include "machine/spin_state.h"
 #include "platform/saver_window.h"
 #include "runtime/int16.h"
 #include "runtime/random_source.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 
@@ -23,8 +25,10 @@ class LotteryEngine {
   // --- load sequence
   // Copies the outcome table in at the running write index (the caller resets it first).
   void FillHitPatterns(int16& storeCursor);
+  // The reels where they stand until the first spin: a red 3, a red 1 and a red 3.
+  void PlaceStartingReels();
   // Reseeds, draws the odometer's starting wheels and the starting row, and parks the
-  // machine in state 0.
+  // machine at a new spin.
   void SetInitialLotteryState();
 
   // --- timers
@@ -39,11 +43,10 @@ class LotteryEngine {
   void StepCentreReel();
   void StepRightReel();
   void StepAllReels();
-  // Park a reel at rest one code before its target, so that four steps land on the target.
-  // State 6 parks the left reel, state 9 the right one; other states leave both alone.
-  void PreStopOuterReel(int16 leftCode, int16 rightCode);
-  // State 11 parks the centre reel; other states leave it alone.
-  void PreStopCentreReel(int16 centreCode);
+  // Where a reel is parked at rest one code before `code` (cyclically), so that four steps
+  // land on it.
+  static int16 OuterPreStop(int16 code);
+  static int16 CentrePreStop(int16 code);
 
   // --- outcome draw and losing-digit odometer
   void DrawOutcome();
@@ -62,7 +65,7 @@ class LotteryEngine {
   void StepAllReelsHalf();
 
   // --- state of the spin state machine
-  int16 SpinState = 0;       // 0-16, 20-23, 30-33, 40
+  Spin SpinState = Spin::NewSpin;
   int16 StateTicks = 0;      // 0-1000, Timer2 ticks since the last reset
   int16 TickCycle = 0;       // 0-100, Timer1 ticks; parity gates the half-speed steps
   int16 PatternIndex = 0;    // 0-39, Timer1 ticks; the outcome row of a jackpot
@@ -100,8 +103,8 @@ class LotteryEngine {
   void UpdateBlinkOn();
   // Int(top x Rnd + 1) in single precision, kept within 1..top when top is 1 or more.
   int16 RndOneTo(int16 top);
-  bool OnTarget(int16 position, int16 code) const { return position == Mul(4, code); }
-  void Enter(int16 state) {
+  bool OnTarget(int16 position, int16 code) const { return position == Mul(kStepsPerCode, code); }
+  void Enter(Spin state) {
     SpinState = state;
     StateTicks = 0;
   }

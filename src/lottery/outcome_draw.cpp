@@ -26,7 +26,7 @@ void LotteryEngine::SetInitialLotteryState() {
   MissCodeCentre = IntOf(Single(random_.Rnd() * 10.0f));
   MissCodeRight = IntOf(Single(random_.Rnd() * 20.0f));
   PatternIndex = IntOf(Single(random_.Rnd() * 40.0f));
-  SpinState = 0;
+  SpinState = Spin::NewSpin;
 }
 
 // Int(top x Rnd + 1), top converted to single precision. With the largest number the

@@ -1,14 +1,30 @@
 // Reel steps move a position forward by one with wrap-around; the pre-stops park a reel at
 // rest on the code before its target (cyclically).
 #include "lottery/lottery_engine.h"
+#include "machine/layout_and_timing.h"
 
 namespace zv {
+namespace {
 
-void LotteryEngine::StepLeftReel() { ReelPosLeft = ReelPosLeft >= 79 ? int16{0} : Add(ReelPosLeft, 1); }
+int16 Step(int16 position, int16 last) { return position >= last ? int16{0} : Add(position, 1); }
 
-void LotteryEngine::StepCentreReel() { ReelPosCentre = ReelPosCentre >= 39 ? int16{0} : Add(ReelPosCentre, 1); }
+int16 PreStop(int16 code, int16 lastCode) {
+  return code == 0 ? Mul(lastCode, kStepsPerCode) : Mul(Sub(code, 1), kStepsPerCode);
+}
 
-void LotteryEngine::StepRightReel() { ReelPosRight = ReelPosRight >= 79 ? int16{0} : Add(ReelPosRight, 1); }
+}  // namespace
+
+void LotteryEngine::StepLeftReel() { ReelPosLeft = Step(ReelPosLeft, kLastOuterPosition); }
+
+void LotteryEngine::StepCentreReel() { ReelPosCentre = Step(ReelPosCentre, kLastCentrePosition); }
+
+void LotteryEngine::StepRightReel() { ReelPosRight = Step(ReelPosRight, kLastOuterPosition); }
+
+void LotteryEngine::PlaceStartingReels() {
+  ReelPosLeft = kStartPosLeft;
+  ReelPosCentre = kStartPosCentre;
+  ReelPosRight = kStartPosRight;
+}
 
 void LotteryEngine::StepAllReels() {
   StepLeftReel();
@@ -16,13 +32,8 @@ void LotteryEngine::StepAllReels() {
   StepRightReel();
 }
 
-void LotteryEngine::PreStopOuterReel(int16 leftCode, int16 rightCode) {
-  if (SpinState == 6) ReelPosLeft = leftCode == 0 ? int16{76} : Mul(Sub(leftCode, 1), 4);
-  if (SpinState == 9) ReelPosRight = rightCode == 0 ? int16{76} : Mul(Sub(rightCode, 1), 4);
-}
+int16 LotteryEngine::OuterPreStop(int16 code) { return PreStop(code, kLastOuterCode); }
 
-void LotteryEngine::PreStopCentreReel(int16 centreCode) {
-  if (SpinState == 11) ReelPosCentre = centreCode == 0 ? int16{36} : Mul(Sub(centreCode, 1), 4);
-}
+int16 LotteryEngine::CentrePreStop(int16 code) { return PreStop(code, kLastCentreCode); }
 
 }  // namespace zv

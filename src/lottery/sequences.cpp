@@ -6,7 +6,7 @@ namespace zv {
 void LotteryEngine::AlignCentreToReach() {
   int16 digit = TargetCodeLeft;
   if (digit > 9) digit = Sub(digit, 10);
-  ReelPosCentre = Mul(4, digit);
+  ReelPosCentre = Mul(kStepsPerCode, digit);
 }
 
 // Of every eight calls, four in a row stand still and the next four step the centre.
@@ -28,11 +28,11 @@ void LotteryEngine::StepAllReelsHalf() {
   if (TickCycle % 2 == 0) StepAllReels();
 }
 
-// State 32: the three reels run together at half speed. While SyncSteps stands at 39, and
+// All together: the three reels run together at half speed. While SyncSteps stands at 39, and
 // again at 79, the centre gains two extra steps on each of the two ticks: one whole code.
 void LotteryEngine::SyncRun() {
   if (SyncSteps > 79 && ReelPosCentre == 0) {
-    SpinState = 33;
+    SpinState = Spin::AllTogetherStop;
   } else if (SyncSteps == 39 || SyncSteps == 79) {
     StepCentreReel();
     StepCentreReel();

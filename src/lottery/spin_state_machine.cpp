@@ -22,159 +22,161 @@ void LotteryEngine::Timer2_Timer() {
 // State lengths are counted in Timer2 ticks, reel steps in Timer1 ticks. Where a state
 // tests StateTicks, the test comes before its steps unless noted.
 void LotteryEngine::RunState() {
+  using enum Spin;
   const bool evenTick = TickCycle % 2 == 0;
   switch (SpinState) {
-    case 0:  // a new spin: the block jumps, the outcome is drawn
+    case NewSpin:  // the block jumps, the outcome is drawn
       MoveDisplayBlock();
       DrawOutcome();
-      Enter(1);
+      Enter(Rest);
       break;
-    case 1:  // the reels stand still
-      if (StateTicks > 10) Enter(2);
+    case Rest:  // the reels stand still
+      if (StateTicks > 10) Enter(FirstStep);
       break;
-    case 2:  // first single step; a premonition replaces the rest of the stepped start
+    case FirstStep:  // first single step; a premonition replaces the rest of the stepped start
       StepAllReels();
       if ((EffectDraw < 10 && HitFlag != kFalse) || (EffectDraw < 3 && ReachFlag != kFalse) || EffectDraw == 16)
-        Enter(40);
+        Enter(Premonition);
       else
-        Enter(3);
+        Enter(AfterFirstStep);
       break;
-    case 3:
-      if (StateTicks > 15) Enter(4);
+    case AfterFirstStep:
+      if (StateTicks > 15) Enter(SecondStep);
       break;
-    case 4:  // second single step
+    case SecondStep:  // second single step
       StepAllReels();
-      Enter(5);
+      Enter(AfterSecondStep);
       break;
-    case 5:
-      if (StateTicks > 19) Enter(6);
+    case AfterSecondStep:
+      if (StateTicks > 19) Enter(FreeSpin);
       break;
-    case 6:  // free spin, then the left reel is parked before its target
+    case FreeSpin:  // free spin, then the left reel is parked before its target
       if (StateTicks > 300) {
-        PreStopOuterReel(TargetCodeLeft, TargetCodeRight);
-        Enter(7);
+        ReelPosLeft = OuterPreStop(TargetCodeLeft);
+        Enter(Presentation);
       } else {
         StepAllReels();
         window_.Display().Refresh();
       }
       break;
-    case 7:  // TickCycle at this moment picks the jackpot presentation; StateTicks runs on
+    case Presentation:  // TickCycle at this moment picks the jackpot presentation; StateTicks runs on
       StepAllReels();
       if (HitFlag != kFalse && TickCycle < 40) {
-        SpinState = 30;
+        SpinState = AllTogetherAlign;
         ReviveFlag = kFalse;
       } else if (HitFlag != kFalse && TickCycle < 70) {
-        SpinState = 8;
+        SpinState = LeftSlows;
         ReviveFlag = kTrue;
       } else {
-        SpinState = 8;
+        SpinState = LeftSlows;
         ReviveFlag = kFalse;
       }
       break;
-    case 8:  // the left reel slows to half speed onto its target
+    case LeftSlows:  // the left reel slows to half speed onto its target
       if (evenTick) StepLeftReel();
       StepCentreReel();
       StepRightReel();
-      if (OnTarget(ReelPosLeft, TargetCodeLeft)) Enter(9);
+      if (OnTarget(ReelPosLeft, TargetCodeLeft)) Enter(LeftStands);
       break;
-    case 9:  // the left reel stands; then the right reel is parked before its target
+    case LeftStands:  // the left reel stands; then the right reel is parked before its target
       if (StateTicks > 5) {
-        PreStopOuterReel(TargetCodeLeft, TargetCodeRight);
-        Enter(10);
+        ReelPosRight = OuterPreStop(TargetCodeRight);
+        Enter(RightSlows);
       } else {
         StepCentreReel();
         StepRightReel();
       }
       break;
-    case 10:  // the right reel slows to half speed onto its target
+    case RightSlows:  // the right reel slows to half speed onto its target
       if (evenTick) StepRightReel();
       StepCentreReel();
-      if (OnTarget(ReelPosRight, TargetCodeRight)) Enter(11);
+      if (OnTarget(ReelPosRight, TargetCodeRight)) Enter(CentreRunsOn);
       break;
-    case 11:  // the centre runs on, then is parked; a reach leaves on the first tick
+    case CentreRunsOn:  // the centre runs on, then is parked; a reach leaves on the first tick
       if (StateTicks <= 5) {
         StepCentreReel();
       } else {
-        PreStopCentreReel(TargetCodeCentre);
-        Enter(12);
+        ReelPosCentre = CentrePreStop(TargetCodeCentre);
+        Enter(CentreSlows);
       }
       if (ReachFlag != kFalse) {
         AlignCentreToReach();
-        Enter(20);
+        Enter(ReachFirstLap);
       }
       break;
-    case 12:  // the centre slows to half speed onto its target
+    case CentreSlows:  // the centre slows to half speed onto its target
       if (evenTick) StepCentreReel();
-      if (OnTarget(ReelPosCentre, TargetCodeCentre)) Enter(13);
+      if (OnTarget(ReelPosCentre, TargetCodeCentre)) Enter(AllStopped);
       break;
-    case 13:  // all reels stopped; StateTicks runs on into state 14
-      if (StateTicks > 50) SpinState = 14;
+    case AllStopped:  // all reels stopped; StateTicks runs on into the verdict
+      if (StateTicks > 50) SpinState = Verdict;
       break;
-    case 14:
+    case Verdict:
       if (HitFlag != kFalse)
-        Enter(15);
+        Enter(Celebration);
       else
-        SpinState = 0;
+        SpinState = NewSpin;
       break;
-    case 15:  // celebration: the blink phase is updated also on the tick that leaves
-      if (StateTicks > 80) Enter(16);
+    case Celebration:  // the blink phase is updated also on the tick that leaves
+      if (StateTicks > 80) Enter(CelebrationEnd);
       UpdateBlinkOn();
       break;
-    case 16:
+    case CelebrationEnd:
       if (StateTicks > 5) {
         HitFlag = kFalse;
-        SpinState = 0;
+        SpinState = NewSpin;
       }
       break;
-    case 20:  // reach, first lap of the crawl
+    case ReachFirstLap:  // reach, first lap of the crawl
       CrawlCentreReel();
-      if (OnTarget(ReelPosCentre, TargetCodeCentre) && StateTicks > 10) Enter(21);
+      if (OnTarget(ReelPosCentre, TargetCodeCentre) && StateTicks > 10) Enter(ReachSecondLap);
       break;
-    case 21: {  // reach, second lap: a revival stops one code past the target
+    case ReachSecondLap: {  // reach, second lap: a revival stops one code past the target
       CrawlCentreReel();
-      const int16 pastTarget = TargetCodeCentre == 9 ? int16{0} : Mul(Add(TargetCodeCentre, 1), 4);
+      const int16 pastTarget =
+          TargetCodeCentre == kLastCentreCode ? int16{0} : Mul(Add(TargetCodeCentre, 1), kStepsPerCode);
       if (ReviveFlag != kFalse && ReelPosCentre == pastTarget)
-        Enter(22);
+        Enter(NearMiss);
       else if (OnTarget(ReelPosCentre, TargetCodeCentre) && ReviveFlag == kFalse && StateTicks > 10)
-        Enter(13);
+        Enter(AllStopped);
       break;
     }
-    case 22:  // the near miss stands; StateTicks runs on into state 23
-      if (StateTicks > 15) SpinState = 23;
+    case NearMiss:  // the near miss stands; StateTicks runs on into the revival
+      if (StateTicks > 15) SpinState = Revival;
       break;
-    case 23:  // the centre runs on at full speed round to its target
+    case Revival:  // the centre runs on at full speed round to its target
       StepCentreReel();
-      if (OnTarget(ReelPosCentre, TargetCodeCentre)) Enter(13);
+      if (OnTarget(ReelPosCentre, TargetCodeCentre)) Enter(AllStopped);
       break;
-    case 30:  // all together: once the centre rests on a code, the outer reels join it
-      if (ReelPosCentre % 4 == 0) {
-        ReelPosLeft = Mul(4, TargetCodeLeft);
-        ReelPosRight = Mul(4, TargetCodeRight);
-        SpinState = 31;
+    case AllTogetherAlign:  // once the centre rests on a code, the outer reels join it
+      if (ReelPosCentre % kStepsPerCode == 0) {
+        ReelPosLeft = Mul(kStepsPerCode, TargetCodeLeft);
+        ReelPosRight = Mul(kStepsPerCode, TargetCodeRight);
+        SpinState = AllTogetherWait;
       }
       StepAllReels();
       break;
-    case 31:
+    case AllTogetherWait:
       if (ReelPosLeft == 0 || ReelPosRight == 0) {
         JumpCentreReel();
         SyncSteps = 0;
         TickCycle = 0;
-        SpinState = 32;
+        SpinState = AllTogetherRun;
       }
       StepAllReels();
       break;
-    case 32:
+    case AllTogetherRun:
       SyncRun();
       break;
-    case 33:  // the test precedes the step, so the reels stop exactly on the jackpot
+    case AllTogetherStop:  // the test precedes the step, so the reels stop exactly on the jackpot
       if (OnTarget(ReelPosLeft, TargetCodeLeft) && OnTarget(ReelPosCentre, TargetCodeCentre) &&
           OnTarget(ReelPosRight, TargetCodeRight))
-        Enter(13);
+        Enter(AllStopped);
       else
         StepAllReelsHalf();
       break;
-    case 40:  // premonition: hands over to the free spin with StateTicks running on
-      if (StateTicks > 100) SpinState = 6;
+    case Premonition:  // hands over to the free spin with StateTicks running on
+      if (StateTicks > 100) SpinState = FreeSpin;
       StepAllReels();
       break;
     default:

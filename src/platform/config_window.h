@@ -30,7 +30,7 @@ class ConfigWindowEvents {
 };
 
 // The platform side of the configuration dialog `frmConfig`: a top-level window captioned
-// "設定", owned by nothing, created hidden with all its controls and their design-time
+// "設定", owned by nothing, created hidden with all its controls and their first
 // captions, no option button selected.
 class ConfigWindow {
  public:
@@ -47,11 +47,11 @@ class ConfigWindow {
   virtual std::string Caption(ConfigLabel label) const = 0;
   virtual void SetCaption(ConfigLabel label, std::string_view caption) = 0;
 
-  // ShellExecuteA with this window as the owner. `file` is UTF-8 and is handed over in the
-  // system's ANSI code page; a null pointer stands for a null argument. The result is not
-  // reported: the dialog never looks at it.
-  virtual void ShellExecuteA(const char* operation, std::string_view file, const char* parameters,
-                             const char* directory, int16 showCommand) = 0;
+  // Hands `target` (a web address, a "mailto:" address) to the system shell's default verb,
+  // with no parameters, owned by this window, its window shown as `showCommand` asks.
+  // `target` is UTF-8 and reaches the shell in the system's ANSI code page. Whatever the
+  // shell answers is not reported: the dialog never looks at it.
+  virtual void OpenInShell(std::string_view target, int16 showCommand) = 0;
 };
 
 }  // namespace zv::platform

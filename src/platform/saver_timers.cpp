@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "machine/layout_and_timing.h"
+
 namespace zv::platform {
 namespace {
 
@@ -12,7 +14,7 @@ Nanoseconds NextClockTick(Nanoseconds t) { return (t + kClockTick - 1) / kClockT
 }  // namespace
 
 SaverTimers::SaverTimers(Nanoseconds now, Delivery delivery) : delivery_(std::move(delivery)) {
-  SetInterval(Timer::Timer1, kTimer1CreatedInterval, now);
+  SetInterval(Timer::Timer1, kTimer1StartInterval, now);
   SetInterval(Timer::Timer2, kTimer2Interval, now);
 }
 

@@ -23,7 +23,7 @@ class SaverTimers {
   // When the timers due at a clock tick are delivered; without it, on the tick itself.
   using Delivery = std::function<Nanoseconds(Nanoseconds tick)>;
 
-  // Both timers at their created intervals, started at `now`.
+  // Both timers at the intervals the window is created with, started at `now`.
   explicit SaverTimers(Nanoseconds now, Delivery delivery = {});
   // Setting the interval restarts the timer from now.
   void SetInterval(Timer timer, int16 milliseconds, Nanoseconds now);

@@ -15,9 +15,10 @@ class SaverWindowEvents {
   virtual void Timer1_Timer() = 0;
   virtual void Timer2_Timer() = 0;
   virtual void Form_Click() = 0;
-  virtual void Form_KeyDown(int16 keyCode, int16 shift) = 0;
-  virtual void Form_MouseMove(int16 button, int16 shift, float x, float y) = 0;
-  virtual void Form_Unload(int16& cancel) = 0;
+  virtual void Form_KeyDown() = 0;
+  // The pointer's place in the window's client area.
+  virtual void Form_MouseMove(float x, float y) = 0;
+  virtual void Form_Unload() = 0;
   // Whatever a handler threw and nothing handled: reports it and ends the process. The shell
   // calls it inside its catch, where the exception is still the one being handled.
   virtual void ReportUnhandledError() = 0;
@@ -53,12 +54,10 @@ class PictureBox {
 
 enum class Art { Red = 1, Green = 2, Orange = 3 };
 enum class Timer { Timer1, Timer2 };
-// The intervals the window's timers are created with, in milliseconds.
-inline constexpr int16 kTimer1CreatedInterval = 50;
-inline constexpr int16 kTimer2Interval = 2;
 
 // The platform side of the full-screen saver window `frmScrnSave`. It is created with its
-// children (Display, Pattern1-3, Image1-3, Timer1 and Timer2 at their created intervals), not yet shown.
+// children, the display block and the three hidden art boxes, and its two timers running
+// (Timer1 at kTimer1StartInterval, Timer2 at kTimer2Interval), not yet shown.
 class SaverWindow {
  public:
   virtual ~SaverWindow() = default;
@@ -81,7 +80,7 @@ class SaverWindow {
   virtual PictureBox& Display() = 0;
   // Pattern1, Pattern2, Pattern3: the hidden art boxes.
   virtual PictureBox& Pattern(Art art) = 0;
-  // PatternN.Picture = ImageN.Picture: the art box takes the glyph bitmap of its image control.
+  // The art box takes its glyph bitmap, which the shell keeps with the program.
   virtual void LoadPicture(Art art) = 0;
 };
 

@@ -2,6 +2,9 @@
 
 namespace zv::platform {
 
+SoftwarePictureBox::SoftwarePictureBox(int16 width, int16 height)
+    : width_(width), height_(height), surface_(width, height) {}
+
 void SoftwarePictureBox::SetWidth(int16 width) {
   width_ = width;
   surface_.Resize(width_, height_);

@@ -6,10 +6,12 @@
 
 namespace zv::platform {
 
-// A picture box of a shell with software surfaces: its place in the window and its pixels.
-// Each shell says what a refresh shows.
+// A picture box of a shell with software surfaces: its place and size in the window, and a
+// software surface that holds its pixels. Each shell says what a refresh shows.
 class SoftwarePictureBox : public PictureBox {
  public:
+  SoftwarePictureBox(int16 width = 0, int16 height = 0);
+
   int16 Left() const override { return left_; }
   int16 Top() const override { return top_; }
   int16 Width() const override { return width_; }
@@ -19,20 +21,20 @@ class SoftwarePictureBox : public PictureBox {
   void SetWidth(int16 width) override;
   void SetHeight(int16 height) override;
   void SetEnabled(bool enabled) override { enabled_ = enabled; }
-  void SetSolidFill(Colour colour) override { surface_.SetFillColour(colour); }
+  void SetSolidFill(Colour colour) override { Dc().SetFillColour(colour); }
   Surface& Dc() override { return surface_; }
 
-  // The box takes a picture's size and pixels (top row first).
+  // The picture assignment: the box takes a picture's size and pixels (top row first).
   void Assign(int16 width, int16 height, std::vector<Colour> pixels);
-  bool Enabled() const { return enabled_; }
   const SoftwareSurface& Pixels() const { return surface_; }
+  bool Enabled() const { return enabled_; }
   // Whether a point of the window, in pixels, lies on the box.
   bool Contains(float x, float y) const;
 
  private:
-  int16 left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  int16 left_ = 0, top_ = 0, width_, height_;
   bool enabled_ = true;
-  SoftwareSurface surface_{0, 0};
+  SoftwareSurface surface_;
 };
 
 }  // namespace zv::platform

@@ -1,7 +1,8 @@
 #include "saver/frm_scrn_save.h"
 
-#include "platform/unhandled_error.h"
-#include "startup/settings.h"
+#include "machine/layout_and_timing.h"
+#include "report/unhandled_error.h"
+#include "settings/settings.h"
 
 namespace zv {
 
@@ -18,65 +19,74 @@ frmScrnSave::~frmScrnSave() = default;
 // The run catches its own errors, so that they are reported while its window stands. The
 // headless shell's End unwinds with something that is no std::exception, and that passes.
 void frmScrnSave::Form_Load() try {
-  platform::SystemParameters& system = platform_.System();
-  screenSaveActiveAtLoad_ = system.ScreenSaveActive();
-
-  // 1-2
+  screenSaveActiveAtLoad_ = platform_.System().ScreenSaveActive();
   window_->Show();
   QuitRequested = kFalse;
+  PlaceDisplayBlock();
+  LoadArt();
+  FillTables();
+  PlaceStartingReels();
+  engine_.SetInitialLotteryState();
+  ApplySettings();
+  if (globals_.SaverMode == kTrue) platform_.System().ShowCursor(false);
+  window_->Refresh();
+  RunMainLoop();
+  Close();
+} catch (const std::exception&) {
+  ReportUnhandledError();
+}
 
-  // 3: the display block; its solid black fill is the brush of the renderer's border fills.
+// Its solid black fill is the brush of the renderer's border fills.
+void frmScrnSave::PlaceDisplayBlock() {
   platform::PictureBox& display = window_->Display();
-  display.SetHeight(68);
-  display.SetLeft(10);
-  display.SetTop(10);
-  display.SetWidth(130);
+  display.SetHeight(kDisplayHeight);
+  display.SetLeft(kDisplayStartLeft);
+  display.SetTop(kDisplayStartTop);
+  display.SetWidth(kDisplayWidth);
   display.SetSolidFill(platform::kBlack);
+}
 
-  // 4: Pattern1-3 take the pictures of Image1-3; SegmentFrames.
+void frmScrnSave::LoadArt() {
   window_->LoadPicture(platform::Art::Red);
   window_->LoadPicture(platform::Art::Green);
   window_->LoadPicture(platform::Art::Orange);
-  StoreCursor = 0;
-  FillSegmentFrames(renderer_.SegmentFrames, StoreCursor);
+}
 
-  // 5
-  StoreCursor = 0;
-  engine_.FillHitPatterns(StoreCursor);
+void frmScrnSave::FillTables() {
+  int16 storeCursor = 0;
+  FillSegmentFrames(renderer_.SegmentFrames, storeCursor);
+  storeCursor = 0;
+  engine_.FillHitPatterns(storeCursor);
+}
 
-  // 6: the first pass draws a red 3, a red 1 and a red 3.
+// The first pass draws all three reels: no shown position is the reel's.
+void frmScrnSave::PlaceStartingReels() {
   renderer_.ShownPosLeft = 0;
-  engine_.ReelPosLeft = 52;
-  engine_.ReelPosRight = 52;
   renderer_.ShownPosCentre = 0;
   renderer_.ShownPosRight = 0;
-  engine_.ReelPosCentre = 4;
+  engine_.PlaceStartingReels();
+}
 
-  // 7
-  engine_.SetInitialLotteryState();
-
-  // 8-9
+void frmScrnSave::ApplySettings() {
   LoadSettings(platform_.Settings(), globals_);
-  window_->SetInterval(platform::Timer::Timer1, globals_.SpecClass != 0 ? 10 : 75);
+  window_->SetInterval(platform::Timer::Timer1, globals_.SpecClass != 0 ? kTimer1LowSpec : kTimer1HighSpec);
+}
 
-  // 10-11
-  if (globals_.SaverMode == kTrue) system.ShowCursor(false);
-  window_->Refresh();
-
-  // 12: the test follows the yield, so a quit requested during a yield ends the loop
-  // without another pass.
+// The test follows the yield, so a quit requested during a yield ends the loop without
+// another pass.
+void frmScrnSave::RunMainLoop() {
   do {
     DrawPass();
     window_->DoEvents();
   } while (QuitRequested != kTrue);
+}
 
-  // 13-14
-  if (globals_.SaverMode == kTrue) system.ShowCursor(true);
+// The process ends in the unload.
+void frmScrnSave::Close() {
+  if (globals_.SaverMode == kTrue) platform_.System().ShowCursor(true);
   window_->Cls();
   window_->Hide();
   window_->Unload();
-} catch (const std::exception&) {
-  ReportUnhandledError();
 }
 
 void frmScrnSave::DrawPass() {
@@ -95,7 +105,9 @@ void frmScrnSave::IdlePasses(std::int64_t count) { engine_.AdvanceMissOdometerBy
 
 // A loop that never waits would have run its passes through the time slept, each turning the
 // odometer: it moves on as if they had run.
-void frmScrnSave::Slept(std::chrono::nanoseconds duration) { engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration)); }
+void frmScrnSave::Slept(std::chrono::nanoseconds duration) {
+  engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration));
+}
 
 void frmScrnSave::NotifyScreenSaverActive() { platform_.System().SetScreenSaveActive(true); }
 
@@ -110,11 +122,11 @@ void frmScrnSave::Form_Click() {
   if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
 }
 
-void frmScrnSave::Form_KeyDown(int16, int16) {
+void frmScrnSave::Form_KeyDown() {
   if (globals_.SaverMode == kTrue) QuitRequested = kTrue;
 }
 
-void frmScrnSave::Form_MouseMove(int16, int16, float x, float y) {
+void frmScrnSave::Form_MouseMove(float x, float y) {
   if (globals_.SaverMode != kTrue) return;
   int16 px = CInt(x);
   int16 py = CInt(y);
@@ -126,7 +138,7 @@ void frmScrnSave::Form_MouseMove(int16, int16, float x, float y) {
   }
 }
 
-void frmScrnSave::Form_Unload(int16&) {
+void frmScrnSave::Form_Unload() {
   RestoreSystem();
   platform_.GetProcess().End();
 }
@@ -135,7 +147,7 @@ void frmScrnSave::Form_Unload(int16&) {
 // back while the report, above the saver window, waits for the user.
 void frmScrnSave::ReportUnhandledError() {
   RestoreSystem();
-  platform::ReportUnhandledAndEnd(platform_.GetProcess(), window_.get());
+  ReportUnhandledAndEnd(platform_.GetProcess(), window_.get());
 }
 
 void frmScrnSave::RestoreSystem() {

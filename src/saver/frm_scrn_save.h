@@ -6,7 +6,7 @@
 #include "lottery/lottery_engine.h"
 #include "platform/platform.h"
 #include "saver/slept_passes.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 
@@ -17,16 +17,19 @@ class frmScrnSave : public platform::SaverWindowEvents {
   frmScrnSave(platform::SaverPlatform& platform, Globals& globals);
   ~frmScrnSave() override;
 
-  // Runs the whole saver run; the process ends inside its last step, or in the report of an
-  // error that nothing handled.
+  // The load sequence runs the whole saver run: it shows the window, places the display
+  // block, loads the art, fills the tables, places the starting reels, starts the lottery,
+  // applies the settings, runs the main loop until a quit is requested, and closes. The
+  // process ends inside the close, or in the report of an error that nothing handled, so
+  // Form_Load never returns.
   void Form_Load();
 
   void Timer1_Timer() override;
   void Timer2_Timer() override;
   void Form_Click() override;
-  void Form_KeyDown(int16 keyCode, int16 shift) override;
-  void Form_MouseMove(int16 button, int16 shift, float x, float y) override;
-  void Form_Unload(int16& cancel) override;
+  void Form_KeyDown() override;
+  void Form_MouseMove(float x, float y) override;
+  void Form_Unload() override;
   void ReportUnhandledError() override;
   void IdlePasses(std::int64_t count) override;
   void Slept(std::chrono::nanoseconds duration) override;
@@ -34,12 +37,19 @@ class frmScrnSave : public platform::SaverWindowEvents {
   int16 QuitRequested = kFalse;
   int16 MouseStartX = 0;
   int16 MouseStartY = 0;
-  // The running write index of the fixed tables while they are filled at load.
-  int16 StoreCursor = 0;
 
   const LotteryEngine& Engine() const { return engine_; }
 
  private:
+  // The steps of the load sequence.
+  void PlaceDisplayBlock();
+  void LoadArt();
+  void FillTables();
+  void PlaceStartingReels();
+  void ApplySettings();
+  void RunMainLoop();
+  void Close();
+
   void DrawPass();
   // The first step of every Timer1 tick.
   void NotifyScreenSaverActive();

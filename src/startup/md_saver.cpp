@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "config/frm_config.h"
-#include "platform/unhandled_error.h"
+#include "report/unhandled_error.h"
 #include "saver/frm_scrn_save.h"
 
 namespace zv {
@@ -63,7 +63,7 @@ void ReportingErrors(platform::Process& process, const Run& run) {
   } catch (const std::exception&) {
     // Every error of the program and of the standard library is a std::exception; a shell
     // whose End cannot stop the process at once unwinds with something else, and that passes.
-    platform::ReportUnhandledAndEnd(process);
+    ReportUnhandledAndEnd(process);
   }
 }
 
@@ -77,7 +77,7 @@ void RunProgram(platform::Platform& platform) {
   });
 }
 
-void RunSaver(platform::SaverPlatform& platform) {
+void RunSaverProgram(platform::SaverPlatform& platform) {
   ReportingErrors(platform.GetProcess(), [&] {
     Globals globals;
     globals.SaverMode = kTrue;

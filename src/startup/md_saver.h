@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "platform/platform.h"
-#include "startup/globals.h"
+#include "settings/globals.h"
 
 namespace zv {
 
@@ -44,6 +44,6 @@ void RunProgram(platform::Platform& platform);
 
 // The whole program of a shell whose own command line has asked for the saver: one saver run,
 // with errors reported as RunProgram reports them.
-void RunSaver(platform::SaverPlatform& platform);
+void RunSaverProgram(platform::SaverPlatform& platform);
 
 }  // namespace zv

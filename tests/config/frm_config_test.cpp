@@ -9,16 +9,16 @@
 #include <utility>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
-#include "support/scripted_random.h"
+#include "testing/scripted_random.h"
 
 namespace zv {
 namespace {
 
 using platform::ConfigLabel;
 using platform::OptionButton;
-using platform::headless::HeadlessConfigWindow;
+using headless::HeadlessConfigWindow;
 using Control = HeadlessConfigWindow::Control;
 using Writes = std::vector<std::pair<std::string, std::string>>;
 
@@ -47,7 +47,7 @@ class ConfigDialog : public ::testing::Test {
   Globals& globals() { return program.GetGlobals(); }
 
   testing::ScriptedRandom random;  // the dialog never draws: a draw would fail the test
-  platform::headless::HeadlessPlatform platform{random};
+  headless::HeadlessPlatform platform{random};
   mdSaver program{platform};
 };
 
@@ -179,7 +179,7 @@ TEST_F(ConfigDialog, OkSettlesFromTheButtonsNotFromTheLastLabelClick) {
 TEST_F(ConfigDialog, CancelAndTheCloseBoxWriteNothing) {
   for (bool closeBox : {false, true}) {
     testing::ScriptedRandom noDraws;
-    platform::headless::HeadlessPlatform shell{noDraws};
+    headless::HeadlessPlatform shell{noDraws};
     shell.settings.values[kLevel] = "301";
     shell.process.arguments = "/C";
     mdSaver run{shell};
@@ -202,13 +202,9 @@ TEST_F(ConfigDialog, CancelAndTheCloseBoxWriteNothing) {
 TEST_F(ConfigDialog, HomePageLinkHandsItsCaptionUnchangedToTheShell) {
   HeadlessConfigWindow& window = Open();
   window.Click(Control::LblHPaddr);
-  ASSERT_EQ(window.shellCalls.size(), 1u);
-  const auto& call = window.shellCalls[0];
-  EXPECT_EQ(call.operation, std::nullopt);
-  EXPECT_EQ(call.file, "https://zorvalite.example.org/");
-  EXPECT_EQ(call.parameters, std::nullopt);
-  EXPECT_EQ(call.directory, std::nullopt);
-  EXPECT_EQ(call.showCommand, 3);
+  ASSERT_EQ(window.shellOpens.size(), 1u);
+  EXPECT_EQ(window.shellOpens[0].target, "https://zorvalite.example.org/");
+  EXPECT_EQ(window.shellOpens[0].showCommand, 3) << "maximized";
   EXPECT_TRUE(window.Visible());
   EXPECT_TRUE(platform.settings.writes.empty());
 }
@@ -216,13 +212,9 @@ TEST_F(ConfigDialog, HomePageLinkHandsItsCaptionUnchangedToTheShell) {
 TEST_F(ConfigDialog, MailLinkHandsMailtoAndItsCaptionToTheShell) {
   HeadlessConfigWindow& window = Open();
   window.Click(Control::LblMLaddr);
-  ASSERT_EQ(window.shellCalls.size(), 1u);
-  const auto& call = window.shellCalls[0];
-  EXPECT_EQ(call.operation, std::nullopt);
-  EXPECT_EQ(call.file, "mailto:zorvalite@example.org");
-  EXPECT_EQ(call.parameters, std::nullopt);
-  EXPECT_EQ(call.directory, std::nullopt);
-  EXPECT_EQ(call.showCommand, 3);
+  ASSERT_EQ(window.shellOpens.size(), 1u);
+  EXPECT_EQ(window.shellOpens[0].target, "mailto:zorvalite@example.org");
+  EXPECT_EQ(window.shellOpens[0].showCommand, 3) << "maximized";
   EXPECT_TRUE(window.Visible());
 }
 
@@ -233,10 +225,10 @@ TEST_F(ConfigDialog, LinksReadTheCaptionAsItIsAtTheClick) {
   window.Click(Control::LblHPaddr);
   window.Click(Control::LblMLaddr);
   window.Click(Control::LblHPaddr);
-  ASSERT_EQ(window.shellCalls.size(), 3u);
-  EXPECT_EQ(window.shellCalls[0].file, "https://example.net/");
-  EXPECT_EQ(window.shellCalls[1].file, "mailto:someone@example.net");
-  EXPECT_EQ(window.shellCalls[2].file, "https://example.net/");
+  ASSERT_EQ(window.shellOpens.size(), 3u);
+  EXPECT_EQ(window.shellOpens[0].target, "https://example.net/");
+  EXPECT_EQ(window.shellOpens[1].target, "mailto:someone@example.net");
+  EXPECT_EQ(window.shellOpens[2].target, "https://example.net/");
 }
 
 }  // namespace

@@ -7,8 +7,8 @@
 #include <map>
 #include <stdexcept>
 
-#include "platform/png_file.h"
-#include "tools/artgen/art_text.h"
+#include "formats/png_file.h"
+#include "formats/art_text.h"
 
 namespace zv::testing {
 
@@ -53,7 +53,7 @@ int SegmentMask(std::string_view letters) {
 }
 
 GlyphAreas::GlyphAreas() {
-  const tools::ArtText art = tools::ReadArtText(std::filesystem::path(ZV_ASSETS_DIR) / "art" / "glyph.txt", "X.");
+  const formats::ArtText art = formats::ReadArtText(std::filesystem::path(ZV_ASSETS_DIR) / "art" / "glyph.txt", "X.");
   if (art.Width() != 30 || art.Height() != 48) throw std::runtime_error("glyph.txt is not 30 x 48");
   // Label the 4-connected regions of X.
   std::array<int, 30 * 48> label{};
@@ -186,8 +186,8 @@ std::vector<std::string> ExpectedDisplay::Compare(const platform::Surface& actua
                     std::to_string(w.y) + ") is " + ColourName(w.got) + ", expected " + ColourName(w.want));
   if (!lines.empty()) {
     const std::filesystem::path dir = ::testing::TempDir();
-    platform::WritePng(actual, dir / (dumpName + "-actual.png"));
-    platform::WritePng(surface_, dir / (dumpName + "-expected.png"));
+    formats::WritePng(actual, dir / (dumpName + "-actual.png"));
+    formats::WritePng(surface_, dir / (dumpName + "-expected.png"));
     lines.push_back("pictures: " + (dir / (dumpName + "-actual.png")).string() + " and -expected.png");
   }
   return lines;

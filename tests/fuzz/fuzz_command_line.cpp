@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
 
 namespace {
@@ -34,17 +34,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const zv::RunKind kind = zv::Dispatch(switchText);
 
   zv::ClockSeededRandom random;
-  zv::platform::headless::SaverWindowOptions options;
+  zv::headless::SaverWindowOptions options;
   options.assetsDir = ZV_ASSETS_DIR;
   options.fastForward = true;
-  zv::platform::headless::HeadlessPlatform platform(random, options);
+  zv::headless::HeadlessPlatform platform(random, options);
   platform.process.arguments = arguments;
   platform.process.anotherInstance = anotherInstance;
-  platform.pendingInput.push_back({zv::platform::headless::InputEvent::Kind::Key, 0});
+  platform.pendingInput.push_back({zv::headless::InputEvent::Kind::Key, 0});
 
   try {
     zv::RunProgram(platform);
-  } catch (const zv::platform::headless::ProcessEnded&) {
+  } catch (const zv::headless::ProcessEnded&) {
   }
   const auto& process = platform.process;
   Check(process.errorReports.empty());

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "runtime/numeric_text.h"
 #include "runtime/random_source.h"
-#include "startup/settings.h"
+#include "settings/settings.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
 
   zv::ClockSeededRandom random;
-  zv::platform::headless::HeadlessPlatform platform(random);
+  zv::headless::HeadlessPlatform platform(random);
   platform.settings.values[platform.settings.Path("Zorvalite", "Options", "Level")] = text;
   zv::Globals globals;
   zv::LoadSettings(platform.settings, globals);  // must not throw

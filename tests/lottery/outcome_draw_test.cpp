@@ -1,6 +1,6 @@
 #include <cmath>
 
-#include "engine_fixture.h"
+#include "engine_test.h"
 
 namespace zv::testing {
 namespace {
@@ -31,14 +31,14 @@ TEST_F(OutcomeDrawTest, EveryRowIsAJackpotAndRowsZeroToNineteenListTheTwinCodes)
 
 TEST_F(OutcomeDrawTest, InitialStateReseedsThenDrawsTheWheelsAndTheRowInOrder) {
   random = ScriptedRandom{0.5f, 0.95f, 0.05f, 0.3f};
-  engine.SpinState = 13;
+  engine.SpinState = Spin::AllStopped;
   engine.SetInitialLotteryState();
   EXPECT_EQ(random.reseeds, 1);
   EXPECT_EQ(engine.MissCodeLeft, 10);
   EXPECT_EQ(engine.MissCodeCentre, 9);
   EXPECT_EQ(engine.MissCodeRight, 1);
   EXPECT_EQ(engine.PatternIndex, 12);
-  EXPECT_EQ(engine.SpinState, 0);
+  EXPECT_EQ(engine.SpinState, Spin::NewSpin);
 }
 
 TEST_F(OutcomeDrawTest, InitialDrawsStayInRangeWithTheLargestNumber) {

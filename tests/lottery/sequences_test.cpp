@@ -1,8 +1,10 @@
 // The reach crawl, the all-together run and the celebration blink.
-#include "engine_fixture.h"
+#include "engine_test.h"
 
 namespace zv::testing {
 namespace {
+
+using enum Spin;
 
 using SequencesTest = EngineTest;
 
@@ -32,31 +34,31 @@ TEST_F(SequencesTest, ReachPutsTheCentreOnTheReachDigit) {
 }
 
 TEST_F(SequencesTest, ReachLapsWaitForStateTicksEvenWithTheCentreOnTarget) {
-  engine.SpinState = 20;
+  engine.SpinState = ReachFirstLap;
   engine.TargetCodeCentre = 3;
   engine.ReelPosCentre = 12;
   engine.CrawlPhase = 0;  // the crawl stands still for four ticks
   for (int i = 0; i < 2; ++i) {
     Tick();  // StateTicks 5, then 10: not over 10
-    EXPECT_EQ(engine.SpinState, 20);
+    EXPECT_EQ(engine.SpinState, ReachFirstLap);
   }
   Tick(1);  // 11, but the crawl has not moved: still on target
-  EXPECT_EQ(engine.SpinState, 21);
+  EXPECT_EQ(engine.SpinState, ReachSecondLap);
   EXPECT_EQ(engine.StateTicks, 0);
   EXPECT_EQ(engine.ReelPosCentre, 12);
   Tick(11);  // the fourth standing call: the second lap ends at once
-  EXPECT_EQ(engine.SpinState, 13);
+  EXPECT_EQ(engine.SpinState, AllStopped);
   EXPECT_EQ(engine.ReelPosCentre, 12);
   // With the crawl in its stepping half, the centre leaves the target before the count is up.
-  engine.SpinState = 20;
+  engine.SpinState = ReachFirstLap;
   engine.StateTicks = 0;
   engine.CrawlPhase = 4;
   Tick(11);
-  EXPECT_EQ(engine.SpinState, 20);
+  EXPECT_EQ(engine.SpinState, ReachFirstLap);
   EXPECT_EQ(engine.ReelPosCentre, 13);
 }
 
-// Sets the machine up as state 7 leaves it for an all-together jackpot on `row`, with the
+// Sets the machine up as the presentation leaves it for an all-together jackpot on `row`, with the
 // centre at `centre`; runs to state 13 and returns the ticks from the first tick in 30.
 class AllTogetherTest : public EngineTest {
  protected:
@@ -65,14 +67,14 @@ class AllTogetherTest : public EngineTest {
     engine.TargetCodeLeft = engine.HitPatterns[3 * row + 1];
     engine.TargetCodeRight = engine.HitPatterns[3 * row + 2];
     engine.HitFlag = kTrue;
-    engine.SpinState = 30;
+    engine.SpinState = AllTogetherAlign;
     engine.TickCycle = static_cast<int16>(row % 40);
     engine.ReelPosLeft = engine.TargetCodeLeft == 0 ? int16{77} : int16(4 * engine.TargetCodeLeft - 3);
     engine.ReelPosCentre = centre;
     engine.ReelPosRight = static_cast<int16>((centre * 7) % 80);
     seen.clear();
     ticks = 0;
-    RunUntil(13, 1000);
+    RunUntil(AllStopped, 1000);
     return ticks;
   }
 };
@@ -82,11 +84,12 @@ TEST_F(AllTogetherTest, EveryRowAndCentreReachesTheJackpotIn279To436Ticks) {
   for (int row = 0; row < 40; ++row) {
     for (int16 centre = 0; centre < 40; ++centre) {
       const int n = Run(row, centre);
-      ASSERT_EQ(engine.SpinState, 13) << "row " << row << " centre " << centre;
+      ASSERT_EQ(engine.SpinState, AllStopped) << "row " << row << " centre " << centre;
       ASSERT_EQ(engine.ReelPosLeft, 4 * engine.TargetCodeLeft);
       ASSERT_EQ(engine.ReelPosCentre, 4 * engine.TargetCodeCentre);
       ASSERT_EQ(engine.ReelPosRight, 4 * engine.TargetCodeRight);
-      ASSERT_EQ(States(seen), (std::vector<int16>{30, 31, 32, 33, 13}));
+      ASSERT_EQ(States(seen),
+                (std::vector<Spin>{AllTogetherAlign, AllTogetherWait, AllTogetherRun, AllTogetherStop, AllStopped}));
       EXPECT_EQ(engine.SyncSteps, 119) << "row " << row << " centre " << centre;
       shortest = std::min(shortest, n);
       longest = std::max(longest, n);
@@ -98,14 +101,14 @@ TEST_F(AllTogetherTest, EveryRowAndCentreReachesTheJackpotIn279To436Ticks) {
 
 TEST_F(AllTogetherTest, CentreGainsTwoStepsOnBothTicksAtSyncSteps39And79) {
   Run(5, 0);
-  engine.SpinState = 32;
+  engine.SpinState = AllTogetherRun;
   engine.SyncSteps = 0;
   engine.TickCycle = 0;
   engine.ReelPosCentre = 33;
   engine.ReelPosLeft = 1;
   engine.ReelPosRight = 1;
   std::map<int, int> centreStepsAt;  // SyncSteps at the start of a tick -> centre steps made
-  while (engine.SpinState == 32) {
+  while (engine.SpinState == AllTogetherRun) {
     const int16 sync = engine.SyncSteps, before = engine.ReelPosCentre, left = engine.ReelPosLeft;
     Tick();
     const int centreSteps = (engine.ReelPosCentre - before + 40) % 40;
@@ -121,7 +124,7 @@ TEST_F(AllTogetherTest, CentreGainsTwoStepsOnBothTicksAtSyncSteps39And79) {
 TEST_F(SequencesTest, BlinkOnFollowsTickCycleTensRoundedHalfToEven) {
   std::string phases;
   for (int16 cycle = 0; cycle <= 100; ++cycle) {
-    engine.SpinState = 15;
+    engine.SpinState = Celebration;
     engine.StateTicks = 0;
     engine.TickCycle = cycle == 0 ? int16{100} : int16(cycle - 1);
     Tick(0);
@@ -135,16 +138,16 @@ TEST_F(SequencesTest, BlinkOnFollowsTickCycleTensRoundedHalfToEven) {
 }
 
 TEST_F(SequencesTest, CelebrationUpdatesTheBlinkOnTheTickItEnds) {
-  engine.SpinState = 15;
+  engine.SpinState = Celebration;
   engine.BlinkOn = kFalse;
   engine.TickCycle = 24;  // 25: 2.5 rounds to 2, on
   engine.StateTicks = 76;
   Tick();
-  EXPECT_EQ(engine.SpinState, 16);
+  EXPECT_EQ(engine.SpinState, CelebrationEnd);
   EXPECT_EQ(engine.StateTicks, 0);
   EXPECT_EQ(engine.BlinkOn, kTrue);
   Tick(6);
-  EXPECT_EQ(engine.SpinState, 0);
+  EXPECT_EQ(engine.SpinState, NewSpin);
   EXPECT_EQ(engine.HitFlag, kFalse);
   EXPECT_EQ(engine.BlinkOn, kTrue) << "kept until the next celebration";
 }

@@ -1,12 +1,14 @@
-#include "engine_fixture.h"
+#include "engine_test.h"
 
 namespace zv::testing {
 namespace {
 
+using enum Spin;
+
 using SpinStateMachineTest = EngineTest;
 
 TEST_F(SpinStateMachineTest, Timer1CountersWrapByCompare) {
-  engine.SpinState = 13;  // a state that only waits
+  engine.SpinState = AllStopped;  // a state that only waits
   engine.TickCycle = 99;
   engine.PatternIndex = 38;
   engine.Timer1_Timer();
@@ -16,11 +18,11 @@ TEST_F(SpinStateMachineTest, Timer1CountersWrapByCompare) {
   EXPECT_EQ(engine.TickCycle, 0);
   EXPECT_EQ(engine.PatternIndex, 0);
   // Both cycle on through every state, the states that do nothing included.
-  engine.SpinState = 25;
+  engine.SpinState = static_cast<Spin>(25);
   engine.Timer1_Timer();
   EXPECT_EQ(engine.TickCycle, 1);
   EXPECT_EQ(engine.PatternIndex, 1);
-  EXPECT_EQ(engine.SpinState, 25);
+  EXPECT_EQ(engine.SpinState, static_cast<Spin>(25));
 }
 
 TEST_F(SpinStateMachineTest, Timer2CountsStateTicksAndFlashPhaseOnly) {
@@ -36,32 +38,16 @@ TEST_F(SpinStateMachineTest, Timer2CountsStateTicksAndFlashPhaseOnly) {
   EXPECT_EQ(engine.ReelPosLeft, 52);
 }
 
-TEST_F(SpinStateMachineTest, PreStopsParkOneCodeBeforeTheTargetOnlyInTheirState) {
-  engine.SpinState = 6;
-  engine.PreStopOuterReel(0, 5);
-  EXPECT_EQ(engine.ReelPosLeft, 76);
-  EXPECT_EQ(engine.ReelPosRight, 52);
-  engine.PreStopOuterReel(13, 5);
-  EXPECT_EQ(engine.ReelPosLeft, 48);
-  engine.SpinState = 9;
-  engine.PreStopOuterReel(7, 0);
-  EXPECT_EQ(engine.ReelPosLeft, 48);
-  EXPECT_EQ(engine.ReelPosRight, 76);
-  engine.PreStopOuterReel(7, 19);
-  EXPECT_EQ(engine.ReelPosRight, 72);
-  engine.PreStopCentreReel(3);
-  EXPECT_EQ(engine.ReelPosCentre, 4);
-  engine.SpinState = 11;
-  engine.PreStopCentreReel(0);
-  EXPECT_EQ(engine.ReelPosCentre, 36);
-  engine.PreStopCentreReel(9);
-  EXPECT_EQ(engine.ReelPosCentre, 32);
-  engine.PreStopOuterReel(1, 1);
-  EXPECT_EQ(engine.ReelPosLeft, 48);
-  EXPECT_EQ(engine.ReelPosRight, 72);
+TEST(PreStop, ParksOneCodeBeforeTheTargetWrappingToTheLastCode) {
+  EXPECT_EQ(LotteryEngine::OuterPreStop(0), 76);
+  EXPECT_EQ(LotteryEngine::OuterPreStop(13), 48);
+  EXPECT_EQ(LotteryEngine::OuterPreStop(19), 72);
+  EXPECT_EQ(LotteryEngine::CentrePreStop(0), 36);
+  EXPECT_EQ(LotteryEngine::CentrePreStop(3), 8);
+  EXPECT_EQ(LotteryEngine::CentrePreStop(9), 32);
 }
 
-TEST_F(SpinStateMachineTest, StateZeroMovesTheBlockThenDrawsWithTheBlockDisabledForTheRepaint) {
+TEST_F(SpinStateMachineTest, NewSpinMovesTheBlockThenDrawsWithTheBlockDisabledForTheRepaint) {
   random = ScriptedRandom{0.5f, 0.25f, 0.5f, 0.0f};  // block left, top, lottery, effect
   engine.Timer1_Timer();
   EXPECT_EQ(window.Display().Left(), 448);  // Int(895 x 0.5 + 1)
@@ -71,14 +57,14 @@ TEST_F(SpinStateMachineTest, StateZeroMovesTheBlockThenDrawsWithTheBlockDisabled
   EXPECT_EQ(random.reseeds, 1);
   EXPECT_EQ(random.drawn, 4);
   EXPECT_EQ(engine.LotteryDraw, 151);
-  EXPECT_EQ(engine.SpinState, 1);
+  EXPECT_EQ(engine.SpinState, Rest);
   EXPECT_EQ(engine.StateTicks, 0);
 }
 
 TEST_F(SpinStateMachineTest, BlockStaysOnTheScreen) {
   for (auto [number, left, top] : {std::array<float, 3>{0.0f, 1, 1}, {0.9999999f, 895, 701}}) {
     random = ScriptedRandom{number, number, 0.5f, 0.0f};
-    engine.SpinState = 0;
+    engine.SpinState = NewSpin;
     engine.Timer1_Timer();
     EXPECT_EQ(window.Display().Left(), left) << number;
     EXPECT_EQ(window.Display().Top(), top) << number;
@@ -101,49 +87,50 @@ TEST_F(WideScreenTest, BlockKeepsToItsRangeWhereSinglePrecisionRoundsUp) {
 }
 
 TEST_F(SpinStateMachineTest, WaitingStatesTestStateTicksBeforeActing) {
-  // State 1 leaves only when StateTicks exceeds 10, whichever count the timers reached.
-  engine.SpinState = 1;
+  // The rest leaves only when StateTicks exceeds 10, whichever count the timers reached.
+  engine.SpinState = Rest;
   engine.StateTicks = 10;
   Tick(0);
-  EXPECT_EQ(engine.SpinState, 1);
+  EXPECT_EQ(engine.SpinState, Rest);
   Tick(1);
-  EXPECT_EQ(engine.SpinState, 2);
+  EXPECT_EQ(engine.SpinState, FirstStep);
   EXPECT_EQ(engine.StateTicks, 0);
-  // State 6 makes no step on the tick that parks the left reel.
-  engine.SpinState = 6;
+  // The free spin makes no step on the tick that parks the left reel.
+  engine.SpinState = FreeSpin;
   engine.StateTicks = 301;
   engine.TargetCodeLeft = 0;
   engine.ReelPosCentre = 7;
   const std::int64_t repaints = window.DisplayRefreshes();
   Tick(0);
-  EXPECT_EQ(engine.SpinState, 7);
+  EXPECT_EQ(engine.SpinState, Presentation);
   EXPECT_EQ(engine.ReelPosLeft, 76);
   EXPECT_EQ(engine.ReelPosCentre, 7);
   EXPECT_EQ(window.DisplayRefreshes(), repaints);
   // ...and repaints the block on every tick it spins.
-  engine.SpinState = 6;
+  engine.SpinState = FreeSpin;
   engine.StateTicks = 300;
   Tick(0);
   EXPECT_EQ(engine.ReelPosCentre, 8);
   EXPECT_EQ(window.DisplayRefreshes(), repaints + 1);
 }
 
-TEST_F(SpinStateMachineTest, StateThirteenRunsIntoFourteenWithoutReset) {
-  engine.SpinState = 13;
+TEST_F(SpinStateMachineTest, AllStoppedRunsIntoTheVerdictWithoutReset) {
+  engine.SpinState = AllStopped;
   engine.HitFlag = kFalse;
   engine.StateTicks = 50;
   Tick(0);
-  EXPECT_EQ(engine.SpinState, 13);
+  EXPECT_EQ(engine.SpinState, AllStopped);
   Tick(1);
-  EXPECT_EQ(engine.SpinState, 14);
+  EXPECT_EQ(engine.SpinState, Verdict);
   EXPECT_EQ(engine.StateTicks, 51);
   Tick(0);
-  EXPECT_EQ(engine.SpinState, 0);
+  EXPECT_EQ(engine.SpinState, NewSpin);
   EXPECT_EQ(engine.StateTicks, 51);
 }
 
 TEST_F(SpinStateMachineTest, UnknownStatesDoNothing) {
-  for (int16 state : {17, 19, 24, 29, 34, 39, 41, -1}) {
+  for (int16 number : {17, 19, 24, 29, 34, 39, 41, -1}) {
+    const Spin state = static_cast<Spin>(number);
     engine.SpinState = state;
     Tick();
     EXPECT_EQ(engine.SpinState, state);
@@ -152,17 +139,17 @@ TEST_F(SpinStateMachineTest, UnknownStatesDoNothing) {
   }
 }
 
-TEST_F(SpinStateMachineTest, StateElevenWithAReachLeavesOnItsFirstTick) {
+TEST_F(SpinStateMachineTest, CentreRunsOnWithAReachLeavesOnItsFirstTick) {
   engine.TargetCodeLeft = 13;
   engine.TargetCodeRight = 3;
   engine.TargetCodeCentre = 4;
   engine.ReachFlag = kTrue;
   for (int16 ticks : {0, 6}) {  // the centre steps first, or is parked first
-    engine.SpinState = 11;
+    engine.SpinState = CentreRunsOn;
     engine.StateTicks = ticks;
     engine.ReelPosCentre = 21;
     Tick(0);
-    EXPECT_EQ(engine.SpinState, 20);
+    EXPECT_EQ(engine.SpinState, ReachFirstLap);
     EXPECT_EQ(engine.StateTicks, 0);
     EXPECT_EQ(engine.ReelPosCentre, 12) << "aligned on digit 3";
   }

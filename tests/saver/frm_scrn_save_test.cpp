@@ -5,47 +5,34 @@
 #include <algorithm>
 #include <string>
 
-#include "saver/recording_platform.h"
-#include "support/scripted_random.h"
+#include "recording_platform.h"
+#include "testing/saver_run.h"
+#include "testing/scripted_random.h"
 
 namespace zv {
 namespace {
 
-using platform::headless::InputEvent;
-using platform::headless::kMillisecond;
-using platform::headless::ProcessEnded;
-using platform::headless::SaverWindowOptions;
+using headless::InputEvent;
+using headless::kMillisecond;
 using testing::CallLog;
 
-SaverWindowOptions Options() {
-  SaverWindowOptions options;
-  options.assetsDir = ZV_ASSETS_DIR;
-  return options;
-}
-
-// One saver run on the headless shell, started as Main starts it in saver mode.
-struct SaverRun {
+// A saver run with every platform call logged.
+struct LoggedRun {
   ClockSeededRandom clockRandom;
   testing::ScriptedRandom random;
-  testing::RecordingPlatform platform{random, Options()};
-  Globals globals;
-  frmScrnSave form;
+  testing::RecordingPlatform platform{random};
+  testing::SaverRun saver{platform};
 
-  SaverRun() : form((random.ThenUse(clockRandom), platform), (globals.SaverMode = kTrue, globals)) {}
+  LoggedRun() { random.ThenUse(clockRandom); }
 
-  platform::headless::HeadlessSaverWindow& Window() { return *platform.saverWindow; }
+  headless::HeadlessSaverWindow& Window() { return saver.Window(); }
   void At(double ms, InputEvent::Kind kind, float x = 500, float y = 400) {
-    Window().Schedule({kind, static_cast<platform::headless::SimTime>(ms * kMillisecond), x, y});
+    Window().Schedule({kind, static_cast<headless::SimTime>(ms * kMillisecond), x, y});
   }
-  // Runs Form_Load to the end of the process.
   void Run() {
     // Whatever the test scripted, the system closes the window after a simulated minute.
     At(60'000, InputEvent::Kind::Close);
-    try {
-      form.Form_Load();
-      ADD_FAILURE() << "Form_Load returned";
-    } catch (const ProcessEnded&) {
-    }
+    saver.Run();
   }
   double EndedAtMs() { return static_cast<double>(Window().Now()) / kMillisecond; }
   long Count(const std::string& call) const { return std::count(platform.log.begin(), platform.log.end(), call); }
@@ -72,7 +59,7 @@ bool InOrder(const CallLog& log, const CallLog& expected) {
 }
 
 TEST(SaverLoad, RunsItsStepsInOrderAndEndsThroughTheUnload) {
-  SaverRun run;
+  LoggedRun run;
   run.platform.system.screenSaveActive = false;
   run.At(300, InputEvent::Kind::Key);
   run.Run();
@@ -92,12 +79,12 @@ TEST(SaverLoad, RunsItsStepsInOrderAndEndsThroughTheUnload) {
 }
 
 TEST(SaverLoad, AppliesTheSettingsAndPlacesTheDisplayBlock) {
-  SaverRun run;
+  LoggedRun run;
   run.platform.settings.values["Zorvalite\\Options\\Level"] = "30";
   run.At(1, InputEvent::Kind::Key);
   run.Run();
-  EXPECT_EQ(run.globals.ProbDenominator, 30);
-  EXPECT_EQ(run.globals.SpecClass, 0);
+  EXPECT_EQ(run.saver.globals.ProbDenominator, 30);
+  EXPECT_EQ(run.saver.globals.SpecClass, 0);
   platform::PictureBox& display = run.Window().Display();
   EXPECT_EQ(display.Left(), 10);
   EXPECT_EQ(display.Top(), 10);
@@ -113,7 +100,7 @@ TEST(SaverLoad, SpinTimerTicksEvery75msForHighSpecElse10ms) {
     int16 interval;
   } cases[] = {{nullptr, 75}, {"0", 75}, {"1", 10}, {"2", 10}, {"-5", 10}, {"abc", 75}, {"99999", 75}};
   for (const Case& c : cases) {
-    SaverRun run;
+    LoggedRun run;
     if (c.spec) run.platform.settings.values["Zorvalite\\Options\\Spec"] = c.spec;
     run.At(1, InputEvent::Kind::Key);
     run.Run();
@@ -123,7 +110,7 @@ TEST(SaverLoad, SpinTimerTicksEvery75msForHighSpecElse10ms) {
 }
 
 TEST(SaverLoop, AQuitDuringAYieldEndsTheLoopWithoutAnotherPass) {
-  SaverRun run;
+  LoggedRun run;
   run.At(250, InputEvent::Kind::Click);
   run.Run();
   const CallLog& log = run.platform.log;
@@ -136,7 +123,7 @@ TEST(SaverLoop, AQuitDuringAYieldEndsTheLoopWithoutAnotherPass) {
 
 TEST(SaverLoop, EndsOnTheFirstKeyOrClickOnTheWindow) {
   for (auto kind : {InputEvent::Kind::Key, InputEvent::Kind::Click}) {
-    SaverRun run;
+    LoggedRun run;
     run.At(400, kind, 600, 500);
     run.Run();
     EXPECT_NEAR(run.EndedAtMs(), 400, 0.1);
@@ -145,7 +132,7 @@ TEST(SaverLoop, EndsOnTheFirstKeyOrClickOnTheWindow) {
 }
 
 TEST(SaverLoop, ClicksAndMovesOnTheDisplayBlockDoNotEndIt) {
-  SaverRun run;
+  LoggedRun run;
   run.At(10, InputEvent::Kind::Click, 20, 20);
   run.At(20, InputEvent::Kind::MouseMove, 11, 11);
   run.At(30, InputEvent::Kind::MouseMove, 139, 77);
@@ -157,7 +144,7 @@ TEST(SaverLoop, ClicksAndMovesOnTheDisplayBlockDoNotEndIt) {
 }
 
 TEST(SaverLoop, APointerMoveEndsItOnlyAfterTheFirstPosition) {
-  SaverRun run;
+  LoggedRun run;
   run.At(10, InputEvent::Kind::MouseMove, 512, 384);   // appears under the pointer: stored
   run.At(100, InputEvent::Kind::MouseMove, 512, 384);  // the same place again
   run.At(200, InputEvent::Kind::MouseMove, 513, 384);  // one pixel away
@@ -166,7 +153,7 @@ TEST(SaverLoop, APointerMoveEndsItOnlyAfterTheFirstPosition) {
 }
 
 TEST(SaverLoop, TheCursorIsHiddenOnceAndShownTwice) {
-  SaverRun run;
+  LoggedRun run;
   run.At(100, InputEvent::Kind::Key);
   run.Run();
   EXPECT_EQ(run.Count("ShowCursor false"), 1);
@@ -175,7 +162,7 @@ TEST(SaverLoop, TheCursorIsHiddenOnceAndShownTwice) {
 }
 
 TEST(SaverLoop, EveryTimer1TickFirstSwitchesTheScreenSaverOn) {
-  SaverRun run;
+  LoggedRun run;
   run.platform.system.screenSaveActive = false;
   std::vector<std::size_t> callsAtTick;
   run.Window().afterTimer1 = [&] { callsAtTick.push_back(run.platform.system.screenSaveActiveCalls.size()); };
@@ -189,7 +176,7 @@ TEST(SaverLoop, EveryTimer1TickFirstSwitchesTheScreenSaverOn) {
 
 TEST(SaverUnload, RestoresTheScreenSaverSettingFoundAtLoad) {
   for (bool before : {false, true}) {
-    SaverRun run;
+    LoggedRun run;
     run.platform.system.screenSaveActive = before;
     run.At(500, InputEvent::Kind::Key);
     run.Run();
@@ -199,7 +186,7 @@ TEST(SaverUnload, RestoresTheScreenSaverSettingFoundAtLoad) {
 }
 
 TEST(SaverUnload, ASystemCloseDuringAYieldSkipsTheClosingStepsButStillRestores) {
-  SaverRun run;
+  LoggedRun run;
   run.platform.system.screenSaveActive = false;
   run.At(300, InputEvent::Kind::Close);
   run.Run();
@@ -217,7 +204,7 @@ TEST(SaverUnload, ASystemCloseDuringAYieldSkipsTheClosingStepsButStillRestores) 
 // does, with the report between: the cursor shows and the screen-saver setting is back when the
 // report, owned by the saver window, appears.
 TEST(SaverFault, AnErrorIsReportedAboveTheWindowWithTheCursorShownAndTheSettingBack) {
-  SaverRun run;
+  LoggedRun run;
   run.platform.system.screenSaveActive = false;
   int ticks = 0;
   run.Window().afterTimer1 = [&] {
@@ -238,11 +225,12 @@ TEST(SaverFault, AnErrorIsReportedAboveTheWindowWithTheCursorShownAndTheSettingB
 // The quit rules, called directly as the shell calls the handlers.
 struct Handlers : ::testing::Test {
   testing::ScriptedRandom random;
-  platform::headless::HeadlessPlatform platform{random, Options()};
-  Globals globals;
-  frmScrnSave form{platform, (globals.SaverMode = kTrue, globals)};
+  headless::HeadlessPlatform platform{random};
+  testing::SaverRun saver{platform};
+  Globals& globals = saver.globals;
+  frmScrnSave& form = saver.form;
 
-  void Move(float x, float y) { form.Form_MouseMove(0, 0, x, y); }
+  void Move(float x, float y) { form.Form_MouseMove(x, y); }
   bool Quit() const { return form.QuitRequested == kTrue; }
 };
 
@@ -309,7 +297,7 @@ TEST_F(Handlers, APositionOnOneAxisZeroIsStored) {
 }
 
 TEST_F(Handlers, EveryKeyAndEveryClickEndsIt) {
-  form.Form_KeyDown(16, 1);  // Shift alone
+  form.Form_KeyDown();  // whichever key, Shift alone included
   EXPECT_TRUE(Quit());
   form.QuitRequested = kFalse;
   form.Form_Click();
@@ -318,7 +306,7 @@ TEST_F(Handlers, EveryKeyAndEveryClickEndsIt) {
 
 TEST_F(Handlers, OutsideSaverModeInputDoesNothing) {
   globals.SaverMode = kFalse;
-  form.Form_KeyDown(65, 0);
+  form.Form_KeyDown();
   form.Form_Click();
   Move(10, 10);
   Move(500, 500);

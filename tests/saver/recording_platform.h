@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/headless_platform.h"
+#include "shells/headless/headless_platform.h"
 #include "saver/frm_scrn_save.h"
 
 namespace zv::testing {
@@ -34,9 +34,9 @@ class RecordingPictureBox : public platform::PictureBox {
   CallLog& log_;
 };
 
-class RecordingSaverWindow : public platform::headless::HeadlessSaverWindow {
+class RecordingSaverWindow : public headless::HeadlessSaverWindow {
  public:
-  RecordingSaverWindow(platform::SaverWindowEvents& events, platform::headless::SaverWindowOptions options,
+  RecordingSaverWindow(platform::SaverWindowEvents& events, headless::SaverWindowOptions options,
                        CallLog& log)
       : HeadlessSaverWindow(events, std::move(options)),
         form_(dynamic_cast<const frmScrnSave&>(events)),
@@ -74,7 +74,7 @@ class RecordingSaverWindow : public platform::headless::HeadlessSaverWindow {
 
 class RecordingSystem : public platform::SystemParameters {
  public:
-  RecordingSystem(platform::headless::HeadlessSystem& system, CallLog& log) : system_(system), log_(log) {}
+  RecordingSystem(headless::HeadlessSystem& system, CallLog& log) : system_(system), log_(log) {}
   void ShowCursor(bool show) override {
     log_.push_back(show ? "ShowCursor true" : "ShowCursor false");
     system_.ShowCursor(show);
@@ -89,7 +89,7 @@ class RecordingSystem : public platform::SystemParameters {
   }
 
  private:
-  platform::headless::HeadlessSystem& system_;
+  headless::HeadlessSystem& system_;
   CallLog& log_;
 };
 
@@ -112,7 +112,7 @@ class RecordingSettings : public platform::SettingsStore {
   CallLog& log_;
 };
 
-class RecordingProcess : public platform::headless::HeadlessProcess {
+class RecordingProcess : public headless::HeadlessProcess {
  public:
   explicit RecordingProcess(CallLog& log) : log_(log) {}
   void ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow* owner) override {
@@ -128,10 +128,9 @@ class RecordingProcess : public platform::headless::HeadlessProcess {
   CallLog& log_;
 };
 
-class RecordingPlatform : public platform::headless::HeadlessPlatform {
+class RecordingPlatform : public headless::HeadlessPlatform {
  public:
-  RecordingPlatform(RandomSource& random, platform::headless::SaverWindowOptions options)
-      : HeadlessPlatform(random, std::move(options)) {}
+  explicit RecordingPlatform(RandomSource& random) : HeadlessPlatform(random) {}
 
   platform::StartupProcess& GetProcess() override { return recordingProcess_; }
   platform::SettingsStore& Settings() override { return recordingSettings_; }
@@ -143,7 +142,7 @@ class RecordingPlatform : public platform::headless::HeadlessPlatform {
   }
 
   CallLog log;
-  const platform::headless::HeadlessProcess& RecordedProcess() const { return recordingProcess_; }
+  const headless::HeadlessProcess& RecordedProcess() const { return recordingProcess_; }
 
  private:
   RecordingProcess recordingProcess_{log};

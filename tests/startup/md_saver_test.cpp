@@ -6,16 +6,16 @@
 #include <new>
 #include <stdexcept>
 
-#include "platform/headless/headless_platform.h"
-#include "support/scripted_random.h"
+#include "shells/headless/headless_platform.h"
+#include "testing/scripted_random.h"
 
 namespace zv {
 namespace {
 
-using platform::headless::HeadlessPlatform;
-using platform::headless::InputEvent;
-using platform::headless::kMillisecond;
-using platform::headless::ProcessEnded;
+using headless::HeadlessPlatform;
+using headless::InputEvent;
+using headless::kMillisecond;
+using headless::ProcessEnded;
 
 TEST(FormSwitch, TrimsSpacesUpperCasesAndKeepsTwoCharacters) {
   EXPECT_EQ(FormSwitch("/s"), "/S");

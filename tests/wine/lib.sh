@@ -7,6 +7,8 @@
 #   wine_shot "$w" "$WINE_TMP/saver.png"
 #   xdotool windowfocus --sync "$w" key a   # no window manager: focus the window first
 #   code=$(wine_wait_exit 10)           # the program's exit code (124: still running, then ended)
+#   probe=$(wine_tool window_probe) || fail "no window probe"   # a helper the Windows preset built
+#   ok=$(control_id CmdOk)              # a control id of the dialog, from config_controls.h
 #   pass "ended on a key"               # or: fail "why"  (fail exits 1; teardown runs from the trap)
 #
 # Call wine_start and fail in the test's own shell: inside $(...) a run is not remembered and
@@ -22,6 +24,8 @@
 #   ZV_SCR32          the 32-bit Zorvalite.scr, for the checks of both files (optional)
 #   ZV_FAULT_SCR      ZorvaliteFault.scr of the same build, the test-only build that forces a
 #                     run-time error (tests/wine/fault_build; for test_fault_report.sh)
+#   ZV_WINDOWS_BUILD  the 64-bit Windows build, whose helpers (tests/wine/probes, render_probe)
+#                     the tests run (default: the build ZV_SCR lies in)
 #   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
@@ -36,15 +40,13 @@
 # reading early.
 set -u
 
-WINE64=/usr/lib/wine/wine64
-WINE_I386_LIBS=/usr/lib/x86_64-linux-gnu/wine/i386-windows
-WINESERVER=/usr/lib/wine/wineserver64
-CONVERT=/usr/bin/convert
 WINE_LIB_DIR=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source "$WINE_LIB_DIR/../../scripts/lib.sh"
+WINE_I386_LIBS=/usr/lib/x86_64-linux-gnu/wine/i386-windows
+CONVERT=/usr/bin/convert
 WINE_TMP=""
 WINE_PID=""
 WINE_RUN=0
-WINE_WATCHERS=()
 WINE_XVFB_PID=""
 WINE_SERVER_PID=""
 WINE_TEST_NAME=$(basename "$0" .sh)
@@ -72,21 +74,8 @@ wine_setup() {
   trap 'exit 130' INT TERM
   WINE_TMP=$(mktemp -d "/tmp/zv-wine-$WINE_TEST_NAME.XXXXXX")
 
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$WINE_TMP/display" >"$WINE_TMP/xvfb.log" 2>&1 &
-  WINE_XVFB_PID=$!
-  local i
-  for i in $(seq 100); do
-    kill -0 "$WINE_XVFB_PID" 2>/dev/null || fail "Xvfb did not start: $(cat "$WINE_TMP/xvfb.log")"
-    [ -s "$WINE_TMP/display" ] && break
-    sleep 0.1
-  done
-  [ -s "$WINE_TMP/display" ] || fail "Xvfb did not name its display"
-  export DISPLAY=":$(head -n1 "$WINE_TMP/display")"
-  for i in $(seq 100); do
-    xset q >/dev/null 2>&1 && break
-    sleep 0.1
-  done
-  xset q >/dev/null 2>&1 || fail "Xvfb $DISPLAY does not answer"
+  start_xvfb "$WINE_TMP" || fail "no virtual display"
+  WINE_XVFB_PID=$XVFB_PID
 
   local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/native/wine-template}
   bash "$WINE_LIB_DIR/prepare-prefix.sh" "$template" || fail "cannot prepare $template"
@@ -99,7 +88,7 @@ wine_setup() {
       --exclude="./$windows/winsxs" -cf - . | tar -C "$WINE_TMP/prefix" -xf - &&
     cp -al "$template/$windows/system32" "$template/$windows/syswow64" "$template/$windows/winsxs" \
       "$WINE_TMP/prefix/$windows/" || fail "cannot copy $template"
-  export WINEPREFIX=$WINE_TMP/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+  wine_environment "$WINE_TMP/prefix"
   "$WINESERVER" -f -p &
   WINE_SERVER_PID=$!
   log "${ZV_SCR_BITS:-64}-bit build, display $DISPLAY, prefix $WINEPREFIX"
@@ -118,9 +107,8 @@ wine_cursor_shown() {
   if wine_paints; then
     [ "$("$ZV_X_CURSOR")" -gt 0 ]
   else
-    local probe=$WINE_TMP/window_probe.exe
-    [ -f "$probe" ] || x86_64-w64-mingw32-gcc -O1 -municode -o "$probe" "$WINE_LIB_DIR/window_probe.c" ||
-      fail "cannot build the window probe"
+    local probe
+    probe=$(wine_tool window_probe) || fail "no window_probe.exe: build the windows-x64 preset"
     "$WINE64" "$probe" Form1 2>/dev/null | tr -d '\r' | grep -qx 'cursor 1'
   fi
 }
@@ -130,24 +118,13 @@ wine_cursor_shown() {
 # Call it directly, not in $(...) or a function called so: the run must be remembered for
 # wine_wait_exit and teardown.
 wine_start() {
-  WINE_RUN=$((WINE_RUN + 1))
-  local run=$WINE_RUN
-  (
-    timeout "${ZV_WINE_TIMEOUT:-60}" "$WINE64" "$ZV_SCR" "$@" >>"$WINE_TMP/wine.log" 2>&1 &
-    echo $! >"$WINE_TMP/pid.$run"
-    wait $!
-    echo $? >"$WINE_TMP/exit.$run.new" && mv "$WINE_TMP/exit.$run.new" "$WINE_TMP/exit.$run"
-  ) </dev/null >/dev/null 2>&1 &
-  WINE_WATCHERS+=($!)
-  while [ ! -s "$WINE_TMP/pid.$run" ]; do sleep 0.01; done
-  WINE_PID=$(cat "$WINE_TMP/pid.$run")
+  bg_start "$WINE_TMP" "$WINE_TMP/wine.log" timeout "${ZV_WINE_TIMEOUT:-60}" "$WINE64" "$ZV_SCR" "$@"
+  WINE_RUN=$BG_RUN
+  WINE_PID=$BG_PID
 }
 
 # wine_running [RUN]: true while that run (default: the last) still runs.
-wine_running() {
-  local run=${1:-$WINE_RUN}
-  [ "$run" -gt 0 ] && [ ! -e "$WINE_TMP/exit.$run" ]
-}
+wine_running() { bg_running "$WINE_TMP" "${1:-$WINE_RUN}"; }
 
 # wine_wait_window REGEX [SECONDS=20]: prints the X id of the first visible window whose name matches
 # REGEX, once the same window has been found twice 0.2 s apart (Wine may replace the X window of
@@ -169,16 +146,33 @@ wine_wait_window() {
 
 # wine_wait_exit [SECONDS=10] [RUN]: waits for that run (default: the last) to end and prints its
 # exit code. If it still runs after SECONDS, it is ended (by its PID) and 124 is printed.
-wine_wait_exit() {
-  local deadline=$((SECONDS + ${1:-10})) run=${2:-$WINE_RUN}
-  while wine_running "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.05; done
-  if wine_running "$run"; then
-    kill -TERM "$(cat "$WINE_TMP/pid.$run")" 2>/dev/null
-    while wine_running "$run"; do sleep 0.05; done
-    echo 124
-  else
-    cat "$WINE_TMP/exit.$run"
-  fi
+wine_wait_exit() { bg_wait_exit "$WINE_TMP" "${1:-10}" "${2:-$WINE_RUN}"; }
+
+# wine_tool NAME: prints the path of a helper program of the 64-bit Windows build (a probe of
+# tests/wine/probes, or render_probe); status 1, printing nothing, when it is not built. Without
+# ZV_WINDOWS_BUILD, the build is the one ZV_SCR lies in, three folders down (src/shells/win32/, or
+# tests/wine/fault_build/).
+wine_tool() {
+  local build=${ZV_WINDOWS_BUILD:-} dir=tests/wine/probes
+  [ -n "$build" ] || build=$(cd "$(dirname "$ZV_SCR")/../../.." && pwd)
+  [ "$1" = render_probe ] && dir=src/tools/render_probe
+  [ -f "$build/$dir/$1.exe" ] || return 1
+  echo "$build/$dir/$1.exe"
+}
+
+# control_id NAME: prints the id the configuration dialog gives its control NAME (CmdOk, Option1...),
+# as src/shells/win32/config_controls.h numbers them.
+control_id() {
+  awk -v name="$1" '
+    /^enum ControlId/ { inside = 1; next }
+    inside && /^};/ { exit }
+    inside {
+      sub(/\/\/.*/, ""); gsub(/[ ,]/, "")
+      if ($0 == "") next
+      if (split($0, part, "=") == 2) id = part[2]; else id++
+      if (part[1] == name) { print id; found = 1; exit }
+    }
+    END { exit !found }' "$WINE_LIB_DIR/../../src/shells/win32/config_controls.h"
 }
 
 # wine_shot WINDOW|root FILE: writes a PNG of the window (or the whole screen).
@@ -258,11 +252,7 @@ wine_remove_server_dir() {
 wine_teardown() {
   local status=$?
   trap - EXIT INT TERM
-  local run
-  for ((run = 1; run <= WINE_RUN; run++)); do
-    wine_running "$run" && kill -TERM "$(cat "$WINE_TMP/pid.$run")" 2>/dev/null
-  done
-  for run in "${WINE_WATCHERS[@]}"; do wait "$run" 2>/dev/null; done
+  [ -z "$WINE_TMP" ] || bg_end_all "$WINE_TMP"
   if [ -n "${WINEPREFIX:-}" ] && [ -n "$WINE_TMP" ] && [ "$WINEPREFIX" = "$WINE_TMP/prefix" ]; then
     "$WINESERVER" -k >/dev/null 2>&1
     [ -n "$WINE_SERVER_PID" ] && wait "$WINE_SERVER_PID" 2>/dev/null

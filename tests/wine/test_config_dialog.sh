@@ -4,13 +4,11 @@
 # OK write Level and Spec; Cancel and the close box write nothing; Tab and the arrow keys move as
 # a dialog's do; a second start leaves it alone.
 source "$(dirname "$0")/lib.sh"
-command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
 wine_setup
 
 TITLE='設定'
 KEY='HKCU\Software\Zorvalite\Options'
-PROBE=$WINE_TMP/window_probe.exe
-x86_64-w64-mingw32-gcc -O1 -municode -o "$PROBE" "$WINE_LIB_DIR/window_probe.c" || fail "cannot build the window probe"
+PROBE=$(wine_tool window_probe) || fail "no window_probe.exe: build the windows-x64 preset"
 
 # probe: what Windows says about the dialog, in $WINE_TMP/probe.txt.
 probe() { "$WINE64" "$PROBE" "$TITLE" 2>/dev/null | tr -d '\r' >"$WINE_TMP/probe.txt"; }
@@ -43,9 +41,9 @@ expect_exit() {
 }
 setting() { wine_reg_query "$KEY" "$1" || echo "(none)"; }
 
-# Ids follow the tab order: CmdOk 100, CmdNg 101, ... (see config_controls.h).
-CMD_OK=100 CMD_NG=101 OPTION2=108 OPTION1=109 LBL_NOMAL=110 LBL_KAKUHEN=111 OPTION3=113 OPTION4=114
-LBL_LOW=115
+CMD_OK=$(control_id CmdOk) CMD_NG=$(control_id CmdNg) OPTION1=$(control_id Option1) OPTION2=$(control_id Option2)
+OPTION3=$(control_id Option3) OPTION4=$(control_id Option4) LBL_NOMAL=$(control_id LblNomal)
+LBL_KAKUHEN=$(control_id LblKakuhen) LBL_LOW=$(control_id LblLowSP)
 
 # --- A first run: the window, the controls, the picture; then 確変モード(1/30) and OK.
 open /C
@@ -56,34 +54,40 @@ open /C
 [ "$(fact focus)" = "$CMD_OK" ] || fail "focus on $(fact focus) when opened, expected OK"
 pass "top-level, client 338x192, close box only, focus on OK"
 
-# id class x y w h check text; alignment of the labels checked below.
+# In Z order, which is the tab order: name class x y w h check text; alignment of the labels
+# checked below.
 expected=$(cat <<'EOF'
-100 Button 72 80 89 25 0 OK
-101 Button 176 80 89 25 0 Cancel
-102 Static 32 162 271 17 - https://zorvalite.example.org/
-103 Static 184 112 92 17 - Version 1.0.4
-104 Static 24 144 290 17 - zorvalite@example.org
-105 Static 25 128 290 17 - Copyright (C) 2026 The Zorvalite developers
-106 Static 64 112 119 17 - Zorvalite
-107 Button 16 8 161 65 0 現在の確率設定値
-108 Button 32 48 17 12 0 Option2
-109 Button 32 32 17 12 1 Option1
-110 Static 56 32 113 12 - 通常モード(1/301)
-111 Static 56 48 113 12 - 確変モード(1/30)
-112 Button 184 8 137 65 0 マシンスペック
-113 Button 200 32 17 12 1 Option1
-114 Button 200 48 17 12 0 Option2
-115 Static 224 48 72 12 - ロースペック
-116 Static 224 32 72 12 - ハイスペック
+CmdOk Button 72 80 89 25 0 OK
+CmdNg Button 176 80 89 25 0 Cancel
+LblHPaddr Static 32 162 271 17 - https://zorvalite.example.org/
+lblVersion Static 184 112 92 17 - Version 1.0.4
+LblMLaddr Static 24 144 290 17 - zorvalite@example.org
+Label3 Static 25 128 290 17 - Copyright (C) 2026 The Zorvalite developers
+lblProductName Static 64 112 119 17 - Zorvalite
+Frame1 Button 16 8 161 65 0 現在の確率設定値
+Option2 Button 32 48 17 12 0 Option2
+Option1 Button 32 32 17 12 1 Option1
+LblNomal Static 56 32 113 12 - 通常モード(1/301)
+LblKakuhen Static 56 48 113 12 - 確変モード(1/30)
+Frame2 Button 184 8 137 65 0 マシンスペック
+Option3 Button 200 32 17 12 1 Option1
+Option4 Button 200 48 17 12 0 Option2
+LblLowSP Static 224 48 72 12 - ロースペック
+LblHighSP Static 224 32 72 12 - ハイスペック
 EOF
 )
-actual=$(awk '$1 == "control" { $1 = ""; $8 = ""; sub(/^ /, ""); gsub(/  +/, " "); print }' "$WINE_TMP/probe.txt")
+# The probe names controls by id: "id=name" for every control of the table.
+names=$(while read -r name _; do printf '%s=%s ' "$(control_id "$name")" "$name"; done <<<"$expected")
+actual=$(awk -v names="$names" '
+  BEGIN { n = split(names, pairs, " "); for (i = 1; i <= n; i++) { split(pairs[i], p, "="); name[p[1]] = p[2] } }
+  $1 == "control" { $1 = ""; if ($2 in name) $2 = name[$2]; $8 = ""; sub(/^ /, ""); gsub(/  +/, " "); print }' \
+  "$WINE_TMP/probe.txt")
 [ "$actual" = "$expected" ] || fail "controls differ:$(diff <(echo "$expected") <(echo "$actual"))"
-for id in 102 103 104 105 106; do
-  (($(control $id style) & 3)) || fail "label $id is not centred"
+for name in LblHPaddr lblVersion LblMLaddr Label3 lblProductName; do
+  (($(control "$(control_id $name)" style) & 3)) || fail "label $name is not centred"
 done
-for id in 110 111 115 116; do
-  (($(control $id style) & 3)) && fail "label $id is not left-aligned"
+for name in LblNomal LblKakuhen LblLowSP LblHighSP; do
+  (($(control "$(control_id $name)" style) & 3)) && fail "label $name is not left-aligned"
 done
 pass "every control in place, with its caption; normal mode and high spec selected"
 

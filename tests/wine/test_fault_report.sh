@@ -9,14 +9,12 @@
 # Environment: ZV_FAULT_SCR, the fault build of the .scr under test (a Windows preset builds it
 # as tests/wine/fault_build/ZorvaliteFault.scr).
 source "$(dirname "$0")/lib.sh"
-command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
 [ -n "${ZV_FAULT_SCR:-}" ] || fail "ZV_FAULT_SCR does not name the fault build (ZorvaliteFault.scr)"
 ZV_SCR=$ZV_FAULT_SCR
 wine_setup
 [ -x "${ZV_X_CURSOR:-}" ] || fail "ZV_X_CURSOR does not name the cursor probe (tests/wine/x_cursor.cpp)"
 
-WINDOW_PROBE=$WINE_TMP/window_probe.exe
-x86_64-w64-mingw32-gcc -O1 -municode -o "$WINDOW_PROBE" "$WINE_LIB_DIR/window_probe.c" || fail "cannot build the window probe"
+WINDOW_PROBE=$(wine_tool window_probe) || fail "no window_probe.exe: build the windows-x64 preset"
 screen_saver_timeout() { xset q | awk '/timeout:/ { print $2 }'; }
 
 # With the X screen saver off: the ticks switch it on, and only putting it back switches it off.

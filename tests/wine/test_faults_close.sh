@@ -5,12 +5,10 @@
 # before, though every spin tick switched the screen saver on. A session end that is called off
 # leaves the saver running.
 source "$(dirname "$0")/lib.sh"
-command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
 wine_setup
 [ -x "${ZV_X_CURSOR:-}" ] || fail "ZV_X_CURSOR does not name the cursor probe (tests/wine/x_cursor.cpp)"
 
-PROBE=$WINE_TMP/message_probe.exe
-x86_64-w64-mingw32-gcc -O1 -municode -o "$PROBE" "$WINE_LIB_DIR/message_probe.c" || fail "cannot build the message probe"
+PROBE=$(wine_tool message_probe) || fail "no message_probe.exe: build the windows-x64 preset"
 send() { "$WINE64" "$PROBE" Form1 "$1" 2>/dev/null | tr -d '\r'; }
 screen_saver_timeout() { xset q | awk '/timeout:/ { print $2 }'; }
 

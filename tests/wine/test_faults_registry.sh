@@ -5,20 +5,15 @@
 # the saver runs, leaves the store as it was and ends on a key; the dialog opens showing the
 # stored value where it is good and the default where it is odd, and OK writes both as text.
 source "$(dirname "$0")/lib.sh"
-command -v x86_64-w64-mingw32-gcc >/dev/null || skip "x86_64-w64-mingw32-gcc is missing (scripts/install-deps.sh windows)"
 wine_setup
 
 APP='HKCU\Software\Zorvalite'
 KEY="$APP\\Options"
-WINDOW_PROBE=$WINE_TMP/window_probe.exe
-REGISTRY_PROBE=$WINE_TMP/registry_probe.exe
-x86_64-w64-mingw32-gcc -O1 -municode -o "$WINDOW_PROBE" "$WINE_LIB_DIR/window_probe.c" || fail "cannot build the window probe"
-x86_64-w64-mingw32-gcc -O1 -municode -o "$REGISTRY_PROBE" "$WINE_LIB_DIR/registry_probe.c" -ladvapi32 ||
-  fail "cannot build the registry probe"
+WINDOW_PROBE=$(wine_tool window_probe) || fail "no window_probe.exe: build the windows-x64 preset"
+REGISTRY_PROBE=$(wine_tool registry_probe) || fail "no registry_probe.exe: build the windows-x64 preset"
 registry_probe() { "$WINE64" "$REGISTRY_PROBE" "$@" 2>/dev/null | tr -d '\r'; }
 
-# Ids of the four option buttons (see config_controls.h).
-OPTION2=108 OPTION1=109 OPTION3=113 OPTION4=114
+OPTION1=$(control_id Option1) OPTION2=$(control_id Option2) OPTION3=$(control_id Option3) OPTION4=$(control_id Option4)
 
 # stored NAME: "TYPE DATA" of a value of the section, or "(none)".
 stored() {

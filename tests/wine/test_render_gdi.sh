@@ -7,9 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 wine_setup
 
-tools=${ZV_WINDOWS_TOOLS:-$(dirname "$ZV_SCR")/../../tools}
-probe_exe=$tools/render_probe/render_probe.exe
-[ -f "$probe_exe" ] || fail "no $probe_exe: build the windows-x64 preset"
+probe_exe=$(wine_tool render_probe) || fail "no render_probe.exe: build the windows-x64 preset"
 [ -x "${ZV_RENDER_PROBE:-}" ] || fail "ZV_RENDER_PROBE does not name the native render_probe"
 
 timeout 120 "$WINE64" "$probe_exe" "$(winepath_of "$WINE_TMP/gdi.rgb")" >>"$WINE_TMP/wine.log" 2>&1 ||

@@ -7,9 +7,7 @@
 source "$(dirname "$0")/lib.sh"
 wine_setup
 
-tools=${ZV_WINDOWS_TOOLS:-$(dirname "$ZV_SCR")/../../tools}
-grab_exe=$tools/screen_grab/screen_grab.exe
-[ -f "$grab_exe" ] || fail "no $grab_exe: build the windows-x64 preset"
+grab_exe=$(wine_tool screen_grab) || fail "no screen_grab.exe: build the windows-x64 preset"
 [ -x "${ZV_RENDER_PROBE:-}" ] || fail "ZV_RENDER_PROBE does not name the native render_probe"
 
 # What the corner must show: black, with the block as the software surfaces draw the first pass.

@@ -3,9 +3,9 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "platform/bmp_file.h"
-#include "tools/artgen/art_text.h"
-#include "tools/artgen/icon_file.h"
+#include "formats/bmp_file.h"
+#include "formats/art_text.h"
+#include "formats/icon_file.h"
 
 namespace zv::tools {
 namespace {
@@ -16,8 +16,8 @@ void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_
   if (!file) throw std::runtime_error("cannot write " + path.string());
 }
 
-platform::Bitmap Glyph(const ArtText& art, platform::Colour lit) {
-  platform::Bitmap bitmap{art.Width(), art.Height(), {}};
+formats::Bitmap Glyph(const formats::ArtText& art, platform::Colour lit) {
+  formats::Bitmap bitmap{art.Width(), art.Height(), {}};
   for (int y = 0; y < art.Height(); ++y)
     for (int x = 0; x < art.Width(); ++x) bitmap.pixels.push_back(art.At(x, y) == 'X' ? lit : platform::kBlack);
   return bitmap;
@@ -26,19 +26,19 @@ platform::Bitmap Glyph(const ArtText& art, platform::Colour lit) {
 }  // namespace
 
 void WriteArtFiles(const std::filesystem::path& artDir, const std::filesystem::path& outDir) {
-  const ArtText glyph = ReadArtText(artDir / "glyph.txt", "X.");
+  const formats::ArtText glyph = formats::ReadArtText(artDir / "glyph.txt", "X.");
   if (glyph.Width() != 30 || glyph.Height() != 48) throw std::runtime_error("the glyph must be 30 x 48");
   // Two zero bytes after the pixel rows, counted in the image size: the stored bitmaps are
   // 4,472 bytes, as the paint program that first drew them wrote them.
   constexpr std::size_t kTrailingBytes = 2;
-  WriteBytes(outDir / "red.bmp", platform::EncodeBmp24(Glyph(glyph, platform::Rgb(0xFF, 0, 0)), kTrailingBytes));
-  WriteBytes(outDir / "green.bmp", platform::EncodeBmp24(Glyph(glyph, platform::Rgb(0, 0xFF, 0)), kTrailingBytes));
+  WriteBytes(outDir / "red.bmp", formats::EncodeBmp24(Glyph(glyph, platform::Rgb(0xFF, 0, 0)), kTrailingBytes));
+  WriteBytes(outDir / "green.bmp", formats::EncodeBmp24(Glyph(glyph, platform::Rgb(0, 0xFF, 0)), kTrailingBytes));
   WriteBytes(outDir / "orange.bmp",
-             platform::EncodeBmp24(Glyph(glyph, platform::Rgb(0xFF, 0x80, 0)), kTrailingBytes));
+             formats::EncodeBmp24(Glyph(glyph, platform::Rgb(0xFF, 0x80, 0)), kTrailingBytes));
 
-  const ArtText icon = ReadArtText(artDir / "icon.txt", "kRG.");
+  const formats::ArtText icon = formats::ReadArtText(artDir / "icon.txt", "kRG.");
   if (icon.Width() != 32 || icon.Height() != 32) throw std::runtime_error("the icon must be 32 x 32");
-  WriteBytes(outDir / "zorvalite.ico", EncodeIcon16(icon));
+  WriteBytes(outDir / "zorvalite.ico", formats::EncodeIcon16(icon));
 }
 
 }  // namespace zv::tools

@@ -5,44 +5,32 @@
 #include <cstdio>
 
 #include "display/digit_renderer.h"
-#include "platform/win32/gdi_surface.h"
+#include "machine/layout_and_timing.h"
 #include "resource_ids.h"
-#include "tools/render_probe/probe_picture_box.h"
+#include "shells/win32/win32_saver_window.h"
 #include "tools/render_probe/render_sequence.h"
 
-namespace {
-
-using Box = zv::tools::ProbePictureBox<zv::platform::win32::GdiSurface>;
-
-void Load(Box& box, int id) {
-  HBITMAP picture = static_cast<HBITMAP>(
-      LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-  box.surface.Assign(picture);
-  DeleteObject(picture);
-}
-
-}  // namespace
-
-int main(int argc, char** argv) {
+int wmain(int argc, wchar_t** argv) {
   if (argc != 2) {
     std::fprintf(stderr, "usage: render_probe OUT.rgb\n");
     return 2;
   }
   try {
-    Box display{zv::int16{130}, zv::int16{68}};
-    Box red{zv::int16{1}, zv::int16{1}}, green{zv::int16{1}, zv::int16{1}}, orange{zv::int16{1}, zv::int16{1}};
+    zv::win32::Win32PictureBox display, red, green, orange;
+    display.SetWidth(zv::kDisplayWidth);
+    display.SetHeight(zv::kDisplayHeight);
     display.SetSolidFill(zv::platform::kBlack);
-    Load(red, IDB_ART_RED);
-    Load(green, IDB_ART_GREEN);
-    Load(orange, IDB_ART_ORANGE);
+    red.Load(IDB_ART_RED);
+    green.Load(IDB_ART_GREEN);
+    orange.Load(IDB_ART_ORANGE);
     zv::DigitRenderer renderer{display, red, green, orange};
     zv::int16 storeCursor = 0;
     zv::FillSegmentFrames(renderer.SegmentFrames, storeCursor);
-    const auto pixels = zv::tools::RenderEveryPosition(renderer, display.surface);
-    std::FILE* out = std::fopen(argv[1], "wb");
+    const auto pixels = zv::tools::RenderEveryPosition(renderer, display.Dc());
+    std::FILE* out = _wfopen(argv[1], L"wb");
     if (!out || std::fwrite(pixels.data(), 1, pixels.size(), out) != pixels.size()) return 1;
     std::fclose(out);
-  } catch (const zv::RuntimeError& error) {
+  } catch (const std::exception& error) {
     std::fprintf(stderr, "render_probe: %s\n", error.what());
     return 1;
   }

@@ -5,9 +5,10 @@
 #include <fstream>
 #include <iostream>
 
-#include "platform/png_file.h"
+#include "formats/png_file.h"
+#include "machine/layout_and_timing.h"
+#include "testing/renderer_rig.h"
 #include "tools/render_probe/render_sequence.h"
-#include "tools/render_probe/software_rig.h"
 
 int main(int argc, char** argv) {
   if (argc < 2 || argc > 3) {
@@ -15,19 +16,19 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    zv::tools::SoftwareRig every(ZV_ASSETS_DIR);
-    const auto pixels = zv::tools::RenderEveryPosition(every.renderer, every.display.surface);
+    zv::testing::RendererRig every;
+    const auto pixels = zv::tools::RenderEveryPosition(every.renderer, every.shown);
     std::ofstream out(argv[1], std::ios::binary);
     out.write(reinterpret_cast<const char*>(pixels.data()), static_cast<std::streamsize>(pixels.size()));
     if (!out) throw std::runtime_error(std::string("cannot write ") + argv[1]);
     if (argc == 3) {
-      zv::tools::SoftwareRig first(ZV_ASSETS_DIR);
+      zv::testing::RendererRig first;
       zv::EngineView engine;
-      engine.ReelPosLeft = 52;
-      engine.ReelPosCentre = 4;
-      engine.ReelPosRight = 52;
+      engine.ReelPosLeft = zv::kStartPosLeft;
+      engine.ReelPosCentre = zv::kStartPosCentre;
+      engine.ReelPosRight = zv::kStartPosRight;
       first.renderer.DrawPass(engine);
-      zv::platform::WritePng(first.display.surface, argv[2]);
+      zv::formats::WritePng(first.shown, argv[2]);
     }
   } catch (const std::exception& error) {
     std::cerr << "render_probe: " << error.what() << '\n';

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/png_file.h"
+#include "formats/png_file.h"
 
 namespace zv::sim {
 
@@ -10,8 +10,8 @@ FrameCapture::FrameCapture(Settings settings) : settings_(std::move(settings)) {
   std::filesystem::create_directories(settings_.dir);
 }
 
-void FrameCapture::Observe(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
-  const double nowMs = static_cast<double>(window.Now()) / platform::headless::kMillisecond;
+void FrameCapture::Observe(headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+  const double nowMs = static_cast<double>(window.Now()) / headless::kMillisecond;
   if (havePrevious_ && written_ < settings_.limit) {
     const bool atState = settings_.atState && previousState_ == *settings_.atState;
     const bool onTime = settings_.everyMs && previousMs_ >= nextMs_;
@@ -24,10 +24,10 @@ void FrameCapture::Observe(platform::headless::HeadlessSaverWindow& window, cons
   previousMs_ = nowMs;
 }
 
-void FrameCapture::Write(const platform::headless::HeadlessSaverWindow& window) {
+void FrameCapture::Write(const headless::HeadlessSaverWindow& window) {
   char name[64];
-  std::snprintf(name, sizeof name, "frame-%012.3fms-state%d.png", previousMs_, previousState_);
-  platform::WritePng(window.Screen(), settings_.dir / name);
+  std::snprintf(name, sizeof name, "frame-%012.3fms-state%d.png", previousMs_, StateNumber(previousState_));
+  formats::WritePng(window.Screen(), settings_.dir / name);
   ++written_;
 }
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "lottery/lottery_engine.h"
-#include "platform/headless/headless_saver_window.h"
+#include "shells/headless/headless_saver_window.h"
 
 namespace zv::sim {
 
@@ -15,23 +15,23 @@ class FrameCapture {
  public:
   struct Settings {
     std::filesystem::path dir;
-    std::optional<int16> atState;    // a snapshot for every tick spent in this state
+    std::optional<Spin> atState;     // a snapshot for every tick spent in this state
     std::optional<double> everyMs;   // a snapshot every so many simulated milliseconds
     std::int64_t limit = 100;
   };
   explicit FrameCapture(Settings settings);
 
-  void Observe(platform::headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
+  void Observe(headless::HeadlessSaverWindow& window, const LotteryEngine& engine);
   std::int64_t Written() const { return written_; }
 
  private:
-  void Write(const platform::headless::HeadlessSaverWindow& window);
+  void Write(const headless::HeadlessSaverWindow& window);
 
   Settings settings_;
   std::int64_t written_ = 0;
   double nextMs_ = 0;
   bool havePrevious_ = false;
-  int16 previousState_ = 0;
+  Spin previousState_ = Spin::NewSpin;
   double previousMs_ = 0;
 };
 

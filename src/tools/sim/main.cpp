@@ -4,22 +4,21 @@
 #include <iostream>
 #include <optional>
 
-#include "runtime/run_time_error.h"
+#include "testing/spin_tally.h"
+#include "testing/trace.h"
 #include "tools/sim/sim_options.h"
-#include "tools/sim/spin_tally.h"
-#include "tools/sim/trace.h"
 
 namespace {
 
-using zv::sim::SpinCounts;
+using zv::testing::SpinCounts;
 
 double Share(std::int64_t part, std::int64_t whole) { return whole > 0 ? 100.0 * part / whole : 0.0; }
 
-void PrintSummary(std::FILE* out, const zv::sim::SimOptions& options, const zv::sim::SpinTally& tally,
+void PrintSummary(std::FILE* out, const zv::sim::SimOptions& options, const zv::testing::SpinTally& tally,
                   double wallSeconds) {
-  const zv::sim::SimulationSettings& run = options.run;
+  const zv::testing::SimulationSettings& run = options.run;
   const SpinCounts& c = tally.Counts();
-  std::fprintf(out, "simulated        %.3f s  (%s)\n", run.seconds, zv::sim::SettingsText(run).c_str());
+  std::fprintf(out, "simulated        %.3f s  (%s)\n", run.seconds, zv::testing::SettingsText(run).c_str());
   std::fprintf(out, "spins            %lld completed, %lld started\n", static_cast<long long>(c.completed),
                static_cast<long long>(c.started));
   std::fprintf(out, "jackpots         %lld", static_cast<long long>(c.jackpots));
@@ -60,22 +59,23 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  zv::sim::SpinTally tally;
+  zv::testing::SpinTally tally;
   std::optional<zv::sim::FrameCapture> frames;
   if (options.frames) frames.emplace(*options.frames);
-  if (options.trace) std::cout << "# " << zv::sim::SettingsText(options.run) << '\n' << zv::sim::TraceHeader() << '\n';
+  if (options.trace)
+    std::cout << "# " << zv::testing::SettingsText(options.run) << '\n' << zv::testing::TraceHeader() << '\n';
 
   const auto start = std::chrono::steady_clock::now();
   try {
-    zv::sim::RunSaver(options.run, [&](zv::platform::headless::HeadlessSaverWindow& window,
+    zv::testing::RunSaver(options.run, [&](zv::headless::HeadlessSaverWindow& window,
                                        const zv::LotteryEngine& engine) {
       tally.Observe(window, engine);
       if (frames) frames->Observe(window, engine);
-      if (options.trace) std::cout << zv::sim::TraceLine(window, engine) << '\n';
+      if (options.trace) std::cout << zv::testing::TraceLine(window, engine) << '\n';
     });
-  } catch (const zv::RuntimeError& error) {
+  } catch (const zv::testing::SaverRunFailed& error) {
     std::cout.flush();
-    std::fprintf(stderr, "zorvalite-sim: the saver stopped with a run-time error:\n%s\n", error.Report().c_str());
+    std::fprintf(stderr, "zorvalite-sim: the saver stopped with a run-time error:\n%s\n", error.what());
     return 1;
   }
   std::cout.flush();

@@ -169,7 +169,7 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     if (!frameAt && !frameEvery) throw UsageError("--frames needs --frame-at or --frame-every");
     FrameCapture::Settings frames;
     frames.dir = *framesDir;
-    frames.atState = frameAt;
+    if (frameAt) frames.atState = static_cast<Spin>(*frameAt);
     frames.everyMs = frameEvery;
     if (frameLimit) frames.limit = *frameLimit;
     options.frames = frames;

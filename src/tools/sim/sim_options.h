@@ -4,13 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "testing/saver_run.h"
 #include "tools/sim/frame_capture.h"
-#include "tools/sim/simulation.h"
 
 namespace zv::sim {
 
 struct SimOptions {
-  SimulationSettings run;
+  testing::SimulationSettings run;
   bool trace = false;
   std::optional<FrameCapture::Settings> frames;
   bool help = false;

@@ -6,9 +6,9 @@
 
 #include <memory>
 
-#include "platform/win32/win32_platform.h"
+#include "shells/win32/win32_platform.h"
 #include "startup/md_saver.h"
-#include "support/forwarding_saver_events.h"
+#include "testing/forwarding_saver_events.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ class FaultingEvents : public zv::testing::ForwardingSaverEvents {
   int ticks_ = 0;
 };
 
-class FaultingPlatform : public zv::platform::win32::Win32Platform {
+class FaultingPlatform : public zv::win32::Win32Platform {
  public:
   std::unique_ptr<zv::platform::SaverWindow> CreateSaverWindow(SaverWindowEvents& events) override {
     events_ = std::make_unique<FaultingEvents>(events);

@@ -1,0 +1,130 @@
+# Shared helpers of the scripts under scripts/ and tests/wine/: source it, then call
+#
+#   build_preset [--show] PRESET [BUILD_ARGS...] [-- CONFIGURE_ARGS...]
+#                          configures and builds a preset, its output in build/build-PRESET.log
+#                          (and on the terminal as it goes with --show); on failure prints the
+#                          log and exits 1
+#   run_ctest PRESET LOG [CTEST_ARGS...]
+#                          runs ctest, its whole output in LOG, prints only failures and the
+#                          summary; returns ctest's status (call it as `run_ctest ... || status=$?`)
+#   scr_path PRESET        the Zorvalite.scr a Windows preset builds
+#   start_xvfb WORKDIR [XVFB_OPTIONS...]
+#                          a private Xvfb (1024x768x24) on a display number the server finds
+#                          free; exports DISPLAY, sets XVFB_PID
+#   bg_start DIR LOG PROGRAM ARGS...
+#                          runs a program in the background, its output appended to LOG; its PID
+#                          and, once it ends, its exit status go to files in DIR, so that any
+#                          function (even one in a subshell, as in $(...)) can wait for it; sets
+#                          BG_RUN (the run's number in DIR) and BG_PID
+#   bg_running DIR RUN     true while that run goes on
+#   bg_wait_exit DIR SECONDS RUN
+#                          prints the run's exit status once it has ended; a run still going
+#                          after SECONDS is ended (SIGTERM) and 124 is printed
+#   bg_end_all DIR         ends every run still going and waits for their watchers
+#   wine_environment PREFIX
+#                          exports WINEPREFIX and the quiet Wine environment
+#
+# ZV_ROOT is the top of the repository; ZV_SIM the native build's zorvalite-sim; WINE64 and
+# WINESERVER the 64-bit Wine loader and server.
+
+ZV_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZV_SIM=$ZV_ROOT/build/native/src/tools/sim/zorvalite-sim
+WINE64=/usr/lib/wine/wine64
+WINESERVER=/usr/lib/wine/wineserver64
+
+build_preset() {
+  local show=false
+  [ "$1" = --show ] && { show=true; shift; }
+  local preset=$1 build=() configure=()
+  shift
+  while [ $# -gt 0 ] && [ "$1" != -- ]; do build+=("$1"); shift; done
+  [ $# -gt 0 ] && shift
+  configure=("$@")
+  local log=$ZV_ROOT/build/build-$preset.log
+  mkdir -p "$ZV_ROOT/build"
+  if $show; then
+    _build_steps 2>&1 | tee "$log"
+    [ "${PIPESTATUS[0]}" -eq 0 ] || exit 1
+  else
+    echo "== build $preset"
+    _build_steps >"$log" 2>&1 || { cat "$log" >&2; exit 1; }
+  fi
+}
+# The steps of build_preset, with its preset and arguments.
+_build_steps() {
+  (cd "$ZV_ROOT" && cmake --preset "$preset" "${configure[@]}" && cmake --build --preset "$preset" -j2 "${build[@]}")
+}
+
+run_ctest() {
+  local preset=$1 log=$2
+  shift 2
+  (cd "$ZV_ROOT" && ctest --preset "$preset" "$@") 2>&1 | tee "$log" | grep -Ev '^ +Start +[0-9]+:|Test +#[0-9]+: .* Passed '
+  return "${PIPESTATUS[0]}"
+}
+
+scr_path() { echo "$ZV_ROOT/build/$1/src/shells/win32/Zorvalite.scr"; }
+
+start_xvfb() {
+  local work=$1 i
+  shift
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "$@" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  XVFB_PID=$!
+  for i in $(seq 100); do
+    kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; return 1; }
+    [ -s "$work/display" ] && break
+    sleep 0.1
+  done
+  [ -s "$work/display" ] || { echo "Xvfb did not name its display" >&2; return 1; }
+  export DISPLAY=":$(head -n1 "$work/display")"
+  for i in $(seq 100); do
+    xset q >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb $DISPLAY does not answer" >&2
+  return 1
+}
+
+wine_environment() {
+  export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+}
+
+BG_RUN=0
+BG_PID=""
+BG_WATCHERS=()
+
+bg_start() {
+  local dir=$1 log=$2 run=$((BG_RUN + 1))
+  shift 2
+  BG_RUN=$run
+  (
+    "$@" >>"$log" 2>&1 &
+    echo $! >"$dir/pid.$run"
+    wait $!
+    echo $? >"$dir/exit.$run.new" && mv "$dir/exit.$run.new" "$dir/exit.$run"
+  ) </dev/null >/dev/null 2>&1 &
+  BG_WATCHERS+=($!)
+  while [ ! -s "$dir/pid.$run" ]; do sleep 0.01; done
+  BG_PID=$(cat "$dir/pid.$run")
+}
+
+bg_running() { [ "$2" -gt 0 ] && [ ! -e "$1/exit.$2" ]; }
+
+bg_wait_exit() {
+  local dir=$1 deadline=$((SECONDS + $2)) run=$3
+  while bg_running "$dir" "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.02; done
+  if bg_running "$dir" "$run"; then
+    kill -TERM "$(cat "$dir/pid.$run")" 2>/dev/null
+    while bg_running "$dir" "$run"; do sleep 0.02; done
+    echo 124
+  else
+    cat "$dir/exit.$run"
+  fi
+}
+
+bg_end_all() {
+  local dir=$1 run
+  for ((run = 1; run <= BG_RUN; run++)); do
+    bg_running "$dir" "$run" && kill -TERM "$(cat "$dir/pid.$run")" 2>/dev/null
+  done
+  for run in "${BG_WATCHERS[@]}"; do wait "$run" 2>/dev/null; done
+}

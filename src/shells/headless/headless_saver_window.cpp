@@ -1,0 +1,122 @@
+#include "shells/headless/headless_saver_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+
+namespace zv::headless {
+
+HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options)
+    : events_(events), options_(std::move(options)),
+      passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
+      jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)),
+      timers_(0, [this](SimTime tick) { return Delivery(tick); }) {
+  if (!options_.paintDisplay) display_.DrawInto(unpainted_);
+}
+
+// The offset of a tick is a hash of the seed and the tick's number (SplitMix64's finaliser):
+// it does not depend on which timers asked, or in which order.
+SimTime HeadlessSaverWindow::Delivery(SimTime tick) const {
+  if (jitterSpan_ == 0) return tick;
+  std::uint64_t h = options_.jitterSeed + static_cast<std::uint64_t>(tick / kClockTick) * 0x9E3779B97F4A7C15ull;
+  h = (h ^ (h >> 30)) * 0xBF58476D1CE4E5B9ull;
+  h = (h ^ (h >> 27)) * 0x94D049BB133111EBull;
+  h ^= h >> 31;
+  return tick - jitterSpan_ + static_cast<SimTime>(h % static_cast<std::uint64_t>(2 * jitterSpan_ + 1));
+}
+
+void HeadlessSaverWindow::SetInterval(platform::Timer timer, int16 milliseconds) {
+  timers_.SetInterval(timer, milliseconds, now_);
+}
+
+int16 HeadlessSaverWindow::Interval(platform::Timer timer) const { return timers_.Interval(timer); }
+
+platform::PictureBox& HeadlessSaverWindow::Pattern(platform::Art art) { return patterns_[static_cast<int>(art) - 1]; }
+
+void HeadlessSaverWindow::LoadPicture(platform::Art art) {
+  patterns_[static_cast<int>(art) - 1].LoadPicture(options_.assetsDir / ArtFileName(art));
+}
+
+void HeadlessSaverWindow::Unload() {
+  visible_ = false;
+  events_.Form_Unload();
+}
+
+void HeadlessSaverWindow::Schedule(InputEvent event) {
+  auto at = std::upper_bound(input_.begin() + static_cast<std::ptrdiff_t>(nextInput_), input_.end(), event,
+                             [](const InputEvent& a, const InputEvent& b) { return a.at < b.at; });
+  input_.insert(at, event);
+}
+
+SimTime HeadlessSaverWindow::NextEventTime() const {
+  SimTime next = timers_.NextDue();
+  if (nextInput_ < input_.size()) next = std::min(next, input_[nextInput_].at);
+  return next;
+}
+
+void HeadlessSaverWindow::Deliver(const InputEvent& event) {
+  switch (event.kind) {
+    case InputEvent::Kind::Click:
+      if (!display_.Contains(event.x, event.y)) events_.Form_Click();
+      break;
+    case InputEvent::Kind::Key:
+      events_.Form_KeyDown();
+      break;
+    case InputEvent::Kind::MouseMove:
+      if (!display_.Contains(event.x, event.y)) events_.Form_MouseMove(event.x, event.y);
+      break;
+    case InputEvent::Kind::Close:
+      Unload();
+      break;
+  }
+}
+
+void HeadlessSaverWindow::DoEvents() {
+  // A pass right after a pass in which nothing happened draws the same picture again: when
+  // fast-forwarding, run the passes up to the next event only as a count.
+  if (options_.fastForward && !deliveredLastYield_) {
+    const SimTime next = NextEventTime();
+    const std::int64_t yieldsUntilEvent = (next - now_ + passTime_ - 1) / passTime_;
+    if (yieldsUntilEvent > 1) {
+      const std::int64_t skipped = yieldsUntilEvent - 1;
+      now_ += skipped * passTime_;
+      passes_ += skipped;
+      events_.IdlePasses(skipped);
+    }
+  }
+
+  now_ += passTime_;
+  ++passes_;
+  if (const SimTime next = NextEventTime(); options_.sleepWhenIdle && next > now_) {
+    events_.Slept(std::chrono::nanoseconds(next - now_));
+    now_ = next;
+  }
+  deliveredLastYield_ = false;
+  // Input comes before timer messages, which the system delivers only when nothing else waits.
+  while (nextInput_ < input_.size() && input_[nextInput_].at <= now_) {
+    deliveredLastYield_ = true;
+    Deliver(input_[nextInput_++]);
+  }
+  for (platform::Timer timer : {platform::Timer::Timer1, platform::Timer::Timer2}) {
+    if (!timers_.TakeTick(timer, now_)) continue;
+    deliveredLastYield_ = true;
+    if (timer == platform::Timer::Timer1) {
+      ++timer1Ticks_;
+      events_.Timer1_Timer();
+      if (afterTimer1) afterTimer1();
+    } else {
+      ++timer2Ticks_;
+      events_.Timer2_Timer();
+    }
+  }
+}
+
+platform::SoftwareSurface HeadlessSaverWindow::Screen() const {
+  platform::SoftwareSurface screen(options_.screenWidth, options_.screenHeight);
+  if (visible_)
+    screen.BitBlt(display_.Left(), display_.Top(), display_.Width(), display_.Height(), display_.Pixels(), 0, 0);
+  return screen;
+}
+
+}  // namespace zv::headless

@@ -1,0 +1,74 @@
+#pragma once
+#include <windows.h>
+
+#include <memory>
+
+#include "platform/saver_window.h"
+#include "shells/win32/gdi_surface.h"
+#include "shells/win32/window.h"
+
+namespace zv::win32 {
+
+// A picture box: a persistent GDI surface, shown by a child window when it has one.
+class Win32PictureBox : public platform::PictureBox {
+ public:
+  explicit Win32PictureBox(HWND window = nullptr) : window_(window) {}
+  int16 Left() const override { return left_; }
+  int16 Top() const override { return top_; }
+  int16 Width() const override { return width_; }
+  int16 Height() const override { return height_; }
+  void SetLeft(int16 left) override;
+  void SetTop(int16 top) override;
+  void SetWidth(int16 width) override;
+  void SetHeight(int16 height) override;
+  void SetEnabled(bool enabled) override;
+  void SetSolidFill(platform::Colour colour) override { surface_.SetFillColour(colour); }
+  platform::Surface& Dc() override { return surface_; }
+  void Refresh() override;
+
+  // The picture assignment: the box takes the size and pixels of a bitmap resource.
+  void Load(int bitmapId);
+  void Paint(HDC target) const;
+
+ private:
+  void Place();
+
+  HWND window_;
+  int16 left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  GdiSurface surface_{1, 1};
+};
+
+// The full-screen saver window "Form1" with its display block child and its two timers.
+class Win32SaverWindow : public platform::SaverWindow, private Window {
+ public:
+  explicit Win32SaverWindow(platform::SaverWindowEvents& events);
+  ~Win32SaverWindow() override;
+
+  void Show() override;
+  int16 ScaleWidth() const override;
+  int16 ScaleHeight() const override;
+  void Refresh() override;
+  void Cls() override;
+  void Hide() override;
+  void Unload() override;
+  void DoEvents() override;
+  void SetInterval(platform::Timer timer, int16 milliseconds) override;
+  platform::PictureBox& Display() override { return *display_; }
+  platform::PictureBox& Pattern(platform::Art art) override { return patterns_[static_cast<int>(art) - 1]; }
+  void LoadPicture(platform::Art art) override;
+
+  HWND Hwnd() const { return window_; }
+
+ private:
+  static LRESULT CALLBACK DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // The saver reports what its handlers throw: the report shows above this window, with the
+  // cursor shown and the screen-saver setting back.
+  void ReportUnhandledError() override { events_.ReportUnhandledError(); }
+
+  platform::SaverWindowEvents& events_;
+  std::unique_ptr<Win32PictureBox> display_;
+  Win32PictureBox patterns_[3];
+};
+
+}  // namespace zv::win32

@@ -1,0 +1,66 @@
+#include "testing/saver_run.h"
+
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <stdexcept>
+#include <string>
+
+namespace zv::testing {
+
+using headless::HeadlessPlatform;
+using headless::InputEvent;
+using headless::kMillisecond;
+
+SaverRun::SaverRun(HeadlessPlatform& platform) : form(platform, globals), window_(*platform.saverWindow) {}
+
+void SaverRun::Run(const TickObserver& afterTimer1) {
+  if (afterTimer1) window_.afterTimer1 = [this, afterTimer1] { afterTimer1(window_, form.Engine()); };
+  try {
+    form.Form_Load();
+  } catch (const headless::ProcessEnded&) {
+    return;
+  }
+  throw std::logic_error("Form_Load returned: the saver run did not end the process");
+}
+
+std::string SettingsText(const SimulationSettings& s) {
+  char text[200];
+  std::snprintf(text, sizeof text, "Level %d, Spec %d, screen %dx%d, %s loop at %g passes/ms, seed %s, jitter %g%%",
+                s.level, s.spec, s.screenWidth, s.screenHeight, s.sleeping ? "sleeping" : "busy", s.passesPerMs,
+                s.seed ? std::to_string(*s.seed).c_str() : "from the clock", s.jitter * 100);
+  return text;
+}
+
+void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer1) {
+  HeadlessPlatform* platform = nullptr;
+  ClockSeededRandom::Clock clock = ClockSeededRandom::HighResolutionTicks;
+  if (settings.seed) {
+    clock = [&platform, seed = *settings.seed] {
+      const std::uint64_t now = platform && platform->saverWindow ? platform->saverWindow->Now() : 0;
+      return seed * 0x9E3779B97F4A7C15ull + now;
+    };
+  }
+  ClockSeededRandom random(clock);
+
+  headless::SaverWindowOptions options;
+  options.screenWidth = settings.screenWidth;
+  options.screenHeight = settings.screenHeight;
+  options.passesPerMs = settings.passesPerMs;
+  options.fastForward = settings.fastForward;
+  options.sleepWhenIdle = settings.sleeping;
+  options.timerJitter = settings.jitter;
+  options.jitterSeed = settings.seed ? *settings.seed : std::random_device{}();
+  options.paintDisplay = settings.paintDisplay;
+  HeadlessPlatform shell(random, options);
+  platform = &shell;
+
+  shell.settings.WriteSetting(kSettingsApp, kSettingsSection, kLevelKey, std::to_string(settings.level));
+  shell.settings.WriteSetting(kSettingsApp, kSettingsSection, kSpecKey, std::to_string(settings.spec));
+  const auto end = static_cast<headless::SimTime>(std::llround(settings.seconds * 1000 * kMillisecond));
+  shell.pendingInput.push_back({InputEvent::Kind::Key, end});
+  SaverRun(shell).Run(afterTimer1);
+  if (!shell.process.errorReports.empty()) throw SaverRunFailed(shell.process.errorReports.front());
+}
+
+}  // namespace zv::testing
