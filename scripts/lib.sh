@@ -8,8 +8,8 @@
 #                          runs ctest, its whole output in LOG, prints only failures and the
 #                          summary; returns ctest's status (call it as `run_ctest ... || status=$?`)
 #   scr_path PRESET        the Zorvalite.scr a Windows preset builds
-#   start_xvfb WORKDIR [XVFB_OPTIONS...]
-#                          a private Xvfb (1024x768x24) on a display number the server finds
+#   start_xvfb WORKDIR [SIZE=1024x768] [XVFB_OPTIONS...]
+#                          a private Xvfb (SIZE, 24-bit) on a display number the server finds
 #                          free; exports DISPLAY, sets XVFB_PID
 #   bg_start DIR LOG PROGRAM ARGS...
 #                          runs a program in the background, its output appended to LOG; its PID
@@ -65,9 +65,9 @@ run_ctest() {
 scr_path() { echo "$ZV_ROOT/build/$1/src/shells/win32/Zorvalite.scr"; }
 
 start_xvfb() {
-  local work=$1 i
-  shift
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset "$@" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  local work=$1 size=${2:-1024x768} i
+  shift $(($# < 2 ? $# : 2))
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset "$@" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for i in $(seq 100); do
     kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; return 1; }

@@ -21,8 +21,4 @@ void SoftwarePictureBox::Assign(int16 width, int16 height, std::vector<Colour> p
   surface_.Assign(width_, height_, std::move(pixels));
 }
 
-bool SoftwarePictureBox::Contains(float x, float y) const {
-  return x >= left_ && x < left_ + width_ && y >= top_ && y < top_ + height_;
-}
-
 }  // namespace zv::platform

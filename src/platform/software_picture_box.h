@@ -28,8 +28,6 @@ class SoftwarePictureBox : public PictureBox {
   void Assign(int16 width, int16 height, std::vector<Colour> pixels);
   const SoftwareSurface& Pixels() const { return surface_; }
   bool Enabled() const { return enabled_; }
-  // Whether a point of the window, in pixels, lies on the box.
-  bool Contains(float x, float y) const;
 
  private:
   int16 left_ = 0, top_ = 0, width_, height_;

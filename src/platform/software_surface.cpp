@@ -37,6 +37,14 @@ void SoftwareSurface::BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& 
   }
 }
 
+void SoftwareSurface::StretchBlt(int x, int y, int w, int h, const SoftwareSurface& source) {
+  for (int row = std::max(0, -y); row < std::min(h, height_ - y); ++row) {
+    const int sourceRow = row * source.height_ / h;
+    for (int col = std::max(0, -x); col < std::min(w, width_ - x); ++col)
+      At(x + col, y + row) = source.pixels_[static_cast<std::size_t>(sourceRow) * source.width_ + col * source.width_ / w];
+  }
+}
+
 void SoftwareSurface::ExtFloodFill(int16 x, int16 y, Colour border) {
   if (!Inside(x, y) || At(x, y) == border) return;
   // Scanline fill over 4-connected pixels that are not the border colour. Visited pixels

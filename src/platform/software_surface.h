@@ -17,6 +17,10 @@ class SoftwareSurface : public Surface {
   Colour Pixel(int16 x, int16 y) const override;
   void SetPixel(int16 x, int16 y, Colour colour);
   void BitBlt(int16 x, int16 y, int16 w, int16 h, const Surface& source, int16 sx, int16 sy) override;
+  // The whole of `source` stretched onto the w x h block at (x, y), clipped to this surface:
+  // each pixel takes the colour of the source pixel it falls on, never a blend, as GDI's
+  // StretchBlt does in COLORONCOLOR mode. At a whole multiple each source pixel becomes a square.
+  void StretchBlt(int x, int y, int w, int h, const SoftwareSurface& source);
   void SetFillColour(Colour colour) override { fill_ = colour; }
   void ExtFloodFill(int16 x, int16 y, Colour border) override;
 

@@ -29,7 +29,8 @@ std::string SettingsText(const SimulationSettings& s) {
   std::snprintf(text, sizeof text, "Level %d, Spec %d, screen %dx%d, %s loop at %g passes/ms, seed %s, jitter %g%%",
                 s.level, s.spec, s.screenWidth, s.screenHeight, s.sleeping ? "sleeping" : "busy", s.passesPerMs,
                 s.seed ? std::to_string(*s.seed).c_str() : "from the clock", s.jitter * 100);
-  return text;
+  // A run at the scale of 1 names its settings as before the scale existed.
+  return s.scale == 1 ? text : text + (", scale " + std::to_string(s.scale));
 }
 
 void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer1) {
@@ -46,6 +47,7 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   headless::SaverWindowOptions options;
   options.screenWidth = settings.screenWidth;
   options.screenHeight = settings.screenHeight;
+  options.dpi = 96 * settings.scale;
   options.passesPerMs = settings.passesPerMs;
   options.fastForward = settings.fastForward;
   options.sleepWhenIdle = settings.sleeping;

@@ -45,6 +45,9 @@ struct SimulationSettings {
   std::optional<std::uint64_t> seed;
   int16 screenWidth = 1024;
   int16 screenHeight = 768;
+  // The block's scale: each logical pixel a square of this many pixels a side, as at 96 x
+  // scale DPI; the block roams the screen's size divided by it.
+  int scale = 1;
   double passesPerMs = headless::SaverWindowOptions{}.passesPerMs;
   // Skip, as a count, the main-loop passes in which nothing can change on screen.
   bool fastForward = true;

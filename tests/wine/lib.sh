@@ -29,6 +29,7 @@
 #   ZV_X_CURSOR       the X cursor probe (tests/wine/x_cursor.cpp, built by the native build)
 #   ZV_WINE_TEMPLATE  the template prefix made by prepare-prefix.sh (made here under a lock if absent)
 #   ZV_WINE_TIMEOUT   seconds after which a started program is killed (default 60)
+#   ZV_WINE_KEEP      a folder where tests copy the screenshots worth showing (optional)
 # CTest runs every tests/wine/test_*.sh (label "wine", serially) once per build when the native
 # build is configured with -DZV_WINE_SCR=<the 64-bit .scr> -DZV_WINE_SCR32=<the 32-bit .scr> and
 # the fault builds; scripts/test.sh does that. See tests/wine/CMakeLists.txt.
@@ -57,11 +58,13 @@ fail() { log "FAIL: $*"; exit 1; }
 # skip WHY: the test cannot run here (CTest reports it as skipped, exit 77).
 skip() { log "skipped: $*"; exit 77; }
 
-# wine_setup: starts a private Xvfb (1024x768x24) on a display number the server finds free, so
-# that tests of several checkouts may run at once, and a private prefix copied from the template,
-# with its wineserver kept up so that programs start in milliseconds. Exports DISPLAY, WINEPREFIX
-# and the quiet Wine environment; sets WINE_TMP (a scratch folder for screenshots).
+# wine_setup [SCREEN=1024x768]: starts a private Xvfb (SCREEN, 24-bit) on a display number the
+# server finds free, so that tests of several checkouts may run at once, and a private prefix
+# copied from the template, with its wineserver kept up so that programs start in milliseconds.
+# Exports DISPLAY, WINEPREFIX and the quiet Wine environment; sets WINE_TMP (a scratch folder for
+# screenshots).
 wine_setup() {
+  local screen=${1:-1024x768}
   [ -n "${ZV_SCR:-}" ] || fail "ZV_SCR does not name the 64-bit Zorvalite.scr"
   [ -f "$ZV_SCR" ] || fail "no such file: $ZV_SCR"
   ZV_SCR=$(cd "$(dirname "$ZV_SCR")" && pwd)/$(basename "$ZV_SCR")
@@ -74,7 +77,7 @@ wine_setup() {
   trap 'exit 130' INT TERM
   WINE_TMP=$(mktemp -d "/tmp/zv-wine-$WINE_TEST_NAME.XXXXXX")
 
-  start_xvfb "$WINE_TMP" || fail "no virtual display"
+  start_xvfb "$WINE_TMP" "$screen" || fail "no virtual display"
   WINE_XVFB_PID=$XVFB_PID
 
   local template=${ZV_WINE_TEMPLATE:-$WINE_LIB_DIR/../../build/native/wine-template}
@@ -111,6 +114,21 @@ wine_cursor_shown() {
     probe=$(wine_tool window_probe) || fail "no window_probe.exe: build the windows-x64 preset"
     "$WINE64" "$probe" Form1 2>/dev/null | tr -d '\r' | grep -qx 'cursor 1'
   fi
+}
+
+# wine_restart_server: stops the prefix's wineserver and starts it again, so that what the
+# registry says of the display (DPI, monitors) takes effect. Nothing of the test may run then.
+wine_restart_server() {
+  "$WINESERVER" -k >/dev/null 2>&1
+  wait "$WINE_SERVER_PID" 2>/dev/null
+  "$WINESERVER" -f -p &
+  WINE_SERVER_PID=$!
+}
+
+# wine_dpi DPI: the DPI Wine reports from now on (a restart of the wineserver).
+wine_dpi() {
+  wine_reg_add 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$1"
+  wine_restart_server
 }
 
 # wine_start ARGS...: runs the .scr with ARGS in the background under timeout. Sets WINE_RUN (the
@@ -178,6 +196,12 @@ control_id() {
 # wine_shot WINDOW|root FILE: writes a PNG of the window (or the whole screen).
 wine_shot() {
   import -window "$1" "png:$2" 2>/dev/null || fail "screenshot of $1 failed"
+}
+
+# wine_keep FILE: copies a screenshot worth showing into the folder ZV_WINE_KEEP names, if any.
+wine_keep() {
+  [ -n "${ZV_WINE_KEEP:-}" ] || return 0
+  mkdir -p "$ZV_WINE_KEEP" && cp "$1" "$ZV_WINE_KEEP/$WINE_TEST_NAME-$(basename "$1")"
 }
 
 # wine_pixel FILE X Y: prints the colour of one pixel of a screenshot as "R,G,B" (0-255).

@@ -31,6 +31,12 @@ check_file() {  # check_file FILE FORMAT
   version=$(wrestool -x --raw -t 16 "$file" | iconv -f UTF-16LE -t UTF-8 2>/dev/null | tr -d '\0')
   grep -aq '041104[Bb]0' <<<"$version" || fail "$file: no string table 041104B0"
   pass "$file: version record 1.0.0.4, Japanese (0411), Unicode (1200), スクリーンセーバー, Zorvalite, Zorvalite.scr"
+  # The manifest Windows reads at start: DPI aware per monitor (v2), else system aware.
+  local manifest
+  manifest=$(wrestool -x --raw -t 24 -n 1 "$file" 2>/dev/null)
+  grep -q '<dpiAwareness[^>]*>PerMonitorV2</dpiAwareness>' <<<"$manifest" &&
+    grep -q '<dpiAware[^>]*>true</dpiAware>' <<<"$manifest" || fail "$file: no manifest declaring DPI awareness"
+  pass "$file: manifest declares per-monitor (v2) DPI awareness, system-aware before"
 }
 
 # The program icon, pixel for pixel as the asset (32 x 32, 16 colours, with its mask).

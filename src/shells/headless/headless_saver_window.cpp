@@ -4,11 +4,11 @@
 #include <cmath>
 #include <limits>
 
-
 namespace zv::headless {
 
 HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
+      layout_(platform::LayoutFor({{0, 0, options_.screenWidth, options_.screenHeight}, options_.otherMonitors, options_.dpi})),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
       jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)),
       timers_(0, [this](SimTime tick) { return Delivery(tick); }) {
@@ -58,13 +58,13 @@ SimTime HeadlessSaverWindow::NextEventTime() const {
 void HeadlessSaverWindow::Deliver(const InputEvent& event) {
   switch (event.kind) {
     case InputEvent::Kind::Click:
-      if (!display_.Contains(event.x, event.y)) events_.Form_Click();
+      events_.Form_Click();
       break;
     case InputEvent::Kind::Key:
       events_.Form_KeyDown();
       break;
     case InputEvent::Kind::MouseMove:
-      if (!display_.Contains(event.x, event.y)) events_.Form_MouseMove(event.x, event.y);
+      events_.Form_MouseMove(event.x, event.y);
       break;
     case InputEvent::Kind::Close:
       Unload();
@@ -113,9 +113,10 @@ void HeadlessSaverWindow::DoEvents() {
 }
 
 platform::SoftwareSurface HeadlessSaverWindow::Screen() const {
-  platform::SoftwareSurface screen(options_.screenWidth, options_.screenHeight);
-  if (visible_)
-    screen.BitBlt(display_.Left(), display_.Top(), display_.Width(), display_.Height(), display_.Pixels(), 0, 0);
+  platform::SoftwareSurface screen(static_cast<int16>(layout_.window.width), static_cast<int16>(layout_.window.height));
+  if (!visible_) return screen;
+  const platform::Rect block = layout_.ToWindow({display_.Left(), display_.Top(), display_.Width(), display_.Height()});
+  screen.StretchBlt(block.left, block.top, block.width, block.height, display_.Pixels());
   return screen;
 }
 

@@ -6,6 +6,7 @@
 
 #include "platform/saver_timers.h"
 #include "platform/saver_window.h"
+#include "platform/screen_layout.h"
 #include "platform/software_surface.h"
 #include "saver/slept_passes.h"
 #include "shells/headless/headless_picture_box.h"
@@ -18,8 +19,12 @@ using platform::kClockTick;
 using platform::kMillisecond;
 
 struct SaverWindowOptions {
+  // The primary monitor, at 0, 0 of the desktop.
   int16 screenWidth = 1024;
   int16 screenHeight = 768;
+  // The other monitors, in desktop coordinates, and the primary monitor's DPI.
+  std::vector<platform::Rect> otherMonitors;
+  int dpi = 96;
   // Passes of the main loop per simulated millisecond while it does not wait: the main loop
   // runs one draw pass and one yield per pass, and each yield moves simulated time on by
   // 1/passesPerMs ms.
@@ -41,7 +46,8 @@ struct SaverWindowOptions {
   std::filesystem::path assetsDir = ZV_ASSETS_DIR;
 };
 
-// Scripted input, delivered by the first yield at or after its time.
+// Scripted input, delivered by the first yield at or after its time; positions are in the
+// window's pixels.
 struct InputEvent {
   enum class Kind { Click, Key, MouseMove, Close } kind;
   SimTime at;
@@ -49,14 +55,15 @@ struct InputEvent {
 };
 
 // A simulated saver window: software surfaces, Windows' timer cadence in simulated time,
-// and scripted input. Input on the display block goes to that child, not to the window.
+// and scripted input. It covers every monitor; the display block roams the primary one at the
+// layout's scale.
 class HeadlessSaverWindow : public platform::SaverWindow {
  public:
   HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options);
 
   void Show() override { visible_ = true; }
-  int16 ScaleWidth() const override { return options_.screenWidth; }
-  int16 ScaleHeight() const override { return options_.screenHeight; }
+  int16 ScaleWidth() const override { return static_cast<int16>(layout_.logicalWidth); }
+  int16 ScaleHeight() const override { return static_cast<int16>(layout_.logicalHeight); }
   void Refresh() override { ++windowRefreshes_; }
   void Cls() override {}
   void Hide() override { visible_ = false; }
@@ -79,7 +86,8 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   bool DisplayEnabled() const { return display_.Enabled(); }
   std::int64_t DisplayRefreshes() const { return display_.Refreshes(); }
   std::int64_t WindowRefreshes() const { return windowRefreshes_; }
-  // The whole screen as it shows now: black, with the display block at its place.
+  const platform::ScreenLayout& Layout() const { return layout_; }
+  // The whole window as it shows now: black, with the display block at its place and scale.
   platform::SoftwareSurface Screen() const;
   // Called right after every Timer1 tick's handler returns.
   std::function<void()> afterTimer1;
@@ -92,6 +100,7 @@ class HeadlessSaverWindow : public platform::SaverWindow {
 
   platform::SaverWindowEvents& events_;
   SaverWindowOptions options_;
+  platform::ScreenLayout layout_;
   SimTime passTime_;
   SimTime jitterSpan_;
   SimTime now_ = 0;

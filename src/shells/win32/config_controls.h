@@ -53,7 +53,8 @@ std::span<const ControlDesign> ConfigControls();
 inline constexpr int kConfigClientWidth = 5070;
 inline constexpr int kConfigClientHeight = 2880;
 
-// Twips to pixels at 15 twips a pixel, to the nearest pixel.
-inline constexpr int TwipsToPixels(int twips) { return (twips + 7) / 15; }
+// Twips to pixels at a DPI, to the nearest pixel: a twip is 1/1440 inch, so 15 twips make a
+// pixel at 96 DPI.
+inline constexpr int TwipsToPixels(int twips, int dpi) { return (twips * dpi + 720) / 1440; }
 
 }  // namespace zv::win32

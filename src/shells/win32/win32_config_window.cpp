@@ -3,8 +3,11 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
+
 #include "report/unhandled_error.h"
 #include "resource_ids.h"
+#include "shells/win32/dpi.h"
 #include "shells/win32/resources.h"
 #include "shells/win32/text.h"
 
@@ -59,34 +62,87 @@ DWORD StyleOf(const ControlDesign& design) {
   return style;
 }
 
-// lfHeight for a size in hundredths of a point on the screen.
-int FontHeight(int centipoints) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(centipoints, GetDeviceCaps(screen, LOGPIXELSY), 7200);
-  ReleaseDC(nullptr, screen);
-  return height;
+// A font of a size in hundredths of a point, at a DPI.
+HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset, int dpi) {
+  return CreateFontW(-MulDiv(centipoints, dpi, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset,
+                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                     face.c_str());
 }
 
-HFONT MakeFont(const std::wstring& face, int centipoints, BYTE charset) {
-  return CreateFontW(FontHeight(centipoints), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face.c_str());
+// The dialog's fonts, by ControlFont, at a DPI.
+std::array<HFONT, 4> MakeFonts(int dpi) {
+  std::array<HFONT, 4> fonts{};
+  // The dialog font of a Japanese system: it shows the Japanese captions of Frame2 and the
+  // tooltips whatever the system's own dialog font is.
+  fonts[static_cast<int>(ControlFont::Dialog)] = MakeFont(L"MS UI Gothic", 900, SHIFTJIS_CHARSET, dpi);
+  fonts[static_cast<int>(ControlFont::Gothic9)] = MakeFont(LoadText(IDS_CONFIG_FONT_GOTHIC), 900, SHIFTJIS_CHARSET, dpi);
+  fonts[static_cast<int>(ControlFont::SansSerif975)] = MakeFont(L"MS Sans Serif", 975, ANSI_CHARSET, dpi);
+  fonts[static_cast<int>(ControlFont::SansSerif825)] = MakeFont(L"MS Sans Serif", 825, ANSI_CHARSET, dpi);
+  return fonts;
+}
+
+// The extent of a text on one line in a font: its width and the font's cell height.
+SIZE TextExtent(HDC dc, HFONT font, const std::wstring& text) {
+  HGDIOBJ original = SelectObject(dc, font);
+  SIZE extent{};
+  GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+  TEXTMETRICW metrics{};
+  GetTextMetricsW(dc, &metrics);
+  SelectObject(dc, original);
+  extent.cy = metrics.tmHeight;
+  return extent;
+}
+
+std::wstring WindowText(HWND window) {
+  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+  return text;
+}
+
+// The cell height of each of the dialog's fonts at 96 DPI, the DPI its twips were laid out for.
+std::array<int, 4> CellHeightsAt96(HWND window) {
+  std::array<int, 4> heights{};
+  const std::array<HFONT, 4> fonts = MakeFonts(96);
+  HDC dc = GetDC(window);
+  for (std::size_t font = 0; font < fonts.size(); ++font) {
+    heights[font] = static_cast<int>(TextExtent(dc, fonts[font], L"").cy);
+    DeleteObject(fonts[font]);
+  }
+  ReleaseDC(window, dc);
+  return heights;
+}
+
+// A control's caption on one line in the control's font.
+SIZE CaptionExtent(HWND control) {
+  HDC dc = GetDC(control);
+  const SIZE extent =
+      TextExtent(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), WindowText(control));
+  ReleaseDC(control, dc);
+  return extent;
+}
+
+// Gives the window a client area of this size, its frame as it is now.
+void SetClientSize(HWND window, int width, int height) {
+  RECT frame, client;
+  GetWindowRect(window, &frame);
+  GetClientRect(window, &client);
+  SetWindowPos(window, nullptr, 0, 0, width + (frame.right - frame.left) - client.right,
+               height + (frame.bottom - frame.top) - client.bottom, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace
 
 Win32ConfigWindow::Win32ConfigWindow(platform::ConfigWindowEvents& events, platform::Process& process)
     : events_(events), process_(process) {
-  // Fixed single border, title bar with the close box only.
-  const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-  RECT frame{0, 0, TwipsToPixels(kConfigClientWidth), TwipsToPixels(kConfigClientHeight)};
-  AdjustWindowRectEx(&frame, style, FALSE, 0);
+  // Fixed single border, title bar with the close box only. LayOut gives it its size.
   Create(kWindowClass, LoadProgramIcon(), reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
-         LoadText(IDS_CONFIG_CAPTION).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, frame.right - frame.left,
-         frame.bottom - frame.top);
+         LoadText(IDS_CONFIG_CAPTION).c_str(), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
+         CW_USEDEFAULT, CW_USEDEFAULT);
   g_dialog = window_;
-  CreateFonts();
   CreateControls();
   CreateTooltips();
+  cellHeightsAt96_ = CellHeightsAt96(window_);
+  LayOut(WindowDpi(window_));
   UpdateTabStops();
   focus_ = Control(CmdOk);
 }
@@ -96,41 +152,63 @@ Win32ConfigWindow::~Win32ConfigWindow() {
   for (HFONT font : fonts_) DeleteObject(font);
 }
 
-void Win32ConfigWindow::CreateFonts() {
-  // The dialog font of a Japanese system: it shows the Japanese captions of Frame2 and the
-  // tooltips whatever the system's own dialog font is.
-  fonts_[static_cast<int>(ControlFont::Dialog)] = MakeFont(L"MS UI Gothic", 900, SHIFTJIS_CHARSET);
-  fonts_[static_cast<int>(ControlFont::Gothic9)] = MakeFont(LoadText(IDS_CONFIG_FONT_GOTHIC), 900, SHIFTJIS_CHARSET);
-  fonts_[static_cast<int>(ControlFont::SansSerif975)] = MakeFont(L"MS Sans Serif", 975, ANSI_CHARSET);
-  fonts_[static_cast<int>(ControlFont::SansSerif825)] = MakeFont(L"MS Sans Serif", 825, ANSI_CHARSET);
-}
-
 void Win32ConfigWindow::CreateControls() {
   HINSTANCE instance = GetModuleHandleW(nullptr);
   for (const ControlDesign& design : ConfigControls()) {
-    // Frames are group boxes drawn behind their children, which are the dialog's own.
-    int left = design.left;
-    int top = design.top;
-    if (const ControlDesign* frame = DesignOf(design.container)) {
-      left += frame->left;
-      top += frame->top;
-    }
     const wchar_t* windowClass = design.kind == ControlKind::Label ? L"STATIC" : L"BUTTON";
-    HWND control = CreateWindowExW(0, windowClass, CaptionOf(design).c_str(), StyleOf(design), TwipsToPixels(left),
-                                   TwipsToPixels(top), TwipsToPixels(design.width), TwipsToPixels(design.height),
-                                   window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance,
-                                   nullptr);
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(design.font)]), FALSE);
+    CreateWindowExW(0, windowClass, CaptionOf(design).c_str(), StyleOf(design), 0, 0, 0, 0, window_,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(design.id)), instance, nullptr);
   }
+}
+
+void Win32ConfigWindow::LayOut(int dpi) {
+  const std::array<HFONT, 4> old = fonts_;
+  fonts_ = MakeFonts(dpi);
+  dpi_ = dpi;
+  SetClientSize(window_, TwipsToPixels(kConfigClientWidth, dpi), TwipsToPixels(kConfigClientHeight, dpi));
+  for (const ControlDesign& design : ConfigControls()) {
+    SendMessageW(Control(design.id), WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(design.font)]),
+                 TRUE);
+    Place(design);
+  }
+  SendMessageW(tooltips_, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(ControlFont::Dialog)]), FALSE);
+  for (HFONT font : old) DeleteObject(font);
+}
+
+// A label is at least as wide as its caption: at some DPIs a font's glyphs round wider than
+// the design's twips allow, and a label wraps what does not fit onto a line it has no room to
+// show. A centred label widens on both sides. It is also tall enough that its font's cell
+// overruns it by no more than at 96 DPI, where the design leaves out only the cell's top
+// leading; at higher DPIs that leading grows by rounding.
+void Win32ConfigWindow::Place(const ControlDesign& design) {
+  // Frames are group boxes drawn behind their children, which are the dialog's own.
+  int left = design.left;
+  int top = design.top;
+  if (const ControlDesign* frame = DesignOf(design.container)) {
+    left += frame->left;
+    top += frame->top;
+  }
+  HWND control = Control(design.id);
+  int x = TwipsToPixels(left, dpi_);
+  int width = TwipsToPixels(design.width, dpi_);
+  int height = TwipsToPixels(design.height, dpi_);
+  if (design.kind == ControlKind::Label) {
+    const SIZE caption = CaptionExtent(control);
+    const int grown = std::max(width, static_cast<int>(caption.cx));
+    if (design.centred) x -= (grown - width) / 2;
+    width = grown;
+    const int overrunAt96 = std::max(0, cellHeightsAt96_[static_cast<int>(design.font)] - TwipsToPixels(design.height, 96));
+    height = std::max(height, static_cast<int>(caption.cy) - overrunAt96);
+  }
+  MoveWindow(control, x, TwipsToPixels(top, dpi_), width, height, TRUE);
 }
 
 void Win32ConfigWindow::CreateTooltips() {
   INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES};
   InitCommonControlsEx(&classes);
-  HWND tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(tooltips, WM_SETFONT, reinterpret_cast<WPARAM>(fonts_[static_cast<int>(ControlFont::Dialog)]), FALSE);
+  tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
+                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_, nullptr, GetModuleHandleW(nullptr),
+                              nullptr);
   for (const ControlDesign& design : ConfigControls()) {
     if (!design.tooltipTextId) continue;
     std::wstring text = LoadText(design.tooltipTextId);  // the tooltip keeps a copy
@@ -140,7 +218,7 @@ void Win32ConfigWindow::CreateTooltips() {
     tool.hwnd = window_;
     tool.uId = reinterpret_cast<UINT_PTR>(Control(design.id));
     tool.lpszText = text.data();
-    SendMessageW(tooltips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
   }
 }
 
@@ -163,14 +241,12 @@ void Win32ConfigWindow::SetValue(platform::OptionButton option, bool selected) {
 }
 
 std::string Win32ConfigWindow::Caption(platform::ConfigLabel label) const {
-  HWND control = Control(LabelId(label));
-  std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-  text.resize(static_cast<std::size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-  return Narrow(text);
+  return Narrow(WindowText(Control(LabelId(label))));
 }
 
 void Win32ConfigWindow::SetCaption(platform::ConfigLabel label, std::string_view caption) {
   SetWindowTextW(Control(LabelId(label)), Widen(caption).c_str());
+  Place(*DesignOf(LabelId(label)));
 }
 
 void Win32ConfigWindow::OpenInShell(std::string_view target, int16 showCommand) {
@@ -214,6 +290,13 @@ LRESULT Win32ConfigWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         SetFocus(focus_);
       }
       return 0;
+    case WM_DPICHANGED: {
+      // Moved to a monitor of another DPI: where Windows suggests, laid out at that DPI.
+      const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+      SetWindowPos(window_, nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      LayOut(HIWORD(wParam));
+      return 0;
+    }
     case WM_DESTROY:
       window_ = nullptr;
       g_dialog = nullptr;

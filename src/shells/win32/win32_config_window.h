@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 
+#include <array>
+
 #include "platform/config_window.h"
 #include "platform/process.h"
 #include "shells/win32/config_controls.h"
@@ -31,16 +33,23 @@ class Win32ConfigWindow : public platform::ConfigWindow, private Window {
   LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
   void ReportUnhandledError() override;
   void Command(int id, int notification);
-  void CreateFonts();
   void CreateControls();
   void CreateTooltips();
+  // Sizes the client area, places the controls and makes their fonts for a DPI: at creation
+  // for the DPI of the window's monitor, and again when the window meets another DPI.
+  void LayOut(int dpi);
+  // Places and sizes a control at the DPI of the last layout.
+  void Place(const ControlDesign& design);
   HWND Control(ControlId id) const { return GetDlgItem(window_, id); }
   // Tab stops on the selected button of each option group, or on its first one when none is.
   void UpdateTabStops();
 
   platform::ConfigWindowEvents& events_;
   platform::Process& process_;
-  HFONT fonts_[4] = {};  // by ControlFont
+  HWND tooltips_ = nullptr;
+  std::array<HFONT, 4> fonts_{};  // by ControlFont
+  std::array<int, 4> cellHeightsAt96_{};  // by ControlFont
+  int dpi_ = 96;
   // The control that had the focus when the window was last deactivated.
   HWND focus_ = nullptr;
 };

@@ -7,6 +7,7 @@
 
 #include "machine/layout_and_timing.h"
 #include "resource_ids.h"
+#include "shells/win32/dpi.h"
 #include "shells/win32/resources.h"
 
 namespace zv::win32 {
@@ -50,7 +51,9 @@ std::chrono::nanoseconds PerformanceTicksToTime(std::int64_t ticks) {
 }  // namespace
 
 void Win32PictureBox::Place() {
-  if (window_) MoveWindow(window_, left_, top_, width_, height_, TRUE);
+  if (!window_) return;
+  const platform::Rect shown = layout_->ToWindow({left_, top_, width_, height_});
+  MoveWindow(window_, shown.left, shown.top, shown.width, shown.height, TRUE);
 }
 void Win32PictureBox::SetLeft(int16 left) { left_ = left; Place(); }
 void Win32PictureBox::SetTop(int16 top) { top_ = top; Place(); }
@@ -75,17 +78,25 @@ void Win32PictureBox::Load(int bitmapId) {
   height_ = surface_.Height();
 }
 
-void Win32PictureBox::Paint(HDC target) const { ::BitBlt(target, 0, 0, width_, height_, surface_.Dc(), 0, 0, SRCCOPY); }
+// Each pixel of the surface a square of the layout's scale, of its own colour: the stretch
+// repeats pixels and never blends them.
+void Win32PictureBox::Paint(HDC target) const {
+  const int scale = layout_->blockScale;
+  SetStretchBltMode(target, COLORONCOLOR);
+  StretchBlt(target, 0, 0, width_ * scale, height_ * scale, surface_.Dc(), 0, 0, width_, height_, SRCCOPY);
+}
 
-Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events) : events_(events) {
+Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events)
+    : events_(events), layout_(platform::LayoutFor(ReadDesktop())) {
   auto* black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-  // Explicit full-screen size: a pop-up window given default sizes may come out empty.
-  Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_POPUP | WS_CLIPCHILDREN, 0, 0,
-         GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+  // Explicit size, every monitor: a pop-up window given default sizes may come out empty.
+  const platform::Rect& area = layout_.window;
+  Create(kWindowClass, LoadProgramIcon(), black, L"Form1", WS_POPUP | WS_CLIPCHILDREN, area.left, area.top,
+         area.width, area.height);
   RegisterWindowClass(kDisplayClass, DisplayProc, nullptr, black);
   HWND display = CreateWindowExW(0, kDisplayClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, window_, nullptr,
                                  GetModuleHandleW(nullptr), nullptr);
-  display_ = std::make_unique<Win32PictureBox>(display);
+  display_ = std::make_unique<Win32PictureBox>(display, layout_);
   SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
   SetTimer(window_, kTimer1, kTimer1StartInterval, nullptr);
   SetTimer(window_, kTimer2, kTimer2Interval, nullptr);
@@ -94,27 +105,20 @@ Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events) : events
 // The window goes before the display block's box, which its child paints from.
 Win32SaverWindow::~Win32SaverWindow() { Destroy(); }
 
+// Not maximized: that would fit the window to one monitor. Made topmost as it is placed, before
+// it shows: under Wine a window already shown is raised only by a window manager.
 void Win32SaverWindow::Show() {
-  ShowWindow(window_, SW_SHOWMAXIMIZED);
-  // Without a window manager the window may keep its creation size: cover the screen.
-  SetWindowPos(window_, nullptr, 0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-               SWP_NOZORDER | SWP_NOACTIVATE);
+  const platform::Rect& area = layout_.window;
+  SetWindowPos(window_, HWND_TOPMOST, area.left, area.top, area.width, area.height, SWP_NOACTIVATE);
+  ShowWindow(window_, SW_SHOW);
   UpdateWindow(window_);
   SetForegroundWindow(window_);
   SetFocus(window_);
 }
 
-int16 Win32SaverWindow::ScaleWidth() const {
-  RECT client;
-  GetClientRect(window_, &client);
-  return static_cast<int16>(client.right - client.left);
-}
-
-int16 Win32SaverWindow::ScaleHeight() const {
-  RECT client;
-  GetClientRect(window_, &client);
-  return static_cast<int16>(client.bottom - client.top);
-}
+// The area the block roams: the primary monitor, in logical pixels.
+int16 Win32SaverWindow::ScaleWidth() const { return static_cast<int16>(layout_.logicalWidth); }
+int16 Win32SaverWindow::ScaleHeight() const { return static_cast<int16>(layout_.logicalHeight); }
 
 void Win32SaverWindow::Refresh() {
   RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -151,11 +155,17 @@ LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
       if (wParam == kTimer1) events_.Timer1_Timer();
       else if (wParam == kTimer2) events_.Timer2_Timer();
       return 0;
+    // Any button, the side buttons too, and a turn of either wheel count as a click.
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
+    case WM_MOUSEWHEEL:
+    case WM_MOUSEHWHEEL:
       events_.Form_Click();
       return 0;
+    case WM_XBUTTONUP:
+      events_.Form_Click();
+      return TRUE;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       events_.Form_KeyDown();
@@ -175,8 +185,15 @@ LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Win32SaverWindow::DisplayProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  // The display block has no input handlers of the saver's own: clicks and pointer moves on
-  // it stay here and do not end the saver.
+  // The display block takes no input of its own: the pointer's moves, clicks and wheel turns
+  // over it go to the saver window, at the window's coordinates (a wheel's are the screen's).
+  if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+    HWND parent = GetParent(hwnd);
+    if (message == WM_MOUSEWHEEL || message == WM_MOUSEHWHEEL) return SendMessageW(parent, message, wParam, lParam);
+    POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    MapWindowPoints(hwnd, parent, &point, 1);
+    return SendMessageW(parent, message, wParam, MAKELPARAM(point.x, point.y));
+  }
   if (message == WM_PAINT) {
     PAINTSTRUCT paint;
     HDC target = BeginPaint(hwnd, &paint);

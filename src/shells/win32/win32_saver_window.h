@@ -4,15 +4,19 @@
 #include <memory>
 
 #include "platform/saver_window.h"
+#include "platform/screen_layout.h"
 #include "shells/win32/gdi_surface.h"
 #include "shells/win32/window.h"
 
 namespace zv::win32 {
 
-// A picture box: a persistent GDI surface, shown by a child window when it has one.
+// A picture box: a persistent GDI surface, shown by a child window when it has one. Its place
+// and size are in logical pixels of the layout's primary monitor; the child window shows each
+// of them as a square of the layout's scale.
 class Win32PictureBox : public platform::PictureBox {
  public:
-  explicit Win32PictureBox(HWND window = nullptr) : window_(window) {}
+  Win32PictureBox() = default;
+  Win32PictureBox(HWND window, const platform::ScreenLayout& layout) : window_(window), layout_(&layout) {}
   int16 Left() const override { return left_; }
   int16 Top() const override { return top_; }
   int16 Width() const override { return width_; }
@@ -33,12 +37,14 @@ class Win32PictureBox : public platform::PictureBox {
  private:
   void Place();
 
-  HWND window_;
+  HWND window_ = nullptr;
+  const platform::ScreenLayout* layout_ = nullptr;
   int16 left_ = 0, top_ = 0, width_ = 0, height_ = 0;
   GdiSurface surface_{1, 1};
 };
 
-// The full-screen saver window "Form1" with its display block child and its two timers.
+// The saver window "Form1", black and topmost over every monitor, with its display block child
+// and its two timers. Input over the block follows the window's rules.
 class Win32SaverWindow : public platform::SaverWindow, private Window {
  public:
   explicit Win32SaverWindow(platform::SaverWindowEvents& events);
@@ -67,6 +73,7 @@ class Win32SaverWindow : public platform::SaverWindow, private Window {
   void ReportUnhandledError() override { events_.ReportUnhandledError(); }
 
   platform::SaverWindowEvents& events_;
+  const platform::ScreenLayout layout_;
   std::unique_ptr<Win32PictureBox> display_;
   Win32PictureBox patterns_[3];
 };

@@ -84,19 +84,16 @@ void X11SaverWindow::Handle(const XEvent& event) {
     case KeyPress:
       events_.Form_KeyDown();
       break;
-    // Clicks and pointer moves on the display block stay with it: it has no handlers of its own.
     case ButtonRelease:
       // Buttons 1 to 3 click; the wheel's "buttons" do not.
-      if (event.xbutton.button <= Button3 && !display_.Contains(event.xbutton.x, event.xbutton.y)) events_.Form_Click();
+      if (event.xbutton.button <= Button3) events_.Form_Click();
       break;
     case MotionNotify:
-      if (!display_.Contains(event.xmotion.x, event.xmotion.y))
-        events_.Form_MouseMove(static_cast<float>(event.xmotion.x), static_cast<float>(event.xmotion.y));
+      events_.Form_MouseMove(static_cast<float>(event.xmotion.x), static_cast<float>(event.xmotion.y));
       break;
     case EnterNotify:
       // A window that appears under the pointer learns where the pointer is before it moves.
-      if (!display_.Contains(event.xcrossing.x, event.xcrossing.y))
-        events_.Form_MouseMove(static_cast<float>(event.xcrossing.x), static_cast<float>(event.xcrossing.y));
+      events_.Form_MouseMove(static_cast<float>(event.xcrossing.x), static_cast<float>(event.xcrossing.y));
       break;
     default:
       break;

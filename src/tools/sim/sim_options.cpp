@@ -59,6 +59,10 @@ Options:
                        clock) and the jitter; without it, both follow the real clock, as
                        the program's reseeds do
   --screen WxH         simulated screen size in pixels (default 1024x768)
+  --scale K            draw the display block K times as large, each of its pixels a
+                       K x K square, as the program does at 96 x K DPI; the block roams
+                       the screen's size divided by K, and traces give its place in
+                       those logical pixels (1 to 8, default 1)
   --jitter PERCENT     timer-delivery jitter: each tick of the 15.625 ms clock comes up to
                        PERCENT of a tick early or late, uniformly, drawn from the seed
                        (0 to 49, default 20; 0 is the steady clock)
@@ -135,6 +139,8 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
       if (x == std::string::npos) throw UsageError("--screen: '" + text + "' is not WIDTHxHEIGHT");
       options.run.screenWidth = Number<int16>("--screen width", text.substr(0, x), 130, INT16_MAX);
       options.run.screenHeight = Number<int16>("--screen height", text.substr(x + 1), 68, INT16_MAX);
+    } else if (option == "--scale") {
+      options.run.scale = Number<int>(option, value(), 1, 8);
     } else if (option == "--passes-per-ms") {
       options.run.passesPerMs = Decimal(option, value(), 0.001, 1e6);
     } else if (option == "--jitter") {
@@ -165,6 +171,9 @@ SimOptions ParseSimOptions(const std::vector<std::string>& args) {
     }
   }
 
+  if (options.run.screenWidth / options.run.scale < 130 || options.run.screenHeight / options.run.scale < 68)
+    throw UsageError("--scale: the screen divided by " + std::to_string(options.run.scale) +
+                     " is smaller than the display block (130x68)");
   if (framesDir) {
     if (!frameAt && !frameEvery) throw UsageError("--frames needs --frame-at or --frame-every");
     FrameCapture::Settings frames;

@@ -40,7 +40,7 @@ x11_setup() {
   trap x11_teardown EXIT
   trap 'exit 130' INT TERM
   X11_TMP=$(mktemp -d "/tmp/zv-x11-$X11_TEST_NAME.XXXXXX")
-  start_xvfb "$X11_TMP" "$@" || fail "no virtual display"
+  start_xvfb "$X11_TMP" 1024x768 "$@" || fail "no virtual display"
   X11_XVFB_PID=$XVFB_PID
   log "display $DISPLAY"
 }

@@ -10,13 +10,14 @@ TEST(SimOptionsTest, ReadsEveryOption) {
   const SimOptions o = ParseSimOptions({"--seconds", "12.5", "--level=30", "--spec", "1", "--seed", "42", "--screen",
                                         "1280x1024", "--passes-per-ms", "3", "--trace", "--frames", "out",
                                         "--frame-at", "15", "--frame-limit", "7", "--no-fast-forward",
-                                        "--jitter", "12.5", "--sleeping"});
+                                        "--jitter", "12.5", "--sleeping", "--scale", "3"});
   EXPECT_DOUBLE_EQ(o.run.seconds, 12.5);
   EXPECT_EQ(o.run.level, 30);
   EXPECT_EQ(o.run.spec, 1);
   EXPECT_EQ(o.run.seed, 42u);
   EXPECT_EQ(o.run.screenWidth, 1280);
   EXPECT_EQ(o.run.screenHeight, 1024);
+  EXPECT_EQ(o.run.scale, 3);
   EXPECT_DOUBLE_EQ(o.run.passesPerMs, 3);
   EXPECT_FALSE(o.run.fastForward);
   EXPECT_DOUBLE_EQ(o.run.jitter, 0.125);
@@ -35,6 +36,7 @@ TEST(SimOptionsTest, DefaultsMatchTheProgram) {
   EXPECT_EQ(o.run.spec, 0);
   EXPECT_EQ(o.run.screenWidth, 1024);
   EXPECT_EQ(o.run.screenHeight, 768);
+  EXPECT_EQ(o.run.scale, 1);
   EXPECT_DOUBLE_EQ(o.run.passesPerMs, 24);
   EXPECT_TRUE(o.run.fastForward);
   EXPECT_DOUBLE_EQ(o.run.jitter, 0.2) << "timers arrive with jitter, as real ones do";
@@ -51,7 +53,8 @@ TEST(SimOptionsTest, RefusesBadArgumentsNamingThem) {
       {{"--screen", "1024"}, "WIDTHxHEIGHT"}, {{"--screen", "1024x20"}, "height"},
       {{"--frame-at", "15"}, "--frames"},     {{"--frames", "d"}, "--frame-at or --frame-every"},
       {{"--trace=1"}, "takes no value"},      {{"-x"}, "unknown argument '-x'"},
-      {{"--seed", "1.5"}, "not a number"},   {{"--jitter", "50"}, "out of range"}};
+      {{"--seed", "1.5"}, "not a number"},   {{"--jitter", "50"}, "out of range"},
+      {{"--scale", "0"}, "out of range"},     {{"--screen", "800x600", "--scale", "7"}, "smaller than the display block"}};
   for (const auto& [args, message] : cases) {
     try {
       ParseSimOptions(args);
