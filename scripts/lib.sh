@@ -8,9 +8,20 @@
 #                          runs ctest, its whole output in LOG, prints only failures and the
 #                          summary; returns ctest's status (call it as `run_ctest ... || status=$?`)
 #   scr_path PRESET        the Zorvalite.scr a Windows preset builds
-#   start_xvfb WORKDIR [SIZE=1024x768]
+#   start_xvfb WORKDIR [SIZE=1024x768] [XVFB_OPTIONS...]
 #                          a private Xvfb (SIZE, 24-bit) on a display number the server finds
 #                          free; exports DISPLAY, sets XVFB_PID
+#   bg_start [--out FILE] DIR LOG PROGRAM ARGS...
+#                          runs a program in the background, its output appended to LOG (with
+#                          --out, only its standard error; its standard output in FILE); its PID
+#                          and, once it ends, its exit status go to files in DIR, so that any
+#                          function (even one in a subshell, as in $(...)) can wait for it; sets
+#                          BG_RUN (the run's number in DIR) and BG_PID
+#   bg_running DIR RUN     true while that run goes on
+#   bg_wait_exit DIR SECONDS RUN
+#                          prints the run's exit status once it has ended; a run still going
+#                          after SECONDS is ended (SIGTERM) and 124 is printed
+#   bg_end_all DIR         ends every run still going and waits for their watchers
 #   wine_environment PREFIX
 #                          exports WINEPREFIX and the quiet Wine environment
 #
@@ -56,7 +67,8 @@ scr_path() { echo "$ZV_ROOT/build/$1/src/shells/win32/Zorvalite.scr"; }
 
 start_xvfb() {
   local work=$1 size=${2:-1024x768} i
-  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  shift $(($# < 2 ? $# : 2))
+  Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp -noreset "$@" 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   XVFB_PID=$!
   for i in $(seq 100); do
     kill -0 "$XVFB_PID" 2>/dev/null || { echo "Xvfb did not start: $(cat "$work/xvfb.log")" >&2; return 1; }
@@ -75,4 +87,47 @@ start_xvfb() {
 
 wine_environment() {
   export WINEPREFIX=$1 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LANG=C.UTF-8
+}
+
+BG_RUN=0
+BG_PID=""
+BG_WATCHERS=()
+
+bg_start() {
+  local out=""
+  [ "$1" = --out ] && { out=$2; shift 2; }
+  local dir=$1 log=$2 run=$((BG_RUN + 1))
+  shift 2
+  BG_RUN=$run
+  (
+    "$@" >>"${out:-$log}" 2>>"$log" &
+    echo $! >"$dir/pid.$run"
+    wait $!
+    echo $? >"$dir/exit.$run.new" && mv "$dir/exit.$run.new" "$dir/exit.$run"
+  ) </dev/null >/dev/null 2>&1 &
+  BG_WATCHERS+=($!)
+  while [ ! -s "$dir/pid.$run" ]; do sleep 0.01; done
+  BG_PID=$(cat "$dir/pid.$run")
+}
+
+bg_running() { [ "$2" -gt 0 ] && [ ! -e "$1/exit.$2" ]; }
+
+bg_wait_exit() {
+  local dir=$1 deadline=$((SECONDS + $2)) run=$3
+  while bg_running "$dir" "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.02; done
+  if bg_running "$dir" "$run"; then
+    kill -TERM "$(cat "$dir/pid.$run")" 2>/dev/null
+    while bg_running "$dir" "$run"; do sleep 0.02; done
+    echo 124
+  else
+    cat "$dir/exit.$run"
+  fi
+}
+
+bg_end_all() {
+  local dir=$1 run
+  for ((run = 1; run <= BG_RUN; run++)); do
+    bg_running "$dir" "$run" && kill -TERM "$(cat "$dir/pid.$run")" 2>/dev/null
+  done
+  for run in "${BG_WATCHERS[@]}"; do wait "$run" 2>/dev/null; done
 }

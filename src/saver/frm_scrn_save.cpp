@@ -7,11 +7,17 @@
 
 namespace zv {
 
-frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals,
-                         std::optional<platform::WindowHandle> previewParent)
+frmScrnSave::frmScrnSave(platform::SaverPlatform& platform, Globals& globals)
+    : frmScrnSave(platform, globals, [&platform](platform::SaverWindowEvents& events) { return platform.CreateSaverWindow(events); }) {}
+
+frmScrnSave::frmScrnSave(platform::Platform& platform, Globals& globals, platform::WindowHandle parent)
+    : frmScrnSave(platform, globals,
+                  [&platform, parent](platform::SaverWindowEvents& events) { return platform.CreatePreviewWindow(events, parent); }) {}
+
+frmScrnSave::frmScrnSave(platform::SaverPlatform& platform, Globals& globals, const WindowMaker& makeWindow)
     : platform_(platform),
       globals_(globals),
-      window_(previewParent ? platform.CreatePreviewWindow(*this, *previewParent) : platform.CreateSaverWindow(*this)),
+      window_(makeWindow(*this)),
       engine_(globals, platform.Random(), *window_),
       renderer_(window_->Display(), window_->Pattern(platform::Art::Red), window_->Pattern(platform::Art::Green),
                 window_->Pattern(platform::Art::Orange)) {}

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <memory>
-#include <optional>
 
 #include "display/digit_renderer.h"
 #include "lottery/lottery_engine.h"
@@ -18,9 +18,10 @@ namespace zv {
 // window goes.
 class frmScrnSave : public platform::SaverWindowEvents {
  public:
-  // Without a preview parent, the full-screen window.
-  frmScrnSave(platform::Platform& platform, Globals& globals,
-              std::optional<platform::WindowHandle> previewParent = std::nullopt);
+  // The full-screen saver.
+  frmScrnSave(platform::SaverPlatform& platform, Globals& globals);
+  // A preview in `parent`, a window of another program.
+  frmScrnSave(platform::Platform& platform, Globals& globals, platform::WindowHandle parent);
   ~frmScrnSave() override;
 
   // The load sequence runs the whole saver run: it shows the window, places the display
@@ -63,7 +64,10 @@ class frmScrnSave : public platform::SaverWindowEvents {
   // Puts back what the run changed in the system: the screen-saver-active setting, the cursor.
   void RestoreSystem();
 
-  platform::Platform& platform_;
+  using WindowMaker = std::function<std::unique_ptr<platform::SaverWindow>(platform::SaverWindowEvents&)>;
+  frmScrnSave(platform::SaverPlatform& platform, Globals& globals, const WindowMaker& makeWindow);
+
+  platform::SaverPlatform& platform_;
   Globals& globals_;
   std::unique_ptr<platform::SaverWindow> window_;
   LotteryEngine engine_;

@@ -16,7 +16,7 @@ int16 SettingValue(std::string_view text, int16 defaultValue) {
   }
 }
 
-void LoadSettings(platform::SettingsStore& store, Globals& globals) {
+void LoadSettings(platform::SettingsSource& store, Globals& globals) {
   globals.ProbDenominator =
       SettingValue(store.ReadSetting(kSettingsApp, kSettingsSection, kLevelKey, kDefaultLevel), kDefaultLevel);
   globals.SpecClass =

@@ -16,7 +16,7 @@ inline constexpr int16 kDefaultSpec = 0;
 // Reads Level into ProbDenominator, then Spec into SpecClass. A stored text that is not a
 // 16-bit number reads as absent: its default applies, and the store is left as it is until
 // the dialog's OK writes a good value over it.
-void LoadSettings(platform::SettingsStore& store, Globals& globals);
+void LoadSettings(platform::SettingsSource& store, Globals& globals);
 
 // Writes Level, then Spec, both always, as decimal text.
 void SaveSettings(platform::SettingsStore& store, const Globals& globals);

@@ -48,7 +48,7 @@ mdSaver::mdSaver(platform::Platform& platform) : platform_(platform) {}
 mdSaver::~mdSaver() = default;
 
 void mdSaver::Main() {
-  platform::Process& process = platform_.GetProcess();
+  platform::StartupProcess& process = platform_.GetProcess();
   const std::string arguments = process.CommandLineArguments();
   const RunKind run = Dispatch(FormSwitch(arguments));
   if (run != RunKind::Preview && process.AnotherInstanceRunning()) process.End();
@@ -78,16 +78,36 @@ void mdSaver::Main() {
   }
 }
 
-void RunProgram(platform::Platform& platform) {
+namespace {
+
+template <typename Run>
+void ReportingErrors(platform::Process& process, const Run& run) {
   try {
-    mdSaver program(platform);
-    program.Main();
-    platform.RunMessageLoop();
+    run();
   } catch (const std::exception&) {
     // Every error of the program and of the standard library is a std::exception; a shell
     // whose End cannot stop the process at once unwinds with something else, and that passes.
-    ReportUnhandledAndEnd(platform.GetProcess());
+    ReportUnhandledAndEnd(process);
   }
+}
+
+}  // namespace
+
+void RunProgram(platform::Platform& platform) {
+  ReportingErrors(platform.GetProcess(), [&] {
+    mdSaver program(platform);
+    program.Main();
+    platform.RunMessageLoop();
+  });
+}
+
+void RunSaverProgram(platform::SaverPlatform& platform) {
+  ReportingErrors(platform.GetProcess(), [&] {
+    Globals globals;
+    globals.SaverMode = kTrue;
+    frmScrnSave saver(platform, globals);
+    saver.Form_Load();
+  });
 }
 
 }  // namespace zv

@@ -47,4 +47,8 @@ class mdSaver {
 // during a saver run (frmScrnSave::ReportUnhandledError), here otherwise.
 void RunProgram(platform::Platform& platform);
 
+// The whole program of a shell whose own command line has asked for the saver: one saver run,
+// with errors reported as RunProgram reports them.
+void RunSaverProgram(platform::SaverPlatform& platform);
+
 }  // namespace zv

@@ -12,9 +12,18 @@ using headless::HeadlessPlatform;
 using headless::InputEvent;
 using headless::kMillisecond;
 
+namespace {
+
+frmScrnSave MakeForm(HeadlessPlatform& platform, Globals& globals, std::optional<platform::WindowHandle> previewParent) {
+  if (previewParent) return frmScrnSave(platform, globals, *previewParent);
+  return frmScrnSave(platform, globals);
+}
+
+}  // namespace
+
 SaverRun::SaverRun(HeadlessPlatform& platform, std::optional<platform::WindowHandle> previewParent)
     : globals{.SaverMode = Bool(!previewParent)},
-      form(platform, globals, previewParent),
+      form(MakeForm(platform, globals, previewParent)),
       window_(*platform.saverWindow) {}
 
 void SaverRun::Run(const TickObserver& afterTimer1) {

@@ -132,7 +132,7 @@ class RecordingPlatform : public headless::HeadlessPlatform {
  public:
   explicit RecordingPlatform(RandomSource& random) : HeadlessPlatform(random) {}
 
-  platform::Process& GetProcess() override { return recordingProcess_; }
+  platform::StartupProcess& GetProcess() override { return recordingProcess_; }
   platform::SettingsStore& Settings() override { return recordingSettings_; }
   platform::SystemParameters& System() override { return recordingSystem_; }
 

@@ -48,7 +48,6 @@ CONVERT=/usr/bin/convert
 WINE_TMP=""
 WINE_PID=""
 WINE_RUN=0
-WINE_WATCHERS=()
 WINE_XVFB_PID=""
 WINE_SERVER_PID=""
 WINE_TEST_NAME=$(basename "$0" .sh)
@@ -141,24 +140,14 @@ wine_start() { wine_start_exe "$ZV_SCR" "$@"; }
 # wine_start_exe PROGRAM ARGS...: as wine_start, for another Windows program (a helper of a test);
 # what it writes to standard output goes to $WINE_TMP/out.$WINE_RUN.
 wine_start_exe() {
-  WINE_RUN=$((WINE_RUN + 1))
-  local run=$WINE_RUN
-  (
-    timeout "${ZV_WINE_TIMEOUT:-60}" "$WINE64" "$@" >"$WINE_TMP/out.$run" 2>>"$WINE_TMP/wine.log" &
-    echo $! >"$WINE_TMP/pid.$run"
-    wait $!
-    echo $? >"$WINE_TMP/exit.$run.new" && mv "$WINE_TMP/exit.$run.new" "$WINE_TMP/exit.$run"
-  ) </dev/null >/dev/null 2>&1 &
-  WINE_WATCHERS+=($!)
-  while [ ! -s "$WINE_TMP/pid.$run" ]; do sleep 0.01; done
-  WINE_PID=$(cat "$WINE_TMP/pid.$run")
+  bg_start --out "$WINE_TMP/out.$((BG_RUN + 1))" "$WINE_TMP" "$WINE_TMP/wine.log" \
+    timeout "${ZV_WINE_TIMEOUT:-60}" "$WINE64" "$@"
+  WINE_RUN=$BG_RUN
+  WINE_PID=$BG_PID
 }
 
 # wine_running [RUN]: true while that run (default: the last) still runs.
-wine_running() {
-  local run=${1:-$WINE_RUN}
-  [ "$run" -gt 0 ] && [ ! -e "$WINE_TMP/exit.$run" ]
-}
+wine_running() { bg_running "$WINE_TMP" "${1:-$WINE_RUN}"; }
 
 # wine_wait_window REGEX [SECONDS=20]: prints the X id of the first visible window whose name matches
 # REGEX, once the same window has been found twice 0.2 s apart (Wine may replace the X window of
@@ -180,17 +169,7 @@ wine_wait_window() {
 
 # wine_wait_exit [SECONDS=10] [RUN]: waits for that run (default: the last) to end and prints its
 # exit code. If it still runs after SECONDS, it is ended (by its PID) and 124 is printed.
-wine_wait_exit() {
-  local deadline=$((SECONDS + ${1:-10})) run=${2:-$WINE_RUN}
-  while wine_running "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.05; done
-  if wine_running "$run"; then
-    kill -TERM "$(cat "$WINE_TMP/pid.$run")" 2>/dev/null
-    while wine_running "$run"; do sleep 0.05; done
-    echo 124
-  else
-    cat "$WINE_TMP/exit.$run"
-  fi
-}
+wine_wait_exit() { bg_wait_exit "$WINE_TMP" "${1:-10}" "${2:-$WINE_RUN}"; }
 
 # wine_tool NAME: prints the path of a helper program of the 64-bit Windows build (a probe of
 # tests/wine/probes, or render_probe); status 1, printing nothing, when it is not built. Without
@@ -302,11 +281,7 @@ wine_remove_server_dir() {
 wine_teardown() {
   local status=$?
   trap - EXIT INT TERM
-  local run
-  for ((run = 1; run <= WINE_RUN; run++)); do
-    wine_running "$run" && kill -TERM "$(cat "$WINE_TMP/pid.$run")" 2>/dev/null
-  done
-  for run in "${WINE_WATCHERS[@]}"; do wait "$run" 2>/dev/null; done
+  [ -z "$WINE_TMP" ] || bg_end_all "$WINE_TMP"
   if [ -n "${WINEPREFIX:-}" ] && [ -n "$WINE_TMP" ] && [ "$WINEPREFIX" = "$WINE_TMP/prefix" ]; then
     "$WINESERVER" -k >/dev/null 2>&1
     [ -n "$WINE_SERVER_PID" ] && wait "$WINE_SERVER_PID" 2>/dev/null

@@ -15,7 +15,7 @@ namespace zv::headless {
 // Thrown by HeadlessProcess::End: the simulated process has ended.
 struct ProcessEnded {};
 
-class HeadlessProcess : public platform::Process {
+class HeadlessProcess : public platform::StartupProcess {
  public:
   std::string arguments;
   bool anotherInstance = false;
@@ -71,7 +71,7 @@ class HeadlessPlatform : public platform::Platform {
  public:
   explicit HeadlessPlatform(RandomSource& random, SaverWindowOptions options = {});
 
-  platform::Process& GetProcess() override { return process; }
+  platform::StartupProcess& GetProcess() override { return process; }
   platform::SettingsStore& Settings() override { return settings; }
   platform::SystemParameters& System() override { return system; }
   RandomSource& Random() override { return random_; }

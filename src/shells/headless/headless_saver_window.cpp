@@ -4,27 +4,16 @@
 #include <cmath>
 #include <limits>
 
-#include "machine/layout_and_timing.h"
-
 namespace zv::headless {
 
 HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options)
     : events_(events), options_(std::move(options)),
       layout_(platform::LayoutFor({{0, 0, options_.screenWidth, options_.screenHeight}, options_.otherMonitors, options_.dpi})),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
-      jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)) {
-  timers_[0].interval = kTimer1StartInterval;
-  SetDue(timers_[0], NextClockTick(Period(kTimer1StartInterval)));
-  timers_[1].interval = kTimer2Interval;
-  SetDue(timers_[1], NextClockTick(Period(kTimer2Interval)));
+      jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)),
+      timers_(0, [this](SimTime tick) { return Delivery(tick); }) {
   if (!options_.paintDisplay) display_.DrawInto(unpainted_);
 }
-
-SimTime HeadlessSaverWindow::Period(int16 milliseconds) {
-  return std::max<SimTime>(milliseconds * kMillisecond, kMinimumInterval);
-}
-
-SimTime HeadlessSaverWindow::NextClockTick(SimTime t) { return (t + kClockTick - 1) / kClockTick * kClockTick; }
 
 // The offset of a tick is a hash of the seed and the tick's number (SplitMix64's finaliser):
 // it does not depend on which timers asked, or in which order.
@@ -38,15 +27,10 @@ SimTime HeadlessSaverWindow::Delivery(SimTime tick) const {
 }
 
 void HeadlessSaverWindow::SetInterval(platform::Timer timer, int16 milliseconds) {
-  // Setting the interval restarts the timer from now.
-  TimerState& state = timers_[timer == platform::Timer::Timer1 ? 0 : 1];
-  state.interval = milliseconds;
-  SetDue(state, NextClockTick(now_ + Period(milliseconds)));
+  timers_.SetInterval(timer, milliseconds, now_);
 }
 
-int16 HeadlessSaverWindow::Interval(platform::Timer timer) const {
-  return timers_[timer == platform::Timer::Timer1 ? 0 : 1].interval;
-}
+int16 HeadlessSaverWindow::Interval(platform::Timer timer) const { return timers_.Interval(timer); }
 
 platform::PictureBox& HeadlessSaverWindow::Pattern(platform::Art art) { return patterns_[static_cast<int>(art) - 1]; }
 
@@ -66,7 +50,7 @@ void HeadlessSaverWindow::Schedule(InputEvent event) {
 }
 
 SimTime HeadlessSaverWindow::NextEventTime() const {
-  SimTime next = std::min(timers_[0].delivery, timers_[1].delivery);
+  SimTime next = timers_.NextDue();
   if (nextInput_ < input_.size()) next = std::min(next, input_[nextInput_].at);
   return next;
 }
@@ -114,14 +98,10 @@ void HeadlessSaverWindow::DoEvents() {
     deliveredLastYield_ = true;
     Deliver(input_[nextInput_++]);
   }
-  for (int i = 0; i < 2; ++i) {
-    TimerState& timer = timers_[i];
-    if (timer.delivery > now_) continue;
-    // Expirations missed while the loop was busy merge into one tick.
-    do SetDue(timer, NextClockTick(timer.due + Period(timer.interval)));
-    while (timer.delivery <= now_);
+  for (platform::Timer timer : {platform::Timer::Timer1, platform::Timer::Timer2}) {
+    if (!timers_.TakeTick(timer, now_)) continue;
     deliveredLastYield_ = true;
-    if (i == 0) {
+    if (timer == platform::Timer::Timer1) {
       ++timer1Ticks_;
       events_.Timer1_Timer();
       if (afterTimer1) afterTimer1();

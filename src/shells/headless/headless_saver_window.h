@@ -4,6 +4,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/saver_timers.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "platform/software_surface.h"
@@ -13,12 +14,9 @@
 namespace zv::headless {
 
 // Simulated time of the headless shell, in nanoseconds since the window was created.
-using SimTime = std::int64_t;
-inline constexpr SimTime kMillisecond = 1'000'000;
-// Timers are delivered on the system clock's tick, as Windows does by default.
-inline constexpr SimTime kClockTick = 15'625'000;
-// Intervals below this are raised to it, as SetTimer does.
-inline constexpr SimTime kMinimumInterval = 10 * kMillisecond;
+using SimTime = platform::Nanoseconds;
+using platform::kClockTick;
+using platform::kMillisecond;
 
 struct SaverWindowOptions {
   // The primary monitor, at 0, 0 of the desktop.
@@ -95,20 +93,8 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   std::function<void()> afterTimer1;
 
  private:
-  struct TimerState {
-    int16 interval = 0;
-    SimTime due = 0;       // the clock tick it expires on
-    SimTime delivery = 0;  // when that tick is delivered
-  };
-
-  static SimTime Period(int16 milliseconds);
-  static SimTime NextClockTick(SimTime t);
   // When the timers due at the clock tick `tick` are delivered.
   SimTime Delivery(SimTime tick) const;
-  void SetDue(TimerState& timer, SimTime tick) const {
-    timer.due = tick;
-    timer.delivery = Delivery(tick);
-  }
   void Deliver(const InputEvent& event);
   SimTime NextEventTime() const;
 
@@ -137,7 +123,7 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   HeadlessPictureBox display_;
   UnpaintedSurface unpainted_;
   HeadlessPictureBox patterns_[3];
-  TimerState timers_[2];
+  platform::SaverTimers timers_;
   std::vector<InputEvent> input_;  // sorted by time
   std::size_t nextInput_ = 0;
 };

@@ -5,7 +5,7 @@
 
 namespace zv::win32 {
 
-class Win32Process : public platform::Process {
+class Win32Process : public platform::StartupProcess {
  public:
   std::string CommandLineArguments() override;
   bool AnotherInstanceRunning() override;
@@ -32,7 +32,7 @@ class Win32SystemParameters : public platform::SystemParameters {
 
 class Win32Platform : public platform::Platform {
  public:
-  platform::Process& GetProcess() override { return process_; }
+  platform::StartupProcess& GetProcess() override { return process_; }
   platform::SettingsStore& Settings() override { return settings_; }
   platform::SystemParameters& System() override { return system_; }
   RandomSource& Random() override { return random_; }

@@ -8,30 +8,22 @@
 
 #include "shells/win32/win32_platform.h"
 #include "startup/md_saver.h"
+#include "testing/forwarding_saver_events.h"
 
 namespace {
 
 using zv::platform::SaverWindowEvents;
 
-class FaultingEvents : public SaverWindowEvents {
+class FaultingEvents : public zv::testing::ForwardingSaverEvents {
  public:
-  explicit FaultingEvents(SaverWindowEvents& saver) : saver_(saver) {}
+  using ForwardingSaverEvents::ForwardingSaverEvents;
   void Timer1_Timer() override {
     if (++ticks_ == kFaultTick) throw zv::RuntimeError(zv::ErrorNumber::Overflow);
     saver_.Timer1_Timer();
   }
-  void Timer2_Timer() override { saver_.Timer2_Timer(); }
-  void Form_Click() override { saver_.Form_Click(); }
-  void Form_KeyDown() override { saver_.Form_KeyDown(); }
-  void Form_MouseMove(float x, float y) override { saver_.Form_MouseMove(x, y); }
-  void Form_Unload() override { saver_.Form_Unload(); }
-  void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
-  void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
-  void Slept(std::chrono::nanoseconds duration) override { saver_.Slept(duration); }
 
  private:
   static constexpr int kFaultTick = 60;
-  SaverWindowEvents& saver_;
   int ticks_ = 0;
 };
 

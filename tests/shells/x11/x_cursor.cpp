@@ -1,5 +1,5 @@
 // Prints how many pixels of the X server's current cursor image can be seen (alpha above 0):
-// 0 while a program has hidden the cursor, more while any cursor shows. Used by the Wine tests
+// 0 while a program has hidden the cursor, more while any cursor shows. Used by the X11 and Wine tests
 // to see the cursor as the user would, independently of Wine's own bookkeeping.
 #include <X11/Xlib.h>
 #include <X11/extensions/Xfixes.h>

@@ -1,0 +1,24 @@
+#include "platform/software_picture_box.h"
+
+namespace zv::platform {
+
+SoftwarePictureBox::SoftwarePictureBox(int16 width, int16 height)
+    : width_(width), height_(height), surface_(width, height) {}
+
+void SoftwarePictureBox::SetWidth(int16 width) {
+  width_ = width;
+  surface_.Resize(width_, height_);
+}
+
+void SoftwarePictureBox::SetHeight(int16 height) {
+  height_ = height;
+  surface_.Resize(width_, height_);
+}
+
+void SoftwarePictureBox::Assign(int16 width, int16 height, std::vector<Colour> pixels) {
+  width_ = width;
+  height_ = height;
+  surface_.Assign(width_, height_, std::move(pixels));
+}
+
+}  // namespace zv::platform

@@ -1,0 +1,38 @@
+#pragma once
+#include <vector>
+
+#include "platform/saver_window.h"
+#include "platform/software_surface.h"
+
+namespace zv::platform {
+
+// A picture box of a shell with software surfaces: its place and size in the window, and a
+// software surface that holds its pixels. Each shell says what a refresh shows.
+class SoftwarePictureBox : public PictureBox {
+ public:
+  SoftwarePictureBox(int16 width = 0, int16 height = 0);
+
+  int16 Left() const override { return left_; }
+  int16 Top() const override { return top_; }
+  int16 Width() const override { return width_; }
+  int16 Height() const override { return height_; }
+  void SetLeft(int16 left) override { left_ = left; }
+  void SetTop(int16 top) override { top_ = top; }
+  void SetWidth(int16 width) override;
+  void SetHeight(int16 height) override;
+  void SetEnabled(bool enabled) override { enabled_ = enabled; }
+  void SetSolidFill(Colour colour) override { Dc().SetFillColour(colour); }
+  Surface& Dc() override { return surface_; }
+
+  // The picture assignment: the box takes a picture's size and pixels (top row first).
+  void Assign(int16 width, int16 height, std::vector<Colour> pixels);
+  const SoftwareSurface& Pixels() const { return surface_; }
+  bool Enabled() const { return enabled_; }
+
+ private:
+  int16 left_ = 0, top_ = 0, width_, height_;
+  bool enabled_ = true;
+  SoftwareSurface surface_;
+};
+
+}  // namespace zv::platform

@@ -1,0 +1,30 @@
+// zorvalite: the saver as an X11 display mode.
+#include <cstdio>
+#include <cstdlib>
+#include <exception>
+
+#include "shells/x11/x11_platform.h"
+#include "startup/md_saver.h"
+
+int main(int argc, char** argv) {
+  using namespace zv::x11;
+  X11Options options;
+  try {
+    options = ParseX11Options({argv + 1, argv + argc});
+  } catch (const UsageError& error) {
+    std::fprintf(stderr, "zorvalite: %s\nTry 'zorvalite --help'.\n", error.what());
+    return 2;
+  }
+  if (options.help) {
+    std::fputs(UsageText().c_str(), stdout);
+    return 0;
+  }
+  try {
+    X11Platform platform(options);
+    // The run ends the process.
+    zv::RunSaverProgram(platform);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "zorvalite: %s\n", error.what());
+  }
+  return 1;
+}

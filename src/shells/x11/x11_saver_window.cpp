@@ -1,0 +1,115 @@
+#include "shells/x11/x11_saver_window.h"
+
+#include <poll.h>
+
+#include <algorithm>
+
+#include "formats/bmp_file.h"
+#include "shells/x11/built_in_art.h"
+
+namespace zv::x11 {
+X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, EndSignals& endSignals)
+    : events_(events), target_(target), endSignals_(endSignals), start_(std::chrono::steady_clock::now()),
+      timers_(0), display_(target) {}
+
+platform::Nanoseconds X11SaverWindow::Now() const {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
+}
+
+int16 X11SaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(target_.Width(), 32767)); }
+int16 X11SaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(target_.Height(), 32767)); }
+
+void X11SaverWindow::Refresh() {
+  target_.FillBlack();
+  display_.Refresh();
+}
+
+void X11SaverWindow::Unload() { events_.Form_Unload(); }
+
+void X11SaverWindow::LoadPicture(platform::Art art) {
+  formats::Bitmap picture = formats::DecodeBmp24(BuiltInArt(art));
+  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
+                                              std::move(picture.pixels));
+}
+
+void X11SaverWindow::DoEvents() {
+  if (RunPending()) return;
+  events_.Slept(WaitForEvent());
+  RunPending();
+}
+
+bool X11SaverWindow::RunPending() {
+  // The daemon ends the saver with a signal, or by destroying its window.
+  if (endSignals_.Received() || target_.Gone()) Unload();
+  bool ran = false;
+  ::Display* display = target_.Connection();
+  while (XPending(display) > 0) {
+    XEvent event;
+    XNextEvent(display, &event);
+    Handle(event);
+    ran = true;
+  }
+  if (target_.Gone()) Unload();
+  // Timer messages come after input, as the system delivers them only when nothing else waits.
+  const platform::Nanoseconds now = Now();
+  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
+    events_.Timer1_Timer();
+    ran = true;
+  }
+  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
+    events_.Timer2_Timer();
+    ran = true;
+  }
+  return ran;
+}
+
+void X11SaverWindow::Handle(const XEvent& event) {
+  if (event.xany.window != target_.Id()) return;
+  switch (event.type) {
+    case Expose:
+      if (event.xexpose.count == 0) Refresh();
+      break;
+    case ConfigureNotify:
+      target_.Resized(event.xconfigure.width, event.xconfigure.height);
+      break;
+    case MapNotify:
+      target_.TakeKeyboard();
+      break;
+    case DestroyNotify:
+      Unload();
+      break;
+    case ClientMessage:
+      if (static_cast<Atom>(event.xclient.data.l[0]) == target_.CloseMessage()) Unload();
+      break;
+    case KeyPress:
+      events_.Form_KeyDown();
+      break;
+    case ButtonRelease:
+      // Buttons 1 to 3 click; the wheel's "buttons" do not.
+      if (event.xbutton.button <= Button3) events_.Form_Click();
+      break;
+    case MotionNotify:
+      events_.Form_MouseMove(static_cast<float>(event.xmotion.x), static_cast<float>(event.xmotion.y));
+      break;
+    case EnterNotify:
+      // A window that appears under the pointer learns where the pointer is before it moves.
+      events_.Form_MouseMove(static_cast<float>(event.xcrossing.x), static_cast<float>(event.xcrossing.y));
+      break;
+    default:
+      break;
+  }
+}
+
+std::chrono::nanoseconds X11SaverWindow::WaitForEvent() {
+  ::Display* display = target_.Connection();
+  // Events that arrived with a reply are queued already and would not wake the poll.
+  if (XEventsQueued(display, QueuedAfterFlush) > 0) return std::chrono::nanoseconds(0);
+  const platform::Nanoseconds from = Now();
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
+  pollfd sources[2] = {{ConnectionNumber(display), POLLIN, 0}, {endSignals_.Fd(), POLLIN, 0}};
+  ppoll(sources, 2, &timeout, nullptr);
+  return std::chrono::nanoseconds(Now() - from);
+}
+
+}  // namespace zv::x11

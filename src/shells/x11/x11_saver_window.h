@@ -1,0 +1,62 @@
+#pragma once
+#include <chrono>
+
+#include "platform/saver_timers.h"
+#include "platform/saver_window.h"
+#include "platform/software_picture_box.h"
+#include "shells/x11/end_signals.h"
+#include "shells/x11/saver_target.h"
+
+namespace zv::x11 {
+
+// The saver window on X11: the display block drawn into the target window with XPutImage,
+// Windows' timer cadence on the monotonic clock, and a yield that sleeps in poll until the
+// next timer, X event or ending signal.
+class X11SaverWindow : public platform::SaverWindow {
+ public:
+  X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, EndSignals& endSignals);
+
+  void Show() override { target_.Map(); }
+  int16 ScaleWidth() const override;
+  int16 ScaleHeight() const override;
+  void Refresh() override;
+  void Cls() override { target_.FillBlack(); }
+  void Hide() override { target_.Unmap(); }
+  void Unload() override;
+  void DoEvents() override;
+  void SetInterval(platform::Timer timer, int16 milliseconds) override { timers_.SetInterval(timer, milliseconds, Now()); }
+  platform::PictureBox& Display() override { return display_; }
+  platform::PictureBox& Pattern(platform::Art art) override { return patterns_[static_cast<int>(art) - 1]; }
+  // The glyph bitmaps are built into the program.
+  void LoadPicture(platform::Art art) override;
+
+ private:
+  // The display block shows itself on the window at every refresh.
+  struct DisplayBox : platform::SoftwarePictureBox {
+    explicit DisplayBox(SaverTarget& target) : target(target) {}
+    void Refresh() override { target.Put(Pixels(), Left(), Top()); }
+    SaverTarget& target;
+  };
+  // The art boxes are hidden: a refresh shows nothing.
+  struct ArtBox : platform::SoftwarePictureBox {
+    void Refresh() override {}
+  };
+
+  platform::Nanoseconds Now() const;
+  // Runs every event that is pending now: an ending signal, X events, timers due. False when
+  // there was none.
+  bool RunPending();
+  void Handle(const XEvent& event);
+  // Waits until a timer falls due or an X event or ending signal arrives; returns how long.
+  std::chrono::nanoseconds WaitForEvent();
+
+  platform::SaverWindowEvents& events_;
+  SaverTarget& target_;
+  EndSignals& endSignals_;
+  const std::chrono::steady_clock::time_point start_;
+  platform::SaverTimers timers_;
+  DisplayBox display_;
+  ArtBox patterns_[3];
+};
+
+}  // namespace zv::x11
