@@ -22,7 +22,7 @@ marked() {
   local environ pid
   for environ in /proc/[0-9]*/environ; do
     pid=${environ#/proc/} pid=${pid%/environ}
-    tr '\0' '\n' <"$environ" 2>/dev/null | grep -qxF "ZV_DAEMON_TEST=$marker" && echo "$pid"
+    tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "ZV_DAEMON_TEST=$marker" && echo "$pid"
   done
 }
 x11_cleanup() {
