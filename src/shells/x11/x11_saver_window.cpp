@@ -8,16 +8,32 @@
 #include "shells/x11/built_in_art.h"
 
 namespace zv::x11 {
+namespace {
+
+platform::ScreenLayout LayoutOf(const SaverTarget& target) {
+  return platform::LayoutFor({{0, 0, target.Width(), target.Height()}, {}, 96});
+}
+
+}  // namespace
+
 X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, EndSignals& endSignals)
     : events_(events), target_(target), endSignals_(endSignals), start_(std::chrono::steady_clock::now()),
-      timers_(0), display_(target) {}
+      timers_(0), layout_(LayoutOf(target)), display_(target, layout_) {}
 
 platform::Nanoseconds X11SaverWindow::Now() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
 }
 
-int16 X11SaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(target_.Width(), 32767)); }
-int16 X11SaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(target_.Height(), 32767)); }
+int16 X11SaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(layout_.logicalWidth, 32767)); }
+int16 X11SaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(layout_.logicalHeight, 32767)); }
+
+void X11SaverWindow::DisplayBox::Refresh() {
+  const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
+  if (shown.width == Width() && shown.height == Height()) return target.Put(Pixels(), shown.left, shown.top);
+  platform::SoftwareSurface scaled(static_cast<int16>(shown.width), static_cast<int16>(shown.height));
+  scaled.StretchBlt(0, 0, shown.width, shown.height, Pixels());
+  target.Put(scaled, shown.left, shown.top);
+}
 
 void X11SaverWindow::Refresh() {
   target_.FillBlack();
@@ -71,6 +87,7 @@ void X11SaverWindow::Handle(const XEvent& event) {
       break;
     case ConfigureNotify:
       target_.Resized(event.xconfigure.width, event.xconfigure.height);
+      layout_ = LayoutOf(target_);
       break;
     case MapNotify:
       target_.TakeKeyboard();

@@ -3,6 +3,7 @@
 
 #include "platform/saver_timers.h"
 #include "platform/saver_window.h"
+#include "platform/screen_layout.h"
 #include "platform/software_picture_box.h"
 #include "shells/x11/end_signals.h"
 #include "shells/x11/saver_target.h"
@@ -11,7 +12,9 @@ namespace zv::x11 {
 
 // The saver window on X11: the display block drawn into the target window with XPutImage,
 // Windows' timer cadence on the monotonic clock, and a yield that sleeps in poll until the
-// next timer, X event or ending signal.
+// next timer, X event or ending signal. The target window is the whole screen of the run, its
+// one monitor at 96 DPI: the block shows at its own size, or scaled down to fit a window smaller
+// than it (the daemon's small preview), as on Windows.
 class X11SaverWindow : public platform::SaverWindow {
  public:
   X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, EndSignals& endSignals);
@@ -30,12 +33,16 @@ class X11SaverWindow : public platform::SaverWindow {
   // The glyph bitmaps are built into the program.
   void LoadPicture(platform::Art art) override;
 
+  // Where the block shows in the target window at its present size.
+  const platform::ScreenLayout& Layout() const { return layout_; }
+
  private:
-  // The display block shows itself on the window at every refresh.
+  // The display block shows itself on the window at every refresh, at the layout's scale.
   struct DisplayBox : platform::SoftwarePictureBox {
-    explicit DisplayBox(SaverTarget& target) : target(target) {}
-    void Refresh() override { target.Put(Pixels(), Left(), Top()); }
+    DisplayBox(SaverTarget& target, const platform::ScreenLayout& layout) : target(target), layout(layout) {}
+    void Refresh() override;
     SaverTarget& target;
+    const platform::ScreenLayout& layout;
   };
   // The art boxes are hidden: a refresh shows nothing.
   struct ArtBox : platform::SoftwarePictureBox {
@@ -55,6 +62,7 @@ class X11SaverWindow : public platform::SaverWindow {
   EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
   platform::SaverTimers timers_;
+  platform::ScreenLayout layout_;
   DisplayBox display_;
   ArtBox patterns_[3];
 };

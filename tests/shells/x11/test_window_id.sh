@@ -4,14 +4,39 @@
 # jumps within the new size), and ends quietly when the window is destroyed. The program runs with
 # its test hook, frozen after 640 ticks of the 10 ms timer (about 10 s: at least one more jump of
 # the block after the resize), and the window's picture is compared with the headless shell's.
+# In a window smaller than the block (a daemon's small preview) the block shows scaled down to
+# fit, again as the headless shell draws it.
 source "$(dirname "$0")/lib.sh"
 x11_setup
 [ -x "${ZV_X_HOST:-}" ] || fail "ZV_X_HOST does not name x_host_window"
 
-x11_start "$ZV_X_HOST" 640 480
-host_run=$X11_RUN host_pid=$X11_PID
-for _ in $(seq 100); do grep -q '^0x' "$X11_TMP/log.$host_run" && break; sleep 0.05; done
-window=$(grep -m1 '^0x' "$X11_TMP/log.$host_run") || fail "x_host_window did not open its window"
+# host_window W H: opens a window of another program; sets window and host_pid.
+host_window() {
+  local run
+  x11_start "$ZV_X_HOST" "$1" "$2"
+  run=$X11_RUN host_pid=$X11_PID
+  for _ in $(seq 100); do grep -q '^0x' "$X11_TMP/log.$run" && break; sleep 0.05; done
+  window=$(grep -m1 '^0x' "$X11_TMP/log.$run") || fail "x_host_window did not open its window"
+}
+
+host_window 100 50
+out=$X11_TMP/small
+mkdir -p "$out"
+x11_start "$ZV_X11_PROBE" --out "$out" --ticks 0 --window-id "$window"
+x11_wait_file "$out/state" 30 || fail "the probe did not reach its state: $(x11_log)"
+sleep 0.3
+x11_shot "$window" "$out/screen.png"
+lit=$(x11_lit "$out/screen.png")
+w_lit=${lit%%x*} h_lit=${lit#*x} && h_lit=${h_lit%%+*}
+[ "$w_lit" -gt 60 ] && [ "$h_lit" -gt 20 ] || fail "the 100 x 50 window shows no scaled-down digits ($lit)"
+wrong=$(x11_differ "$out/screen.png" "$out/expected.png")
+[ "$wrong" = 0 ] || fail "$wrong pixels differ from the headless shell's picture (small/screen.png, expected.png)"
+kill -TERM "$X11_PID"
+[ "$(x11_wait_exit 5)" = 0 ] || fail "no clean end in the small window"
+kill -TERM "$host_pid"
+pass "a 100 x 50 window shows the block scaled down to fit, digits at $lit, as the headless shell draws it"
+
+host_window 640 480
 
 out=$X11_TMP/frozen
 mkdir -p "$out"

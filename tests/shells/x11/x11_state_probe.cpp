@@ -17,6 +17,7 @@
 #include "formats/png_file.h"
 #include "saver/frm_scrn_save.h"
 #include "shells/x11/x11_platform.h"
+#include "shells/x11/x11_saver_window.h"
 #include "testing/forwarding_saver_events.h"
 #include "testing/renderer_rig.h"
 
@@ -37,7 +38,7 @@ class FreezingEvents : public testing::ForwardingSaverEvents {
   FreezingEvents(platform::SaverWindowEvents& saver, Freeze freeze, std::filesystem::path out)
       : ForwardingSaverEvents(saver), freeze_(freeze), out_(std::move(out)), start_(std::chrono::steady_clock::now()) {}
 
-  void Watch(const LotteryEngine& engine, const Globals& globals, platform::SaverWindow& window) {
+  void Watch(const LotteryEngine& engine, const Globals& globals, x11::X11SaverWindow& window) {
     engine_ = &engine;
     globals_ = &globals;
     window_ = &window;
@@ -88,13 +89,15 @@ class FreezingEvents : public testing::ForwardingSaverEvents {
   }
 
   // The headless shell's screen: black, with the display block as the renderer draws the state
-  // on software surfaces, at the block's place.
+  // on software surfaces, at the block's place and scale.
   void WriteExpected(const EngineView& view, platform::PictureBox& block) {
     testing::RendererRig rig;
     rig.renderer.ShownPosLeft = rig.renderer.ShownPosCentre = rig.renderer.ShownPosRight = -1;
     rig.renderer.DrawPass(view);
-    platform::SoftwareSurface screen(window_->ScaleWidth(), window_->ScaleHeight());
-    screen.BitBlt(block.Left(), block.Top(), block.Width(), block.Height(), rig.shown, 0, 0);
+    const platform::ScreenLayout& layout = window_->Layout();
+    platform::SoftwareSurface screen(static_cast<int16>(layout.window.width), static_cast<int16>(layout.window.height));
+    const platform::Rect shown = layout.ToWindow({block.Left(), block.Top(), block.Width(), block.Height()});
+    screen.StretchBlt(shown.left, shown.top, shown.width, shown.height, rig.shown);
     formats::WritePng(screen, out_ / "expected.png");
   }
 
@@ -103,7 +106,7 @@ class FreezingEvents : public testing::ForwardingSaverEvents {
   std::chrono::steady_clock::time_point start_;
   const LotteryEngine* engine_ = nullptr;
   const Globals* globals_ = nullptr;
-  platform::SaverWindow* window_ = nullptr;
+  x11::X11SaverWindow* window_ = nullptr;
   long timer1Ticks_ = 0;
   long timer2Ticks_ = 0;
   std::chrono::nanoseconds slept_{0};
@@ -119,7 +122,8 @@ class ProbePlatform : public X11Platform {
   std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override {
     events_ = std::make_unique<FreezingEvents>(events, freeze_, out_);
     auto window = X11Platform::CreateSaverWindow(*events_);
-    window_ = window.get();
+    // The X11 platform's saver window, whose layout the expected picture follows.
+    window_ = static_cast<x11::X11SaverWindow*>(window.get());
     return window;
   }
   void Watch(const LotteryEngine& engine, const Globals& globals) { events_->Watch(engine, globals, *window_); }
@@ -128,7 +132,7 @@ class ProbePlatform : public X11Platform {
   Freeze freeze_;
   std::filesystem::path out_;
   std::unique_ptr<FreezingEvents> events_;
-  platform::SaverWindow* window_ = nullptr;
+  x11::X11SaverWindow* window_ = nullptr;
 };
 
 [[noreturn]] void Usage(const std::string& why) {
