@@ -7,6 +7,7 @@
 #include <stdexcept>
 #include <string>
 
+#include <X11/Xresource.h>
 #include <X11/Xutil.h>
 
 namespace zv::x11 {
@@ -32,6 +33,22 @@ int OnXError(::Display* display, XErrorEvent* error) {
   std::exit(1);
 }
 
+// Desktops scale X applications for a high-DPI screen through the resource Xft.dpi; the
+// screen's own size in millimetres is seldom right, so it is not asked.
+int ResourceDpi(::Display* display) {
+  const char* resources = XResourceManagerString(display);
+  if (!resources) return 96;
+  XrmInitialize();
+  XrmDatabase database = XrmGetStringDatabase(resources);
+  char* type = nullptr;
+  XrmValue value{};
+  double dpi = 96;
+  if (XrmGetResource(database, "Xft.dpi", "Xft.Dpi", &type, &value) && value.addr) dpi = std::atof(value.addr);
+  XrmDestroyDatabase(database);
+  // A value that is no DPI (0, negative, absurd) counts as none.
+  return dpi >= 48 && dpi <= 9600 ? static_cast<int>(dpi + 0.5) : 96;
+}
+
 std::string Hex(unsigned long id) {
   char text[32];
   std::snprintf(text, sizeof text, "0x%lx", id);
@@ -49,7 +66,8 @@ XConnection::XConnection() : display_(XOpenDisplay(nullptr)) {
 
 XConnection::~XConnection() { XCloseDisplay(display_); }
 
-SaverTarget::SaverTarget(::Display* display, const X11Options& options) : display_(display), kind_(options.target) {
+SaverTarget::SaverTarget(::Display* display, const X11Options& options)
+    : display_(display), kind_(options.target), dpi_(ResourceDpi(display)) {
   XSetErrorHandler(OnXError);
   const int screen = DefaultScreen(display);
   if (kind_ == Target::GivenWindow) {

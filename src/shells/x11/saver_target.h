@@ -39,6 +39,8 @@ class SaverTarget {
   Target Kind() const { return kind_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
+  // The desktop's DPI as its settings tell X applications (the resource Xft.dpi), 96 without it.
+  int Dpi() const { return dpi_; }
   void Resized(int width, int height);
   // True once the server has reported the window gone (destroyed under the saver).
   bool Gone() const;
@@ -66,6 +68,7 @@ class SaverTarget {
   Visual* visual_ = nullptr;
   int depth_ = 0;
   int width_ = 0, height_ = 0;
+  int dpi_ = 96;
   GC gc_ = nullptr;
   Cursor blankCursor_ = 0;
   Atom deleteWindow_ = 0;

@@ -11,7 +11,7 @@ namespace zv::x11 {
 namespace {
 
 platform::ScreenLayout LayoutOf(const SaverTarget& target) {
-  return platform::LayoutFor({{0, 0, target.Width(), target.Height()}, {}, 96});
+  return platform::LayoutFor({{0, 0, target.Width(), target.Height()}, {}, target.Dpi()});
 }
 
 }  // namespace

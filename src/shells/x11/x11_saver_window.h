@@ -13,8 +13,8 @@ namespace zv::x11 {
 // The saver window on X11: the display block drawn into the target window with XPutImage,
 // Windows' timer cadence on the monotonic clock, and a yield that sleeps in poll until the
 // next timer, X event or ending signal. The target window is the whole screen of the run, its
-// one monitor at 96 DPI: the block shows at its own size, or scaled down to fit a window smaller
-// than it (the daemon's small preview), as on Windows.
+// one monitor at the desktop's DPI: the block shows in whole squares at high DPI, or scaled down
+// to fit a window smaller than it (the daemon's small preview), as on Windows.
 class X11SaverWindow : public platform::SaverWindow {
  public:
   X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, EndSignals& endSignals);

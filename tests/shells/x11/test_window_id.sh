@@ -5,7 +5,8 @@
 # its test hook, frozen after 640 ticks of the 10 ms timer (about 10 s: at least one more jump of
 # the block after the resize), and the window's picture is compared with the headless shell's.
 # In a window smaller than the block (a daemon's small preview) the block shows scaled down to
-# fit, again as the headless shell draws it.
+# fit, and at the desktop's 192 DPI (Xft.dpi) in squares twice as large, each time as the
+# headless shell draws it.
 source "$(dirname "$0")/lib.sh"
 x11_setup
 [ -x "${ZV_X_HOST:-}" ] || fail "ZV_X_HOST does not name x_host_window"
@@ -19,22 +20,29 @@ host_window() {
   window=$(grep -m1 '^0x' "$X11_TMP/log.$run") || fail "x_host_window did not open its window"
 }
 
-host_window 100 50
-out=$X11_TMP/small
-mkdir -p "$out"
-x11_start "$ZV_X11_PROBE" --out "$out" --ticks 0 --window-id "$window"
-x11_wait_file "$out/state" 30 || fail "the probe did not reach its state: $(x11_log)"
-sleep 0.3
-x11_shot "$window" "$out/screen.png"
-lit=$(x11_lit "$out/screen.png")
-w_lit=${lit%%x*} h_lit=${lit#*x} && h_lit=${h_lit%%+*}
-[ "$w_lit" -gt 60 ] && [ "$h_lit" -gt 20 ] || fail "the 100 x 50 window shows no scaled-down digits ($lit)"
-wrong=$(x11_differ "$out/screen.png" "$out/expected.png")
-[ "$wrong" = 0 ] || fail "$wrong pixels differ from the headless shell's picture (small/screen.png, expected.png)"
-kill -TERM "$X11_PID"
-[ "$(x11_wait_exit 5)" = 0 ] || fail "no clean end in the small window"
-kill -TERM "$host_pid"
-pass "a 100 x 50 window shows the block scaled down to fit, digits at $lit, as the headless shell draws it"
+# first_pass W H MIN_W MAX_W WHAT: the first pass in a W x H window equals the headless shell's
+# picture, its digits between MIN_W and MAX_W pixels wide.
+first_pass() {
+  local out=$X11_TMP/$1x$2 lit w_lit wrong
+  host_window "$1" "$2"
+  mkdir -p "$out"
+  x11_start "$ZV_X11_PROBE" --out "$out" --ticks 0 --window-id "$window"
+  x11_wait_file "$out/state" 30 || fail "the probe did not reach its state: $(x11_log)"
+  sleep 0.3
+  x11_shot "$window" "$out/screen.png"
+  lit=$(x11_lit "$out/screen.png") w_lit=${lit%%x*}
+  [ "$w_lit" -ge "$3" ] && [ "$w_lit" -le "$4" ] || fail "$5: digits $lit, not $3 to $4 pixels wide"
+  wrong=$(x11_differ "$out/screen.png" "$out/expected.png")
+  [ "$wrong" = 0 ] || fail "$5: $wrong pixels differ from the headless shell's picture ($out)"
+  kill -TERM "$X11_PID"
+  [ "$(x11_wait_exit 5)" = 0 ] || fail "$5: no clean end"
+  kill -TERM "$host_pid"
+  pass "$5: digits at $lit, as the headless shell draws them"
+}
+first_pass 100 50 61 100 "a 100 x 50 window shows the block scaled down to fit"
+echo "Xft.dpi: 192" | xrdb -nocpp -merge
+first_pass 400 300 131 260 "at 192 DPI a 400 x 300 window shows the block twice as large"
+xrdb -remove
 
 host_window 640 480
 
