@@ -12,23 +12,22 @@ std::wstring Widen(std::string_view utf8) {
   return out;
 }
 
-std::string Narrow(std::wstring_view utf16) {
+namespace {
+
+std::string ToCodePage(UINT codePage, std::wstring_view utf16) {
   if (utf16.empty()) return {};
-  int length = WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr,
+  int length = WideCharToMultiByte(codePage, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr,
                                    nullptr);
   std::string out(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), length, nullptr,
+  WideCharToMultiByte(codePage, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), length, nullptr,
                       nullptr);
   return out;
 }
 
-std::string ToAnsi(std::wstring_view utf16) {
-  if (utf16.empty()) return {};
-  int length = WideCharToMultiByte(CP_ACP, 0, utf16.data(), static_cast<int>(utf16.size()), nullptr, 0, nullptr,
-                                   nullptr);
-  std::string out(static_cast<std::size_t>(length), '\0');
-  WideCharToMultiByte(CP_ACP, 0, utf16.data(), static_cast<int>(utf16.size()), out.data(), length, nullptr, nullptr);
-  return out;
-}
+}  // namespace
+
+std::string Narrow(std::wstring_view utf16) { return ToCodePage(CP_UTF8, utf16); }
+
+std::string ToAnsi(std::wstring_view utf16) { return ToCodePage(CP_ACP, utf16); }
 
 }  // namespace zv::win32
