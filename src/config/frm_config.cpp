@@ -20,10 +20,8 @@ constexpr int16 kLowSpec = 1;
 // The shell's show command SW_SHOWMAXIMIZED.
 constexpr int16 kShowMaximized = 3;
 
-std::string VersionText() {
-  return "Version " + std::to_string(ZV_VERSION_MAJOR) + "." + std::to_string(ZV_VERSION_MINOR) + "." +
-         std::to_string(ZV_VERSION_REVISION);
-}
+// Major, minor and revision of the version record.
+std::string VersionText() { return "Version " ZV_RELEASE_VERSION; }
 
 }  // namespace
 

@@ -5,6 +5,7 @@
 
 #include "runtime/numeric_text.h"
 #include "runtime/run_time_error.h"
+#include "version.h"
 
 namespace zv::x11 {
 namespace {
@@ -58,11 +59,14 @@ Settings:
   --spec N           the reels' tick: 0 every 75 ms (ハイスペック, high spec, the default),
                      anything else every 10 ms (ロースペック, low spec)
   --help             show this text
+  --version          show the version
 
 Exit status: 0 when ended, 1 on an error (reported on standard error), 2 on a bad command
 line.
 )";
 }
+
+std::string VersionText() { return "zorvalite " ZV_RELEASE_VERSION "\n"; }
 
 X11Options ParseX11Options(const std::vector<std::string>& args, std::optional<std::string> xscreensaverWindow) {
   X11Options options;
@@ -85,6 +89,8 @@ X11Options ParseX11Options(const std::vector<std::string>& args, std::optional<s
 
     if (name == "help" || name == "h") {
       options.help = true;
+    } else if (name == "version") {
+      options.version = true;
     } else if (name == "root") {
       setTarget(option, Target::GivenWindow);
       if (xscreensaverWindow) {

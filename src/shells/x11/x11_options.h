@@ -25,6 +25,7 @@ struct X11Options {
   int16 level = kDefaultLevel;
   int16 spec = kDefaultSpec;
   bool help = false;
+  bool version = false;
 };
 
 // A command line the program refuses; the message names the argument.
@@ -38,5 +39,7 @@ X11Options ParseX11Options(const std::vector<std::string>& args, std::optional<s
 // The same, with XSCREENSAVER_WINDOW read from the environment.
 X11Options ParseX11Options(const std::vector<std::string>& args);
 std::string UsageText();
+// What --version prints: the program and its version.
+std::string VersionText();
 
 }  // namespace zv::x11

@@ -34,6 +34,7 @@ TEST(X11Options, TheDaemonsFormsAndTheSettingsAreTaken) {
 
   EXPECT_EQ(ParseX11Options({"--window"}, std::nullopt).target, Target::TryWindow);
   EXPECT_TRUE(ParseX11Options({"-help"}, std::nullopt).help);
+  EXPECT_TRUE(ParseX11Options({"--version"}, std::nullopt).version);
   // The settings convert as the stored text does: blanks around, a fraction rounds half to even.
   EXPECT_EQ(ParseX11Options({"--level", " 30.5 "}, std::nullopt).level, 30);
   EXPECT_EQ(ParseX11Options({"--level", "-32768"}, std::nullopt).level, -32768);
