@@ -2,7 +2,9 @@
 # Installs the Debian 12 packages the build, the tools and the tests need, when missing.
 # wine32 adds to the 64-bit Wine the 32-bit Windows libraries it needs to run the shipped 32-bit
 # .scr (scripts/install-wine32.sh).
-# Usage: scripts/install-deps.sh [native|x11|windows|wine|wine32|fuzz|all]   (default: all)
+# release: what scripts/release.sh builds with; package: what the checks of the release's files
+# run (lintian, the daemons that run the installed package, Wine's is the wine group's).
+# Usage: scripts/install-deps.sh [native|x11|windows|wine|wine32|fuzz|release|package|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
@@ -10,6 +12,10 @@ native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg
 # The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
 x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
 fuzz=(clang libclang-rt-14-dev)
+release=(git cmake g++ make pkg-config libpng-dev libx11-dev g++-mingw-w64-i686 binutils-mingw-w64-i686
+         debhelper dpkg-dev zip)
+package=(lintian diffoscope-minimal unzip man-db xscreensaver mate-screensaver dbus-x11 xvfb xauth x11-utils
+         imagemagick)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)
 wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic
@@ -21,8 +27,10 @@ case "$what" in
   wine) pkgs=("${wine[@]}") ;;
   wine32) pkgs=("${wine[@]}") ;;
   fuzz) pkgs=("${fuzz[@]}") ;;
-  all) pkgs=("${native[@]}" "${x11[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}") ;;
-  *) echo "usage: $0 [native|x11|windows|wine|wine32|fuzz|all]" >&2; exit 2 ;;
+  release) pkgs=("${release[@]}") ;;
+  package) pkgs=("${package[@]}") ;;
+  all) pkgs=("${native[@]}" "${x11[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}" "${release[@]}" "${package[@]}") ;;
+  *) echo "usage: $0 [native|x11|windows|wine|wine32|fuzz|release|package|all]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do
