@@ -1,0 +1,150 @@
+# Shared helpers of the checks that run a real screen-saver daemon (XScreenSaver,
+# mate-screensaver), which run display modes only for an ordinary user: source it after lib.sh.
+#
+#   daemon_setup                 # the test user (created once, as root), a private Xvfb the user
+#                                # may reach, and DAEMON_HOME, a home of the user's in the test's folder
+#   x11_start as_user PROGRAM... # a daemon in the background, as the user
+#   as_user [VAR=VALUE...] PROGRAM ARGS...   # runs it as the user, in a daemon's bare environment
+#   pids=$(zorvalite_pids)       # the display mode's processes that the user's daemons started
+#   daemon_wait_reels            # waits until the screen shows the reels; sets DAEMON_SHOWN
+#   daemon_wait_no_zorvalite     # waits until no display mode of theirs runs
+#
+# Every process as_user starts carries a marker in its environment (a daemon may give its display
+# modes a bare environment: their parent is then marked); teardown ends them all by PID. The test
+# user zvsaver stays for the next run.
+
+DAEMON_USER=zvsaver
+DAEMON_HOME=""
+DAEMON_SHOWN=""
+
+daemon_setup() {
+  if ! id "$DAEMON_USER" >/dev/null 2>&1; then
+    [ "$(id -u)" = 0 ] || skip "needs root once, to create the user $DAEMON_USER"
+    useradd --no-create-home --shell /usr/sbin/nologin "$DAEMON_USER" 2>/dev/null ||
+      id "$DAEMON_USER" >/dev/null 2>&1 || fail "cannot create the user $DAEMON_USER"
+  fi
+  [ "$(id -u)" = 0 ] || skip "needs root to run a daemon as $DAEMON_USER"
+  # The user must reach the display.
+  x11_setup -ac
+  chmod 755 "$X11_TMP"
+  DAEMON_HOME=$X11_TMP/home
+  mkdir "$DAEMON_HOME"
+  chown "$DAEMON_USER" "$DAEMON_HOME"
+}
+
+# as_user [VAR=VALUE...] PROGRAM ARGS...
+as_user() {
+  runuser -u "$DAEMON_USER" -- env -i DISPLAY="$DISPLAY" HOME="$DAEMON_HOME" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+    ZV_DAEMON_TEST="$X11_TMP" "$@"
+}
+
+# daemon_marked: the PIDs of the processes as_user started, and of theirs.
+daemon_marked() {
+  local environ pid
+  for environ in /proc/[0-9]*/environ; do
+    pid=${environ#/proc/} pid=${pid%/environ}
+    tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "ZV_DAEMON_TEST=$X11_TMP" && echo "$pid"
+  done
+}
+
+# zorvalite_pids: the display mode's processes, marked or children of marked ones.
+zorvalite_pids() {
+  local marked pid parent
+  marked=" $(daemon_marked | tr '\n' ' ') "
+  for pid in $(ls /proc | grep -E '^[0-9]+$'); do
+    [ "$(cat "/proc/$pid/comm" 2>/dev/null)" = zorvalite ] || continue
+    parent=$(awk '{ print $4 }' "/proc/$pid/stat" 2>/dev/null)
+    [[ "$marked" == *" $pid "* || "$marked" == *" $parent "* ]] && echo "$pid"
+  done
+}
+
+# daemon_wait_reels: waits (up to 10 s) until the screen shows the reels: something lit, no larger
+# than the display block.
+daemon_wait_reels() {
+  local i lit w h
+  DAEMON_SHOWN=""
+  for i in $(seq 20); do
+    sleep 0.5
+    x11_shot root "$X11_TMP/screen$i.png"
+    lit=$(x11_lit "$X11_TMP/screen$i.png")
+    w=${lit%%x*} h=${lit#*x} && h=${h%%+*}
+    if [ "$w" -gt 0 ] && [ "$w" -le 130 ] && [ "$h" -le 68 ]; then
+      DAEMON_SHOWN=$lit
+      return 0
+    fi
+  done
+  fail "the screen does not show the reels (last: $lit, screen$i.png)"
+}
+
+daemon_wait_no_zorvalite() {
+  local _
+  for _ in $(seq 50); do
+    [ -z "$(zorvalite_pids)" ] && return 0
+    sleep 0.1
+  done
+  fail "zorvalite still runs: $(zorvalite_pids)"
+}
+
+# daemon_cleanup: ends every marked process, and the display modes they started. Teardown runs it
+# (a test that defines its own x11_cleanup calls it there).
+x11_cleanup() { daemon_cleanup; }
+daemon_cleanup() {
+  local pid round
+  for round in 1 2 3; do
+    pid="$(zorvalite_pids) $(daemon_marked)"
+    [ -n "${pid// /}" ] || return 0
+    kill -TERM $pid 2>/dev/null
+    sleep 0.5
+  done
+  pid="$(zorvalite_pids) $(daemon_marked)"
+  [ -z "${pid// /}" ] || { kill -KILL $pid 2>/dev/null; log "had to kill $pid"; }
+}
+
+# xscreensaver_cycle PROGRAM_LINE: the XScreenSaver daemon, its only display mode PROGRAM_LINE as a
+# line of `programs:` in ~/.xscreensaver: -activate shows the reels in the window the daemon gives
+# through XSCREENSAVER_WINDOW, -deactivate ends the display mode, and nothing of the daemon's is
+# left once it exits.
+xscreensaver_cycle() {
+  command -v xscreensaver >/dev/null || fail "xscreensaver is not installed: run scripts/install-deps.sh x11"
+  local daemon_run pids window _
+  cat >"$DAEMON_HOME/.xscreensaver" <<SETTINGS
+mode: one
+selected: 0
+timeout: 1:00:00
+lock: False
+fade: False
+unfade: False
+splash: False
+dpmsEnabled: False
+programs: $1 \\n
+SETTINGS
+  chown "$DAEMON_USER" "$DAEMON_HOME/.xscreensaver"
+  x11_start as_user xscreensaver -no-splash
+  daemon_run=$X11_RUN
+  for _ in $(seq 100); do
+    as_user xscreensaver-command -version >/dev/null 2>&1 && break
+    sleep 0.1
+  done
+  as_user xscreensaver-command -version >/dev/null 2>&1 || fail "the daemon did not answer: $(x11_log "$daemon_run")"
+
+  as_user xscreensaver-command -activate >"$X11_TMP/activate.log" 2>&1 || fail "-activate failed: $(cat "$X11_TMP/activate.log")"
+  for _ in $(seq 100); do
+    pids=$(zorvalite_pids)
+    [ -n "$pids" ] && break
+    sleep 0.1
+  done
+  [ -n "$pids" ] || fail "the daemon did not start '$1': $(x11_log "$daemon_run")"
+  window=$(tr '\0' '\n' <"/proc/$pids/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+  [ -n "$window" ] || fail "zorvalite runs without XSCREENSAVER_WINDOW"
+  daemon_wait_reels
+  pass "-activate: the daemon runs '$1' (pid $pids) in its window $window; the screen shows the reels at $DAEMON_SHOWN"
+
+  as_user xscreensaver-command -deactivate >"$X11_TMP/deactivate.log" 2>&1 || fail "-deactivate failed: $(cat "$X11_TMP/deactivate.log")"
+  daemon_wait_no_zorvalite
+  pass "-deactivate ends zorvalite"
+
+  as_user xscreensaver-command -exit >/dev/null 2>&1
+  daemon_cleanup
+  [ -z "$(daemon_marked)" ] || fail "processes of the daemon are left: $(daemon_marked)"
+  pass "no process of the daemon is left"
+}
