@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The installed package under mate-screensaver, which starts display modes through their desktop
+# entries and gives them only XSCREENSAVER_WINDOW (with DISPLAY, HOME, PATH, LANG and the D-Bus
+# address): as an ordinary user in a D-Bus session, with the theme screensavers-zorvalite alone,
+# --activate shows the reels, --deactivate ends them, and nothing of ours is left running.
+source "$(dirname "$0")/../shells/x11/lib.sh"
+source "$(dirname "$0")/../shells/x11/daemon_lib.sh"
+source "$(dirname "$0")/lib.sh"
+for tool in mate-screensaver dbus-launch gsettings; do
+  command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh package"
+done
+daemon_setup
+release_install
+x11_cleanup() { daemon_cleanup; dpkg-query -W zorvalite >/dev/null 2>&1 && apt-get purge -y -qq zorvalite >/dev/null 2>&1; }
+
+eval "$(as_user dbus-launch --sh-syntax)"
+bus=DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
+as_user "$bus" gsettings set org.mate.screensaver mode single
+as_user "$bus" gsettings set org.mate.screensaver themes "['screensavers-zorvalite']"
+as_user "$bus" gsettings set org.mate.screensaver lock-enabled false
+themes=$(as_user "$bus" gsettings get org.mate.screensaver themes)
+[ "$themes" = "['screensavers-zorvalite']" ] || fail "the theme was not set: $themes"
+
+x11_start as_user "$bus" mate-screensaver --no-daemon
+saver_run=$X11_RUN
+for _ in $(seq 100); do
+  as_user "$bus" mate-screensaver-command --query >/dev/null 2>&1 && break
+  sleep 0.1
+done
+as_user "$bus" mate-screensaver-command --query >/dev/null 2>&1 || fail "mate-screensaver does not answer: $(x11_log "$saver_run")"
+
+as_user "$bus" mate-screensaver-command --activate >"$X11_TMP/activate.log" 2>&1 ||
+  fail "--activate failed: $(cat "$X11_TMP/activate.log")"
+for _ in $(seq 100); do
+  pids=$(zorvalite_pids)
+  [ -n "$pids" ] && break
+  sleep 0.1
+done
+[ -n "$pids" ] || fail "mate-screensaver did not start zorvalite: $(x11_log "$saver_run")"
+program=$(readlink "/proc/$pids/exe")
+[ "$program" = /usr/libexec/xscreensaver/zorvalite ] || fail "it runs $program, not the installed program"
+window=$(tr '\0' '\n' <"/proc/$pids/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+[ -n "$window" ] || fail "zorvalite runs without XSCREENSAVER_WINDOW"
+daemon_wait_reels
+pass "--activate: mate-screensaver runs the installed zorvalite (pid $pids) in its window $window; the screen shows the reels at $DAEMON_SHOWN"
+
+as_user "$bus" mate-screensaver-command --deactivate >"$X11_TMP/deactivate.log" 2>&1 ||
+  fail "--deactivate failed: $(cat "$X11_TMP/deactivate.log")"
+daemon_wait_no_zorvalite
+pass "--deactivate ends zorvalite"
+
+daemon_cleanup
+[ -z "$(daemon_marked)" ] || fail "processes of the session are left: $(daemon_marked)"
+pass "nothing of the session is left"
+release_purge
