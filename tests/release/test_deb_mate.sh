@@ -31,18 +31,11 @@ as_user "$bus" mate-screensaver-command --query >/dev/null 2>&1 || fail "mate-sc
 
 as_user "$bus" mate-screensaver-command --activate >"$X11_TMP/activate.log" 2>&1 ||
   fail "--activate failed: $(cat "$X11_TMP/activate.log")"
-for _ in $(seq 100); do
-  pids=$(zorvalite_pids)
-  [ -n "$pids" ] && break
-  sleep 0.1
-done
-[ -n "$pids" ] || fail "mate-screensaver did not start zorvalite: $(x11_log "$saver_run")"
-program=$(readlink "/proc/$pids/exe")
+daemon_wait_zorvalite "$(x11_log "$saver_run")"
+program=$(readlink "/proc/$DAEMON_PID/exe")
 [ "$program" = /usr/libexec/xscreensaver/zorvalite ] || fail "it runs $program, not the installed program"
-window=$(tr '\0' '\n' <"/proc/$pids/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
-[ -n "$window" ] || fail "zorvalite runs without XSCREENSAVER_WINDOW"
 daemon_wait_reels
-pass "--activate: mate-screensaver runs the installed zorvalite (pid $pids) in its window $window; the screen shows the reels at $DAEMON_SHOWN"
+pass "--activate: mate-screensaver runs the installed zorvalite (pid $DAEMON_PID) in its window $DAEMON_WINDOW; the screen shows the reels at $DAEMON_SHOWN"
 
 as_user "$bus" mate-screensaver-command --deactivate >"$X11_TMP/deactivate.log" 2>&1 ||
   fail "--deactivate failed: $(cat "$X11_TMP/deactivate.log")"

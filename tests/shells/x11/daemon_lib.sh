@@ -6,6 +6,8 @@
 #   x11_start as_user PROGRAM... # a daemon in the background, as the user
 #   as_user [VAR=VALUE...] PROGRAM ARGS...   # runs it as the user, in a daemon's bare environment
 #   pids=$(zorvalite_pids)       # the display mode's processes that the user's daemons started
+#   daemon_wait_zorvalite WHAT   # waits until a daemon has started the display mode in its window;
+#                                # sets DAEMON_PID and DAEMON_WINDOW (WHAT: the daemon's log, for a failure)
 #   daemon_wait_reels            # waits until the screen shows the reels; sets DAEMON_SHOWN
 #   daemon_wait_no_zorvalite     # waits until no display mode of theirs runs
 #
@@ -16,6 +18,8 @@
 DAEMON_USER=zvsaver
 DAEMON_HOME=""
 DAEMON_SHOWN=""
+DAEMON_PID=""
+DAEMON_WINDOW=""
 
 daemon_setup() {
   if ! id "$DAEMON_USER" >/dev/null 2>&1; then
@@ -56,6 +60,19 @@ zorvalite_pids() {
     parent=$(awk '{ print $4 }' "/proc/$pid/stat" 2>/dev/null)
     [[ "$marked" == *" $pid "* || "$marked" == *" $parent "* ]] && echo "$pid"
   done
+}
+
+daemon_wait_zorvalite() {
+  local _
+  DAEMON_PID=""
+  for _ in $(seq 100); do
+    DAEMON_PID=$(zorvalite_pids)
+    [ -n "$DAEMON_PID" ] && break
+    sleep 0.1
+  done
+  [ -n "$DAEMON_PID" ] || fail "the daemon did not start zorvalite: $1"
+  DAEMON_WINDOW=$(tr '\0' '\n' <"/proc/$DAEMON_PID/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
+  [ -n "$DAEMON_WINDOW" ] || fail "zorvalite runs without XSCREENSAVER_WINDOW"
 }
 
 # daemon_wait_reels: waits (up to 10 s) until the screen shows the reels: something lit, no larger
@@ -106,7 +123,7 @@ daemon_cleanup() {
 # left once it exits.
 xscreensaver_cycle() {
   command -v xscreensaver >/dev/null || fail "xscreensaver is not installed: run scripts/install-deps.sh x11"
-  local daemon_run pids window _
+  local daemon_run _
   cat >"$DAEMON_HOME/.xscreensaver" <<SETTINGS
 mode: one
 selected: 0
@@ -128,16 +145,9 @@ SETTINGS
   as_user xscreensaver-command -version >/dev/null 2>&1 || fail "the daemon did not answer: $(x11_log "$daemon_run")"
 
   as_user xscreensaver-command -activate >"$X11_TMP/activate.log" 2>&1 || fail "-activate failed: $(cat "$X11_TMP/activate.log")"
-  for _ in $(seq 100); do
-    pids=$(zorvalite_pids)
-    [ -n "$pids" ] && break
-    sleep 0.1
-  done
-  [ -n "$pids" ] || fail "the daemon did not start '$1': $(x11_log "$daemon_run")"
-  window=$(tr '\0' '\n' <"/proc/$pids/environ" | sed -n 's/^XSCREENSAVER_WINDOW=//p')
-  [ -n "$window" ] || fail "zorvalite runs without XSCREENSAVER_WINDOW"
+  daemon_wait_zorvalite "$(x11_log "$daemon_run")"
   daemon_wait_reels
-  pass "-activate: the daemon runs '$1' (pid $pids) in its window $window; the screen shows the reels at $DAEMON_SHOWN"
+  pass "-activate: the daemon runs '$1' (pid $DAEMON_PID) in its window $DAEMON_WINDOW; the screen shows the reels at $DAEMON_SHOWN"
 
   as_user xscreensaver-command -deactivate >"$X11_TMP/deactivate.log" 2>&1 || fail "-deactivate failed: $(cat "$X11_TMP/deactivate.log")"
   daemon_wait_no_zorvalite
