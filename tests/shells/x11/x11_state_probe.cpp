@@ -24,7 +24,7 @@
 namespace {
 
 using namespace zv;
-using x11::X11Options;
+using display_mode::Options;
 using x11::X11Platform;
 
 struct Freeze {
@@ -116,7 +116,7 @@ class FreezingEvents : public testing::ForwardingSaverEvents {
 
 class ProbePlatform : public X11Platform {
  public:
-  ProbePlatform(const X11Options& options, Freeze freeze, std::filesystem::path out)
+  ProbePlatform(const Options& options, Freeze freeze, std::filesystem::path out)
       : X11Platform(options), freeze_(freeze), out_(std::move(out)) {}
 
   std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override {
@@ -156,10 +156,10 @@ int main(int argc, char** argv) {
   if (!freeze.ticks == !freeze.state) Usage("give one of --ticks and --state");
   if (out.empty()) Usage("--out DIR is missing");
 
-  X11Options options;
+  Options options;
   try {
-    options = x11::ParseX11Options(args);
-  } catch (const x11::UsageError& error) {
+    options = display_mode::ParseOptions(args);
+  } catch (const display_mode::UsageError& error) {
     Usage(error.what());
   }
   try {
