@@ -2,13 +2,16 @@
 # Installs the Debian 12 packages the build, the tools and the tests need, when missing.
 # wine32 adds to the 64-bit Wine the 32-bit Windows libraries it needs to run the shipped 32-bit
 # .scr (scripts/install-wine32.sh).
-# Usage: scripts/install-deps.sh [native|x11|windows|wine|wine32|fuzz|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|x11|wayland|windows|wine|wine32|fuzz|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
-        libx11-dev libxfixes-dev)
+        libx11-dev libxfixes-dev libwayland-dev wayland-protocols)
 # The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
 x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
+# The Wayland mode's checks on a real compositor: headless sway, screenshots, a typed key, the idle
+# daemon.
+wayland=(sway grim wtype swayidle imagemagick xvfb xauth x11-utils procps)
 fuzz=(clang libclang-rt-14-dev)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)
@@ -17,12 +20,13 @@ wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imag
 case "$what" in
   native) pkgs=("${native[@]}") ;;
   x11) pkgs=("${x11[@]}") ;;
+  wayland) pkgs=("${wayland[@]}") ;;
   windows) pkgs=("${windows[@]}") ;;
   wine) pkgs=("${wine[@]}") ;;
   wine32) pkgs=("${wine[@]}") ;;
   fuzz) pkgs=("${fuzz[@]}") ;;
-  all) pkgs=("${native[@]}" "${x11[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}") ;;
-  *) echo "usage: $0 [native|x11|windows|wine|wine32|fuzz|all]" >&2; exit 2 ;;
+  all) pkgs=("${native[@]}" "${x11[@]}" "${wayland[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}") ;;
+  *) echo "usage: $0 [native|x11|wayland|windows|wine|wine32|fuzz|all]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do
