@@ -4,15 +4,18 @@
 # .scr (scripts/install-wine32.sh).
 # release: what scripts/release.sh builds with; package: what the checks of the release's files
 # run (lintian, the daemons that run the installed package, Wine's is the wine group's).
-# Usage: scripts/install-deps.sh [native|x11|windows|wine|wine32|fuzz|release|package|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|x11|wayland|windows|wine|wine32|fuzz|release|package|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
-        libx11-dev libxfixes-dev)
+        libx11-dev libxfixes-dev libwayland-dev wayland-protocols)
 # The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
 x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
+# The Wayland mode's checks on a real compositor: headless sway, screenshots, a typed key, the idle
+# daemon.
+wayland=(sway grim wtype swayidle imagemagick xvfb xauth x11-utils procps)
 fuzz=(clang libclang-rt-14-dev)
-release=(git cmake g++ make pkg-config libpng-dev libx11-dev g++-mingw-w64-i686 binutils-mingw-w64-i686
+release=(git cmake g++ make pkg-config libpng-dev libx11-dev libwayland-dev wayland-protocols g++-mingw-w64-i686 binutils-mingw-w64-i686
          debhelper dpkg-dev zip)
 package=(lintian diffoscope-minimal unzip man-db xscreensaver mate-screensaver dbus-x11 xvfb xauth x11-utils
          imagemagick)
@@ -23,14 +26,15 @@ wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imag
 case "$what" in
   native) pkgs=("${native[@]}") ;;
   x11) pkgs=("${x11[@]}") ;;
+  wayland) pkgs=("${wayland[@]}") ;;
   windows) pkgs=("${windows[@]}") ;;
   wine) pkgs=("${wine[@]}") ;;
   wine32) pkgs=("${wine[@]}") ;;
   fuzz) pkgs=("${fuzz[@]}") ;;
   release) pkgs=("${release[@]}") ;;
   package) pkgs=("${package[@]}") ;;
-  all) pkgs=("${native[@]}" "${x11[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}" "${release[@]}" "${package[@]}") ;;
-  *) echo "usage: $0 [native|x11|windows|wine|wine32|fuzz|release|package|all]" >&2; exit 2 ;;
+  all) pkgs=("${native[@]}" "${x11[@]}" "${wayland[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}" "${release[@]}" "${package[@]}") ;;
+  *) echo "usage: $0 [native|x11|wayland|windows|wine|wine32|fuzz|release|package|all]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do

@@ -40,7 +40,7 @@ else
 
   step 2 "building the display mode zorvalite in build/native"
   build_preset --show native --target zorvalite
-  saver=("$ZV_ROOT/build/native/src/shells/x11/zorvalite" "$@")
+  saver=("$ZV_ROOT/build/native/src/zorvalite/zorvalite" "$@")
   name="zorvalite${*:+ $*}"
 fi
 

@@ -10,9 +10,9 @@ set(layers
   "formats report settings"
   "lottery display"
   "saver config"
-  "startup"
-  "shells/headless shells/win32 shells/x11"
-  "testing"
+  "startup display_mode"
+  "shells/headless shells/win32 shells/x11 shells/wayland"
+  "testing zorvalite"
   "tools/artgen tools/render_probe tools/sim")
 
 # folder_of(PATH OUT_FOLDER OUT_LAYER): the longest listed folder PATH lies in, and its layer.

@@ -22,7 +22,8 @@ done
 pass "lintian finds no error or warning; Section x11, Suggests xscreensaver, Enhances both daemons, Depends computed ($(dpkg-deb -f "$deb" Depends))"
 
 release_install
-expected="/usr/libexec/xscreensaver/zorvalite
+expected="/usr/bin/zorvalite
+/usr/libexec/xscreensaver/zorvalite
 /usr/share/applications/screensavers/zorvalite.desktop
 /usr/share/doc/zorvalite/changelog.Debian.gz
 /usr/share/doc/zorvalite/changelog.gz
@@ -31,6 +32,7 @@ expected="/usr/libexec/xscreensaver/zorvalite
 /usr/share/man/man6/zorvalite.6.gz
 /usr/share/xscreensaver/config/zorvalite.xml"
 [ "$(sort <<<"$RELEASE_FILES")" = "$expected" ] || fail "the package's files differ:$(diff <(echo "$expected") <(sort <<<"$RELEASE_FILES"))"
+[ "$(readlink -f /usr/bin/zorvalite)" = /usr/libexec/xscreensaver/zorvalite ] || fail "/usr/bin/zorvalite is not the program"
 [ "$(man -w 6 zorvalite)" = /usr/share/man/man6/zorvalite.6.gz ] || fail "man -w 6 zorvalite: $(man -w 6 zorvalite 2>&1)"
 warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l /usr/share/man/man6/zorvalite.6.gz 2>&1 >/dev/null)
 [ -z "$warnings" ] || fail "the manual page has warnings: $warnings"
@@ -38,7 +40,7 @@ head -n1 /usr/share/doc/zorvalite/copyright | grep -qx 'Format: https://www.debi
   fail "the copyright file is not in the machine-readable format"
 [ "$(/usr/libexec/xscreensaver/zorvalite --version)" = "zorvalite $version" ] ||
   fail "zorvalite --version: $(/usr/libexec/xscreensaver/zorvalite --version 2>&1), not $version"
-pass "installed: the program, the settings page, the desktop entry, zorvalite(6), the copyright and changelogs; version $version"
+pass "installed: the program (and on the PATH), the settings page, the desktop entry, zorvalite(6), the copyright and changelogs; version $version"
 
 # The line the README gives: the daemon finds the program in its own folder.
 xscreensaver_cycle "zorvalite --root"

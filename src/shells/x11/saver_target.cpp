@@ -13,6 +13,8 @@
 namespace zv::x11 {
 namespace {
 
+using display_mode::Target;
+
 // The size of the try-out window when it opens.
 constexpr int kTryWindowWidth = 640;
 constexpr int kTryWindowHeight = 480;
@@ -66,7 +68,7 @@ XConnection::XConnection() : display_(XOpenDisplay(nullptr)) {
 
 XConnection::~XConnection() { XCloseDisplay(display_); }
 
-SaverTarget::SaverTarget(::Display* display, const X11Options& options)
+SaverTarget::SaverTarget(::Display* display, const display_mode::Options& options)
     : display_(display), kind_(options.target), dpi_(ResourceDpi(display)) {
   XSetErrorHandler(OnXError);
   const int screen = DefaultScreen(display);

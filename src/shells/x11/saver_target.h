@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/software_surface.h"
-#include "shells/x11/x11_options.h"
+#include "display_mode/options.h"
 
 // After the program's headers: Xlib defines macros (Bool, Status, None...) that would rewrite them.
 #include <X11/Xlib.h>
@@ -29,14 +29,14 @@ class XConnection {
 class SaverTarget {
  public:
   // Throws std::runtime_error when the window cannot be used.
-  SaverTarget(::Display* display, const X11Options& options);
+  SaverTarget(::Display* display, const display_mode::Options& options);
   ~SaverTarget();
   SaverTarget(const SaverTarget&) = delete;
   SaverTarget& operator=(const SaverTarget&) = delete;
 
   ::Display* Connection() const { return display_; }
   Window Id() const { return window_; }
-  Target Kind() const { return kind_; }
+  display_mode::Target Kind() const { return kind_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The desktop's DPI as its settings tell X applications (the resource Xft.dpi), 96 without it.
@@ -63,7 +63,7 @@ class SaverTarget {
   unsigned long PixelValue(platform::Colour colour) const;
 
   ::Display* display_;
-  Target kind_;
+  display_mode::Target kind_;
   Window window_ = 0;
   Visual* visual_ = nullptr;
   int depth_ = 0;

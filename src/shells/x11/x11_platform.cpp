@@ -4,19 +4,12 @@
 
 namespace zv::x11 {
 
-std::string CommandLineSettings::ReadSetting(std::string_view, std::string_view, std::string_view key,
-                                             int16 defaultValue) {
-  if (key == kLevelKey) return std::to_string(level_);
-  if (key == kSpecKey) return std::to_string(spec_);
-  return std::to_string(defaultValue);
-}
-
 void X11SystemParameters::ShowCursor(bool show) {
   cursorCount_ += show ? 1 : -1;
   target_.ShowPointer(cursorCount_ >= 0);
 }
 
-X11Platform::X11Platform(const X11Options& options)
+X11Platform::X11Platform(const display_mode::Options& options)
     : target_(connection_.Get(), options), settings_(options) {}
 
 std::unique_ptr<platform::SaverWindow> X11Platform::CreateSaverWindow(platform::SaverWindowEvents& events) {

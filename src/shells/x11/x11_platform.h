@@ -1,24 +1,12 @@
 #pragma once
+#include "display_mode/command_line_settings.h"
+#include "display_mode/display_mode_process.h"
+#include "display_mode/end_signals.h"
+#include "display_mode/options.h"
 #include "platform/platform.h"
-#include "shells/x11/end_signals.h"
-#include "shells/x11/x11_process.h"
 #include "shells/x11/saver_target.h"
-#include "shells/x11/x11_options.h"
 
 namespace zv::x11 {
-
-// The two settings come from the command line: XScreenSaver keeps a display mode's settings in
-// the command line it starts it with.
-class CommandLineSettings : public platform::SettingsSource {
- public:
-  explicit CommandLineSettings(const X11Options& options) : level_(options.level), spec_(options.spec) {}
-  std::string ReadSetting(std::string_view app, std::string_view section, std::string_view key,
-                          int16 defaultValue) override;
-
- private:
-  int16 level_;
-  int16 spec_;
-};
 
 // The cursor count hides the pointer over the saver's full-screen window. The screen-saver
 // setting that Windows' saver switches belongs on X11 to the daemon that started the display
@@ -39,7 +27,7 @@ class X11SystemParameters : public platform::SystemParameters {
 class X11Platform : public platform::SaverPlatform {
  public:
   // Throws std::runtime_error when there is no display or no window to draw into.
-  explicit X11Platform(const X11Options& options);
+  explicit X11Platform(const display_mode::Options& options);
 
   platform::Process& GetProcess() override { return process_; }
   platform::SettingsSource& Settings() override { return settings_; }
@@ -49,11 +37,11 @@ class X11Platform : public platform::SaverPlatform {
 
  private:
   // First, so that an ending signal is an event from the start.
-  EndSignals endSignals_;
+  display_mode::EndSignals endSignals_;
   XConnection connection_;
   SaverTarget target_;
-  X11Process process_;
-  CommandLineSettings settings_;
+  display_mode::DisplayModeProcess process_;
+  display_mode::CommandLineSettings settings_;
   X11SystemParameters system_{target_};
   ClockSeededRandom random_;
 };

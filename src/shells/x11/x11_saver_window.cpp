@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "formats/bmp_file.h"
-#include "shells/x11/built_in_art.h"
+#include "display_mode/built_in_art.h"
 
 namespace zv::x11 {
 namespace {
@@ -16,7 +16,8 @@ platform::ScreenLayout LayoutOf(const SaverTarget& target) {
 
 }  // namespace
 
-X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, EndSignals& endSignals)
+X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target,
+                               display_mode::EndSignals& endSignals)
     : events_(events), target_(target), endSignals_(endSignals), start_(std::chrono::steady_clock::now()),
       timers_(0), layout_(LayoutOf(target)), display_(target, layout_) {}
 
@@ -43,7 +44,7 @@ void X11SaverWindow::Refresh() {
 void X11SaverWindow::Unload() { events_.Form_Unload(); }
 
 void X11SaverWindow::LoadPicture(platform::Art art) {
-  formats::Bitmap picture = formats::DecodeBmp24(BuiltInArt(art));
+  formats::Bitmap picture = formats::DecodeBmp24(display_mode::BuiltInArt(art));
   patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
                                               std::move(picture.pixels));
 }
@@ -102,8 +103,9 @@ void X11SaverWindow::Handle(const XEvent& event) {
       events_.Form_KeyDown();
       break;
     case ButtonRelease:
-      // Buttons 1 to 3 click; the wheel's "buttons" do not.
-      if (event.xbutton.button <= Button3) events_.Form_Click();
+      // Every button ends the saver, as on Windows: the three, the wheel's (4 to 7) and the side
+      // buttons.
+      events_.Form_Click();
       break;
     case MotionNotify:
       events_.Form_MouseMove(static_cast<float>(event.xmotion.x), static_cast<float>(event.xmotion.y));

@@ -5,7 +5,7 @@
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "platform/software_picture_box.h"
-#include "shells/x11/end_signals.h"
+#include "display_mode/end_signals.h"
 #include "shells/x11/saver_target.h"
 
 namespace zv::x11 {
@@ -17,7 +17,7 @@ namespace zv::x11 {
 // to fit a window smaller than it (the daemon's small preview), as on Windows.
 class X11SaverWindow : public platform::SaverWindow {
  public:
-  X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, EndSignals& endSignals);
+  X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, display_mode::EndSignals& endSignals);
 
   void Show() override { target_.Map(); }
   int16 ScaleWidth() const override;
@@ -59,7 +59,7 @@ class X11SaverWindow : public platform::SaverWindow {
 
   platform::SaverWindowEvents& events_;
   SaverTarget& target_;
-  EndSignals& endSignals_;
+  display_mode::EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
   platform::SaverTimers timers_;
   platform::ScreenLayout layout_;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # With no option: a full-screen black window of its own, the pointer hidden over it; it ends on a
-# key, on a click and on a one-pixel pointer move, but not on the pointer position it learns when
+# key, on a click, on a wheel turn and on a one-pixel pointer move, but not on the pointer position it learns when
 # the window appears. --window: an ordinary window that keeps running through input.
 source "$(dirname "$0")/lib.sh"
 x11_setup
@@ -44,6 +44,10 @@ expect_end "a key press"
 start_saver
 xdotool click 1
 expect_end "a click"
+
+start_saver
+xdotool click 5
+expect_end "a wheel turn"
 
 start_saver
 xdotool mousemove_relative 1 0

@@ -3,47 +3,47 @@
 #include <string>
 #include <vector>
 
+#include "display_mode/display_mode_process.h"
+#include "display_mode/options.h"
 #include "shells/headless/headless_platform.h"
-#include "shells/x11/x11_options.h"
-#include "shells/x11/x11_process.h"
 #include "startup/md_saver.h"
 
-namespace zv::x11 {
+namespace zv::display_mode {
 namespace {
 
 using Args = std::vector<std::string>;
 
-TEST(X11Options, TheDaemonsFormsAndTheSettingsAreTaken) {
-  X11Options none = ParseX11Options({}, "0x1234");
+TEST(DisplayModeOptions, TheDaemonsFormsAndTheSettingsAreTaken) {
+  Options none = ParseOptions({}, {.xscreensaverWindow = "0x1234"});
   EXPECT_EQ(none.target, Target::FullScreen);
   EXPECT_EQ(none.level, 301);
   EXPECT_EQ(none.spec, 0);
 
   // --root draws where XSCREENSAVER_WINDOW points, else into the root window.
-  EXPECT_EQ(ParseX11Options({"-root"}, "0x2a00007").window, 0x2a00007ul);
-  X11Options root = ParseX11Options({"--root"}, std::nullopt);
+  EXPECT_EQ(ParseOptions({"-root"}, {.xscreensaverWindow = "0x2a00007"}).window, 0x2a00007ul);
+  Options root = ParseOptions({"--root"}, {});
   EXPECT_EQ(root.target, Target::GivenWindow);
   EXPECT_FALSE(root.window);
 
-  EXPECT_EQ(ParseX11Options({"-window-id", "0X3F"}, std::nullopt).window, 0x3Ful);
-  X11Options id = ParseX11Options({"--window-id", "4194311", "--level", "30", "-spec", "1"}, "0x99");
+  EXPECT_EQ(ParseOptions({"-window-id", "0X3F"}, {}).window, 0x3Ful);
+  Options id = ParseOptions({"--window-id", "4194311", "--level", "30", "-spec", "1"}, {.xscreensaverWindow = "0x99"});
   EXPECT_EQ(id.target, Target::GivenWindow);
   EXPECT_EQ(id.window, 4194311ul);
   EXPECT_EQ(id.level, 30);
   EXPECT_EQ(id.spec, 1);
 
-  EXPECT_EQ(ParseX11Options({"--window"}, std::nullopt).target, Target::TryWindow);
-  EXPECT_TRUE(ParseX11Options({"-help"}, std::nullopt).help);
-  EXPECT_TRUE(ParseX11Options({"--version"}, std::nullopt).version);
+  EXPECT_EQ(ParseOptions({"--window"}, {}).target, Target::TryWindow);
+  EXPECT_TRUE(ParseOptions({"-help"}, {}).help);
+  EXPECT_TRUE(ParseOptions({"--version"}, {}).version);
   // The settings convert as the stored text does: blanks around, a fraction rounds half to even.
-  EXPECT_EQ(ParseX11Options({"--level", " 30.5 "}, std::nullopt).level, 30);
-  EXPECT_EQ(ParseX11Options({"--level", "-32768"}, std::nullopt).level, -32768);
+  EXPECT_EQ(ParseOptions({"--level", " 30.5 "}, {}).level, 30);
+  EXPECT_EQ(ParseOptions({"--level", "-32768"}, {}).level, -32768);
 }
 
-TEST(X11Options, WhatDoesNotConvertIsRefusedByName) {
+TEST(DisplayModeOptions, WhatDoesNotConvertIsRefusedByName) {
   const auto message = [](const Args& args, std::optional<std::string> window = std::nullopt) {
     try {
-      ParseX11Options(args, window);
+      ParseOptions(args, {.xscreensaverWindow = window});
     } catch (const UsageError& error) {
       return std::string(error.what());
     }
@@ -58,15 +58,31 @@ TEST(X11Options, WhatDoesNotConvertIsRefusedByName) {
   EXPECT_EQ(message({"--root"}, "root"), "XSCREENSAVER_WINDOW: 'root' is not a window id");
   EXPECT_EQ(message({"--root", "--window"}), "--window: only one of --root, --window-id and --window may be given");
   EXPECT_EQ(message({"--fps"}), "unknown argument '--fps'");
+  EXPECT_EQ(message({"-fps"}), "unknown argument '-fps'");
   EXPECT_EQ(message({"root"}), "unknown argument 'root'");
+  EXPECT_EQ(message({"--window", "--"}), "unknown argument '--'");
+  EXPECT_EQ(message({"--x11", "-wayland"}), "--wayland: only one of --x11 and --wayland may be given");
+  EXPECT_EQ(message({"--wayland", "-window-id", "7"}), "--window-id: draws into an X11 window, not with --wayland");
 }
 
-TEST(X11Process, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
-  EXPECT_EXIT(X11Process().End(), ::testing::ExitedWithCode(0), "^$");
+// Wayland when the session has it and no X11 window is asked for; --x11 and --wayland decide.
+TEST(DisplayModeOptions, TheDisplayServerFollowsTheSessionUnlessForced) {
+  const Environment wayland{.xscreensaverWindow = std::nullopt, .wayland = true};
+  EXPECT_EQ(ParseOptions({}, {}).server, Server::X11);
+  EXPECT_EQ(ParseOptions({}, wayland).server, Server::Wayland);
+  EXPECT_EQ(ParseOptions({"--window"}, wayland).server, Server::Wayland);
+  EXPECT_EQ(ParseOptions({"-root"}, wayland).server, Server::X11);
+  EXPECT_EQ(ParseOptions({"--window-id=0x2a"}, wayland).server, Server::X11);
+  EXPECT_EQ(ParseOptions({"--x11"}, wayland).server, Server::X11);
+  EXPECT_EQ(ParseOptions({"--wayland", "--level=30"}, {}).server, Server::Wayland);
+}
+
+TEST(DisplayModeProcess, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
+  EXPECT_EXIT(DisplayModeProcess().End(), ::testing::ExitedWithCode(0), "^$");
 
   // A fault of the saver run reaches the top of the program, as on Windows.
   struct SaverWithoutArt : platform::SaverPlatform {
-    X11Process process;
+    DisplayModeProcess process;
     headless::MemorySettingsStore settings;
     headless::HeadlessSystem system;
     ClockSeededRandom random;
@@ -89,4 +105,4 @@ TEST(X11Process, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
 }
 
 }  // namespace
-}  // namespace zv::x11
+}  // namespace zv::display_mode

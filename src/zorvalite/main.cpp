@@ -1,16 +1,18 @@
-// zorvalite: the saver as an X11 display mode.
+// zorvalite: the saver as a Linux display mode, on X11 or natively on Wayland.
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 
+#include "display_mode/options.h"
+#include "shells/wayland/wayland_display_mode.h"
 #include "shells/x11/x11_platform.h"
 #include "startup/md_saver.h"
 
 int main(int argc, char** argv) {
-  using namespace zv::x11;
-  X11Options options;
+  using namespace zv::display_mode;
+  Options options;
   try {
-    options = ParseX11Options({argv + 1, argv + argc});
+    options = ParseOptions({argv + 1, argv + argc});
   } catch (const UsageError& error) {
     std::fprintf(stderr, "zorvalite: %s\nTry 'zorvalite --help'.\n", error.what());
     return 2;
@@ -24,7 +26,8 @@ int main(int argc, char** argv) {
     return 0;
   }
   try {
-    X11Platform platform(options);
+    if (options.server == Server::Wayland) return zv::wayland::RunDisplayMode(options);
+    zv::x11::X11Platform platform(options);
     // The run ends the process.
     zv::RunSaverProgram(platform);
   } catch (const std::exception& error) {

@@ -1,4 +1,4 @@
-#include "shells/x11/end_signals.h"
+#include "display_mode/end_signals.h"
 
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <system_error>
 
-namespace zv::x11 {
+namespace zv::display_mode {
 namespace {
 
 sigset_t EndingSignals() {
@@ -39,4 +39,4 @@ bool EndSignals::Received() {
   return read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info);
 }
 
-}  // namespace zv::x11
+}  // namespace zv::display_mode

@@ -1,6 +1,6 @@
 # cmake -DASSETS=<assets folder> -DOUT=<file.cpp> -P embed_art.cmake: writes BuiltInArt, which
 # holds the bytes of the three glyph bitmaps.
-set(text "// Written by embed_art.cmake from the glyph bitmaps in assets/.\n#include \"shells/x11/built_in_art.h\"\n\n#include <iterator>\n\nnamespace zv::x11 {\nnamespace {\n\n")
+set(text "// Written by embed_art.cmake from the glyph bitmaps in assets/.\n#include \"display_mode/built_in_art.h\"\n\n#include <iterator>\n\nnamespace zv::display_mode {\nnamespace {\n\n")
 foreach(art red green orange)
   file(READ "${ASSETS}/${art}.bmp" hex HEX)
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
@@ -11,5 +11,5 @@ string(APPEND text "}  // namespace\n\nstd::vector<std::uint8_t> BuiltInArt(plat
 string(APPEND text "    case platform::Art::Red: return {std::begin(k_red), std::end(k_red)};\n")
 string(APPEND text "    case platform::Art::Green: return {std::begin(k_green), std::end(k_green)};\n")
 string(APPEND text "    case platform::Art::Orange: return {std::begin(k_orange), std::end(k_orange)};\n")
-string(APPEND text "  }\n  return {};\n}\n\n}  // namespace zv::x11\n")
+string(APPEND text "  }\n  return {};\n}\n\n}  // namespace zv::display_mode\n")
 file(WRITE "${OUT}" "${text}")

@@ -1,0 +1,12 @@
+#include "display_mode/command_line_settings.h"
+
+namespace zv::display_mode {
+
+std::string CommandLineSettings::ReadSetting(std::string_view, std::string_view, std::string_view key,
+                                             int16 defaultValue) {
+  if (key == kLevelKey) return std::to_string(level_);
+  if (key == kSpecKey) return std::to_string(spec_);
+  return std::to_string(defaultValue);
+}
+
+}  // namespace zv::display_mode

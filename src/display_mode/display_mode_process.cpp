@@ -1,0 +1,16 @@
+#include "display_mode/display_mode_process.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace zv::display_mode {
+
+void DisplayModeProcess::ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow*) {
+  std::fprintf(stderr, "zorvalite: run-time error %d: %s\n", static_cast<int>(error.Number()),
+               ErrorName(error.Number()));
+  errorReported_ = true;
+}
+
+void DisplayModeProcess::End() { std::exit(errorReported_ ? 1 : 0); }
+
+}  // namespace zv::display_mode

@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+
+#include "display_mode/command_line_settings.h"
+#include "display_mode/display_mode_process.h"
+#include "display_mode/end_signals.h"
+#include "display_mode/options.h"
+#include "platform/platform.h"
+#include "shells/wayland/saver_surface.h"
+#include "shells/wayland/wayland_connection.h"
+
+namespace zv::wayland {
+
+// The status with which a saver whose output has gone ends: the watcher of the outputs
+// (wayland_display_mode.h) lets it go quietly.
+inline constexpr int kOutputGoneStatus = 3;
+[[noreturn]] void EndWithoutOutput();
+
+// The cursor count hides the pointer over a full-screen surface. The screen-saver setting that
+// Windows' saver switches belongs on Wayland to the idle daemon that started the saver: the
+// saver leaves it alone.
+class WaylandSystemParameters : public platform::SystemParameters {
+ public:
+  explicit WaylandSystemParameters(SaverSurface& surface) : surface_(surface) {}
+  void ShowCursor(bool show) override;
+  void SetScreenSaveActive(bool) override {}
+  bool ScreenSaveActive() override { return true; }
+
+ private:
+  SaverSurface& surface_;
+  int cursorCount_ = 0;  // shown while >= 0
+};
+
+// The Wayland shell: one saver run on its own connection to the compositor, full screen on one
+// output or in a window.
+class WaylandPlatform : public platform::SaverPlatform {
+ public:
+  // `output` names the output a full-screen run covers (none for --window). A run that the
+  // watcher of the outputs started leaves the report of a compositor that went away to it
+  // (`reportGone` false), so that its end is told once. Throws std::runtime_error when there is
+  // no compositor to talk to.
+  WaylandPlatform(const display_mode::Options& options, std::optional<std::uint32_t> output, bool reportGone);
+
+  platform::Process& GetProcess() override { return process_; }
+  platform::SettingsSource& Settings() override { return settings_; }
+  platform::SystemParameters& System() override { return system_; }
+  RandomSource& Random() override { return random_; }
+  std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override;
+
+ private:
+  // First, so that an ending signal is an event from the start.
+  display_mode::EndSignals endSignals_;
+  WaylandConnection connection_;
+  SaverSurface surface_;
+  display_mode::DisplayModeProcess process_;
+  display_mode::CommandLineSettings settings_;
+  WaylandSystemParameters system_{surface_};
+  ClockSeededRandom random_;
+  bool reportGone_;
+};
+
+}  // namespace zv::wayland

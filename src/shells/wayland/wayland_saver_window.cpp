@@ -1,0 +1,103 @@
+#include "shells/wayland/wayland_saver_window.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+
+#include "display_mode/built_in_art.h"
+#include "formats/bmp_file.h"
+#include "shells/wayland/wayland_platform.h"
+
+namespace zv::wayland {
+namespace {
+
+platform::ScreenLayout LayoutOf(const SaverSurface& surface) {
+  return platform::LayoutFor({{0, 0, surface.Width(), surface.Height()}, {}, surface.Dpi()});
+}
+
+}  // namespace
+
+WaylandSaverWindow::WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection,
+                                       SaverSurface& surface, display_mode::EndSignals& endSignals, bool reportGone)
+    : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals), reportGone_(reportGone),
+      start_(std::chrono::steady_clock::now()), timers_(0), layout_(LayoutOf(surface)), display_(surface, layout_) {
+  surface_.SetEvents(this);
+}
+
+WaylandSaverWindow::~WaylandSaverWindow() { surface_.SetEvents(nullptr); }
+
+platform::Nanoseconds WaylandSaverWindow::Now() const {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
+}
+
+int16 WaylandSaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(layout_.logicalWidth, 32767)); }
+int16 WaylandSaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(layout_.logicalHeight, 32767)); }
+
+void WaylandSaverWindow::DisplayBox::Refresh() {
+  const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
+  if (shown.width == Width() && shown.height == Height()) return surface.ShowBlock(Pixels(), shown);
+  platform::SoftwareSurface scaled(static_cast<int16>(shown.width), static_cast<int16>(shown.height));
+  scaled.StretchBlt(0, 0, shown.width, shown.height, Pixels());
+  surface.ShowBlock(scaled, shown);
+}
+
+void WaylandSaverWindow::Unload() { events_.Form_Unload(); }
+
+void WaylandSaverWindow::LoadPicture(platform::Art art) {
+  formats::Bitmap picture = formats::DecodeBmp24(display_mode::BuiltInArt(art));
+  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
+                                              std::move(picture.pixels));
+}
+
+// A new size or scale places the block anew and shows it at its new scale.
+void WaylandSaverWindow::Reconfigured() {
+  layout_ = LayoutOf(surface_);
+  display_.Refresh();
+}
+
+void WaylandSaverWindow::OutputGone() { EndWithoutOutput(); }
+
+void WaylandSaverWindow::DoEvents() {
+  // What the pass drew goes out as one frame.
+  surface_.CommitIfDue();
+  if (RunPending()) return;
+  events_.Slept(WaitForEvent());
+  RunPending();
+}
+
+bool WaylandSaverWindow::RunPending() {
+  // The idle daemon ends the saver with a signal.
+  if (endSignals_.Received()) Unload();
+  const int handled = connection_.DispatchPending();
+  if (handled < 0) EndOnFailure();
+  bool ran = handled > 0;
+  // Timer messages come after input, as the system delivers them only when nothing else waits.
+  const platform::Nanoseconds now = Now();
+  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
+    events_.Timer1_Timer();
+    ran = true;
+  }
+  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
+    events_.Timer2_Timer();
+    ran = true;
+  }
+  return ran;
+}
+
+std::chrono::nanoseconds WaylandSaverWindow::WaitForEvent() {
+  const platform::Nanoseconds from = Now();
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
+  pollfd signals{endSignals_.Fd(), POLLIN, 0};
+  if (!connection_.Wait(&timeout, {&signals, 1})) EndOnFailure();
+  return std::chrono::nanoseconds(Now() - from);
+}
+
+// The run cannot go on without its compositor. The watcher of the outputs tells of one that went
+// away; a protocol error is this run's own to tell.
+void WaylandSaverWindow::EndOnFailure() {
+  if (reportGone_ || !connection_.Gone()) std::fprintf(stderr, "zorvalite: %s\n", connection_.Failure().c_str());
+  std::exit(1);
+}
+
+}  // namespace zv::wayland

@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Input on an output ends every saver: a key (wtype), a one-pixel pointer move, a click and a wheel
+# turn (sway's "seat - cursor", once a virtual pointer gives the seat a pointer), each within 1 s,
+# with status 0 and no process left. --window: an ordinary window that input does not end.
+source "$(dirname "$0")/lib.sh"
+wl_setup
+swaymsg create_output >/dev/null && swaymsg output HEADLESS-2 resolution 640x480 position 800 0 >/dev/null
+
+# start_saver OPTIONS...: zorvalite, its two savers drawing.
+start_saver() {
+  wl_start "$ZV_ZORVALITE" "$@"
+  wl_wait_savers 2 || fail "not one saver on each of the two outputs: $(wl_log)"
+  sleep 0.7
+}
+# ends_within_1s WHAT: the input just given ends it, and every saver, within 1 s.
+ends_within_1s() {
+  local start=$1 what=$2 code savers
+  savers=$(wl_savers)
+  code=$(wl_wait_exit 1)
+  [ "$code" = 0 ] || fail "$what: exit status $code (124: did not end within 1 s)"
+  for pid in $savers; do kill -0 "$pid" 2>/dev/null && fail "$what: the saver $pid still runs"; done
+  pass "ends on $what in $(awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.0f", 1000 * (b - a) }') ms or less, with both savers"
+}
+
+start_saver
+start=$EPOCHREALTIME
+wl_key || fail "wtype failed"
+ends_within_1s "$start" "a key"
+
+wl_start "$ZV_WL_POINTER"
+pointer_run=$WL_RUN
+for _ in $(seq 50); do grep -q ready "$WL_TMP/log.$pointer_run" && break; sleep 0.1; done
+grep -q ready "$WL_TMP/log.$pointer_run" || fail "no virtual pointer: $(wl_log "$pointer_run")"
+swaymsg seat - cursor set 400 300 >/dev/null
+
+start_saver
+start=$EPOCHREALTIME
+swaymsg seat - cursor move 1 0 >/dev/null
+ends_within_1s "$start" "a one-pixel pointer move"
+
+start_saver
+start=$EPOCHREALTIME
+swaymsg seat - cursor press button1 >/dev/null && swaymsg seat - cursor release button1 >/dev/null
+ends_within_1s "$start" "a click"
+
+start_saver
+start=$EPOCHREALTIME
+swaymsg seat - cursor press button5 >/dev/null && swaymsg seat - cursor release button5 >/dev/null
+ends_within_1s "$start" "a wheel turn"
+
+wl_start "$ZV_ZORVALITE" --window
+sleep 1
+swaymsg -t get_tree >"$WL_TMP/tree.json"
+grep -q '"app_id": "zorvalite"' "$WL_TMP/tree.json" || fail "--window: no window of zorvalite"
+grep -A40 '"app_id": "zorvalite"' "$WL_TMP/tree.json" | grep -q '"fullscreen_mode": 0' ||
+  grep -B40 '"app_id": "zorvalite"' "$WL_TMP/tree.json" | grep -q '"fullscreen_mode": 0' || fail "--window is full screen"
+wl_key
+swaymsg seat - cursor move 5 5 >/dev/null
+sleep 0.5
+wl_running || fail "--window ended on input: $(wl_log)"
+kill -TERM "$WL_PID"
+[ "$(wl_wait_exit 5)" = 0 ] || fail "--window did not end on SIGTERM with status 0"
+pass "--window: an ordinary window that input does not end"
