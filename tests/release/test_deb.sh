@@ -16,10 +16,10 @@ x11_cleanup() { daemon_cleanup; dpkg-query -W zorvalite >/dev/null 2>&1 && apt-g
 
 lintian --fail-on error,warning "$deb" >"$X11_TMP/lintian.log" 2>&1 || fail "lintian: $(cat "$X11_TMP/lintian.log")"
 fields=$(dpkg-deb -f "$deb" Section Suggests Enhances Depends | tr '\n' '|')
-for want in 'Section: x11|' 'Suggests: xscreensaver|' 'Enhances: mate-screensaver, xscreensaver|' 'libx11-6'; do
+for want in 'Section: x11|' 'Suggests: xscreensaver|' 'Enhances: mate-screensaver, xscreensaver|' 'libx11-6' 'libwayland-client0'; do
   [[ "$fields" == *"$want"* ]] || fail "the package's fields lack '$want': $fields"
 done
-pass "lintian finds no error or warning; Section x11, Suggests xscreensaver, Enhances both daemons, Depends computed ($(dpkg-deb -f "$deb" Depends))"
+pass "lintian finds no error or warning; Section x11, Suggests xscreensaver, Enhances both daemons, Depends computed (X11 and Wayland) ($(dpkg-deb -f "$deb" Depends))"
 
 release_install
 expected="/usr/bin/zorvalite
