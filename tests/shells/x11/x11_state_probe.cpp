@@ -88,17 +88,10 @@ class FreezingEvents : public testing::ForwardingSaverEvents {
     std::filesystem::rename(out_ / "state.new", out_ / "state");
   }
 
-  // The headless shell's screen: black, with the display block as the renderer draws the state
-  // on software surfaces, at the block's place and scale.
+  // The headless shell's screen of the state, at the block's place and the window's layout.
   void WriteExpected(const EngineView& view, platform::PictureBox& block) {
-    testing::RendererRig rig;
-    rig.renderer.ShownPosLeft = rig.renderer.ShownPosCentre = rig.renderer.ShownPosRight = -1;
-    rig.renderer.DrawPass(view);
-    const platform::ScreenLayout& layout = window_->Layout();
-    platform::SoftwareSurface screen(static_cast<int16>(layout.window.width), static_cast<int16>(layout.window.height));
-    const platform::Rect shown = layout.ToWindow({block.Left(), block.Top(), block.Width(), block.Height()});
-    screen.StretchBlt(shown.left, shown.top, shown.width, shown.height, rig.shown);
-    formats::WritePng(screen, out_ / "expected.png");
+    formats::WritePng(testing::ScreenOfState(view, window_->Layout(), {block.Left(), block.Top(), block.Width(), block.Height()}),
+                      out_ / "expected.png");
   }
 
   Freeze freeze_;
