@@ -11,7 +11,7 @@ set(layers
   "lottery display"
   "saver config"
   "startup"
-  "shells/headless shells/win32 shells/x11"
+  "shells/headless shells/web shells/win32 shells/x11"
   "testing"
   "tools/artgen tools/render_probe tools/sim")
 
