@@ -5,19 +5,20 @@
 #include <algorithm>
 #include <string>
 
-// The page's object is Module.page; the event kinds are numbered as index.html numbers them.
-EM_JS(void, zv_fit_canvas, (int* canvas), {
-  const fitted = Module["page"].fitCanvas();
-  HEAP32[canvas >> 2] = fitted.width;
-  HEAP32[(canvas >> 2) + 1] = fitted.height;
-  HEAP32[(canvas >> 2) + 2] = fitted.dpi;
+// The page's object is Module.page, one per run, in the worker of run_worker.js; the event kinds
+// are numbered as index.html numbers them.
+EM_JS(void, zv_screen_size, (int* size), {
+  const screen = Module["page"].screenSize();
+  HEAP32[size >> 2] = screen.width;
+  HEAP32[(size >> 2) + 1] = screen.height;
+  HEAP32[(size >> 2) + 2] = screen.dpi;
 });
 EM_JS(void, zv_put_pixels, (const void* pixels, int width, int height, int x, int y), {
   const bytes = new Uint8ClampedArray(HEAPU8.buffer, pixels, width * height * 4);
   Module["page"].putPixels(new ImageData(bytes, width, height), x, y);
 });
 EM_JS(void, zv_fill_black, (), { Module["page"].fillBlack(); });
-EM_JS(void, zv_show_canvas, (int shown), { Module["page"].showCanvas(shown != 0); });
+EM_JS(void, zv_show_screen, (int shown), { Module["page"].showScreen(shown != 0); });
 EM_JS(void, zv_show_pointer, (int shown), { Module["page"].showPointer(shown != 0); });
 EM_ASYNC_JS(void, zv_wait, (double milliseconds), { await Module["page"].wait(milliseconds); });
 EM_JS(int, zv_take_event, (float* place), {
@@ -31,7 +32,7 @@ EM_JS(int, zv_take_event, (float* place), {
 // fits; its whole length, or -1 when there is none.
 EM_JS(int, zv_page_text, (int setting, const char* name, char* text, int size), {
   const page = Module["page"];
-  const value = setting ? page.settingText(UTF8ToString(name)) : page.query.get(UTF8ToString(name));
+  const value = setting ? page.settingText(UTF8ToString(name)) : page.queryText(UTF8ToString(name));
   if (value === null) return -1;
   stringToUTF8(value, text, size);
   return lengthBytesUTF8(value);
@@ -45,10 +46,10 @@ EM_ASYNC_JS(void, zv_halt, (), { await new Promise(() => {}); });
 
 namespace zv::web::page {
 
-Canvas FitCanvas() {
-  int canvas[3];
-  zv_fit_canvas(canvas);
-  return {canvas[0], canvas[1], canvas[2]};
+Screen ScreenSize() {
+  int size[3];
+  zv_screen_size(size);
+  return {size[0], size[1], size[2]};
 }
 
 void PutPixels(const std::uint32_t* pixels, int width, int height, int x, int y) {
@@ -56,7 +57,7 @@ void PutPixels(const std::uint32_t* pixels, int width, int height, int x, int y)
 }
 
 void FillBlack() { zv_fill_black(); }
-void ShowCanvas(bool shown) { zv_show_canvas(shown); }
+void ShowScreen(bool shown) { zv_show_screen(shown); }
 void ShowPointer(bool shown) { zv_show_pointer(shown); }
 double Now() { return emscripten_get_now(); }
 void Wait(double milliseconds) { zv_wait(milliseconds); }

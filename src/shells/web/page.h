@@ -4,26 +4,28 @@
 #include <string>
 #include <string_view>
 
-// The calls of the web shell into its page: the script of index.html hands each saver run an
-// object (Module.page) that owns the canvas, the page's events, the settings' sources and the
-// panel. The run is one instance of the WebAssembly module; the page starts another when it ends.
+// The calls of the web shell into its page. Each saver run is one instance of the WebAssembly
+// module in the page's worker (run_worker.js), handed an object (Module.page) that holds the
+// block's canvas and the run's settings and takes the page's events, which index.html passes on;
+// the page starts another run when one ends.
 namespace zv::web::page {
 
-// The canvas, resized to fill the window in device pixels, and the screen's DPI: 96 for each
-// device pixel per CSS pixel (devicePixelRatio).
-struct Canvas {
+// The page's screen, black, filling the window (or the whole screen, full screen), in device
+// pixels, and its DPI: 96 for each device pixel per CSS pixel (devicePixelRatio).
+struct Screen {
   int width;
   int height;
   int dpi;
 };
-Canvas FitCanvas();
+Screen ScreenSize();
 
-// Puts a width x height block of pixels at (x, y) of the canvas; each pixel as its bytes red,
-// green, blue, alpha in memory.
+// Shows a width x height block of pixels at (x, y) of the screen, each pixel as its bytes red,
+// green, blue, alpha in memory: the display block, in a canvas of its size.
 void PutPixels(const std::uint32_t* pixels, int width, int height, int x, int y);
+// Blacks out the display block.
 void FillBlack();
-void ShowCanvas(bool shown);
-// Whether the pointer shows over the canvas while it is full screen.
+void ShowScreen(bool shown);
+// Whether the pointer shows over the screen while it is full screen.
 void ShowPointer(bool shown);
 
 // The page's clock, in milliseconds from the start of the page.
@@ -33,16 +35,16 @@ double Now();
 // page shows again.
 void Wait(double milliseconds);
 
-// What the page passes on to the run. Input comes only while the canvas is full screen, where
+// What the page passes on to the run. Input comes only while the screen is full screen, where
 // the saver's quit rules apply; Closed says the browser left full screen by itself (its Esc).
 struct Event {
   enum class Kind { None, Key, Click, PointerMove, Resize, Closed } kind = Kind::None;
-  float x = 0, y = 0;  // the pointer's place on the canvas, in device pixels
+  float x = 0, y = 0;  // the pointer's place on the screen, in device pixels
 };
 Event TakeEvent();
 
 // The text of a setting: the page's query parameter (`level`, `spec`), else the text the panel
-// stored in the browser's storage; none when neither holds one.
+// keeps in the browser's storage; none when neither holds one.
 std::optional<std::string> SettingText(std::string_view key);
 // A parameter of the page's query.
 std::optional<std::string> QueryText(std::string_view name);

@@ -50,7 +50,9 @@ std::string StateJson() {
         .Add("timer1Ticks", window->Timer1Ticks())
         .Add("timer2Ticks", window->Timer2Ticks())
         .Add("blockRefreshes", window->BlockRefreshes())
-        .Add("firstRefreshMs", window->FirstRefreshMs());
+        .Add("firstRefreshMs", window->FirstRefreshMs())
+        .Add("elapsedMs", window->Elapsed() / platform::kMillisecond)
+        .Add("sleptMs", window->Slept().count() / platform::kMillisecond);
   }
   return json.Close();
 }

@@ -8,20 +8,20 @@
 namespace zv::web {
 namespace {
 
-// The canvas is the run's one monitor, at the page's DPI.
-platform::ScreenLayout FittedLayout() {
-  const page::Canvas canvas = page::FitCanvas();
-  return platform::LayoutFor({{0, 0, canvas.width, canvas.height}, {}, canvas.dpi});
+// The page's screen is the run's one monitor, at the page's DPI.
+platform::ScreenLayout PageLayout() {
+  const page::Screen screen = page::ScreenSize();
+  return platform::LayoutFor({{0, 0, screen.width, screen.height}, {}, screen.dpi});
 }
 
-// A software surface's colour is 0x00BBGGRR: in memory, with an opaque alpha, that is the
+// A software surface's colour is 0x00BBGGRR: in memory, with an opaque alpha, that is a
 // canvas's red, green, blue, alpha.
 constexpr std::uint32_t kOpaque = 0xFF000000u;
 
 }  // namespace
 
 WebSaverWindow::WebSaverWindow(platform::SaverWindowEvents& events)
-    : events_(events), startMs_(page::Now()), timers_(0), layout_(FittedLayout()), display_(layout_) {}
+    : events_(events), startMs_(page::Now()), timers_(0), layout_(PageLayout()), display_(layout_) {}
 
 platform::Nanoseconds WebSaverWindow::Now() const {
   return static_cast<platform::Nanoseconds>(std::llround((page::Now() - startMs_) * 1e6));
@@ -59,7 +59,9 @@ void WebSaverWindow::LoadPicture(platform::Art art) {
 
 void WebSaverWindow::DoEvents() {
   if (RunPending()) return;
-  events_.Slept(WaitForEvent());
+  const std::chrono::nanoseconds slept = WaitForEvent();
+  slept_ += slept;
+  events_.Slept(slept);
   RunPending();
 }
 
@@ -97,7 +99,7 @@ void WebSaverWindow::Handle(const page::Event& event) {
       break;
     case page::Event::Kind::Resize:
       // The block keeps its place until the next spin moves it within the new size.
-      layout_ = FittedLayout();
+      layout_ = PageLayout();
       Refresh();
       break;
     case page::Event::Kind::Closed:

@@ -11,21 +11,21 @@
 
 namespace zv::web {
 
-// The saver window in the browser: the page's canvas, which fills the browser's window (or the
-// screen, full screen), as the whole screen of the run at the DPI of devicePixelRatio. The
-// display block shows with putImageData, in whole squares at high DPI. Windows' timer cadence
+// The saver window in the browser: the page's black screen, which fills the browser's window (or
+// the whole screen, full screen), as the whole screen of the run at the DPI of devicePixelRatio.
+// The display block shows with putImageData, in whole squares at high DPI. Windows' timer cadence
 // runs on the page's clock, and the yield sleeps, handing the browser back its thread, until the
 // next timer or an event of the page.
 class WebSaverWindow : public platform::SaverWindow {
  public:
   explicit WebSaverWindow(platform::SaverWindowEvents& events);
 
-  void Show() override { page::ShowCanvas(true); }
+  void Show() override { page::ShowScreen(true); }
   int16 ScaleWidth() const override;
   int16 ScaleHeight() const override;
   void Refresh() override;
   void Cls() override { page::FillBlack(); }
-  void Hide() override { page::ShowCanvas(false); }
+  void Hide() override { page::ShowScreen(false); }
   void Unload() override { events_.Form_Unload(); }
   void DoEvents() override;
   void SetInterval(platform::Timer timer, int16 milliseconds) override { timers_.SetInterval(timer, milliseconds, Now()); }
@@ -41,11 +41,14 @@ class WebSaverWindow : public platform::SaverWindow {
   std::int64_t Timer1Ticks() const { return timer1Ticks_; }
   std::int64_t Timer2Ticks() const { return timer2Ticks_; }
   std::int64_t BlockRefreshes() const { return display_.refreshes; }
+  // How long the run has gone, and how much of it the loop slept.
+  platform::Nanoseconds Elapsed() const { return Now(); }
+  std::chrono::nanoseconds Slept() const { return slept_; }
   // The page's clock when the first refresh of the block was drawn; negative before.
   double FirstRefreshMs() const { return display_.firstRefreshMs; }
 
  private:
-  // The display block shows itself on the canvas at every refresh, at the layout's scale.
+  // The display block shows itself on the page at every refresh, at the layout's scale.
   struct DisplayBox : platform::SoftwarePictureBox {
     explicit DisplayBox(const platform::ScreenLayout& layout) : layout(layout) {}
     void Refresh() override;
@@ -75,6 +78,7 @@ class WebSaverWindow : public platform::SaverWindow {
   ArtBox patterns_[3];
   std::int64_t timer1Ticks_ = 0;
   std::int64_t timer2Ticks_ = 0;
+  std::chrono::nanoseconds slept_{0};
 };
 
 }  // namespace zv::web
