@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages the build, the tools and the tests need, when missing.
 # wine32 adds to the 64-bit Wine the 32-bit Windows libraries it needs to run the shipped 32-bit
 # .scr (scripts/install-wine32.sh).
-# Usage: scripts/install-deps.sh [native|x11|windows|wine|wine32|fuzz|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|x11|windows|wine|wine32|web|fuzz|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
@@ -10,6 +10,9 @@ native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg
 # The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
 x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
 fuzz=(clang libclang-rt-14-dev)
+# The web page (Emscripten 3.1.6, its system libraries prebuilt) and its checks in a real browser,
+# driven through WebDriver from Debian's /usr/bin/python3.
+web=(cmake make emscripten chromium chromium-driver python3-selenium)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)
 wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic
@@ -20,9 +23,10 @@ case "$what" in
   windows) pkgs=("${windows[@]}") ;;
   wine) pkgs=("${wine[@]}") ;;
   wine32) pkgs=("${wine[@]}") ;;
+  web) pkgs=("${web[@]}") ;;
   fuzz) pkgs=("${fuzz[@]}") ;;
-  all) pkgs=("${native[@]}" "${x11[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}") ;;
-  *) echo "usage: $0 [native|x11|windows|wine|wine32|fuzz|all]" >&2; exit 2 ;;
+  all) pkgs=("${native[@]}" "${x11[@]}" "${windows[@]}" "${wine[@]}" "${web[@]}" "${fuzz[@]}") ;;
+  *) echo "usage: $0 [native|x11|windows|wine|wine32|web|fuzz|all]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do
