@@ -1,6 +1,6 @@
-// The page's saver run: the core on the web shell, in one instance of the WebAssembly module.
-// Its load sequence runs the whole run, its main loop handing the browser its thread at every
-// yield, and the process's end stops the instance.
+// A saver run of the page: the core on the web shell, one instance of the WebAssembly module in a
+// worker of the page. Its load sequence runs the whole run, its main loop handing the worker its
+// thread at every yield; at the process's end the run stops for good and the page ends the worker.
 #include <exception>
 
 #include "report/unhandled_error.h"

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <string>
 
-// The page's object is Module.page, one per run, in the worker of run_worker.js; the event kinds
-// are numbered as index.html numbers them.
+// The page's object is Module.page, in the run's worker (run_worker.js); the event kinds are
+// numbered as index.html numbers them.
 EM_JS(void, zv_screen_size, (int* size), {
   const screen = Module["page"].screenSize();
   HEAP32[size >> 2] = screen.width;

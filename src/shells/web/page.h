@@ -5,9 +5,9 @@
 #include <string_view>
 
 // The calls of the web shell into its page. Each saver run is one instance of the WebAssembly
-// module in the page's worker (run_worker.js), handed an object (Module.page) that holds the
+// module in a worker of its own (run_worker.js), handed an object (Module.page) that holds the
 // block's canvas and the run's settings and takes the page's events, which index.html passes on;
-// the page starts another run when one ends.
+// the page ends the worker and starts another run when one ends.
 namespace zv::web::page {
 
 // The page's screen, black, filling the window (or the whole screen, full screen), in device
@@ -57,8 +57,7 @@ void Report(std::string_view text);
 // The run is over: the page leaves full screen and, unless an error was reported, starts the
 // next run.
 void Ended();
-// Sleeps for good: the instance never runs again, and the browser frees it once the page lets go
-// of it.
+// Sleeps for good: the run never goes on, and the page ends its worker.
 void Halt();
 
 }  // namespace zv::web::page

@@ -3,9 +3,9 @@
 
 namespace zv::web {
 
-// A saver run is one instance of the page's WebAssembly module, its process. A run-time error
-// is reported on the page; the end stops the instance, and the page starts the next run unless
-// an error was reported.
+// A saver run is one instance of the page's WebAssembly module in a worker of its own, its
+// process. A run-time error is reported on the page; at the end the run stops for good, and the
+// page ends its worker and starts the next run, unless an error was reported.
 class WebProcess : public platform::Process {
  public:
   void ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow* owner) override;
