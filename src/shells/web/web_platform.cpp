@@ -13,8 +13,8 @@ namespace {
 ClockSeededRandom::Clock RandomClock() {
   const std::optional<std::string> text = page::QueryText("seed");
   std::uint64_t seed = 0;
-  if (!text || std::from_chars(text->data(), text->data() + text->size(), seed).ptr != text->data() + text->size() ||
-      text->empty())
+  const char* end = text ? text->data() + text->size() : nullptr;
+  if (!text || text->empty() || std::from_chars(text->data(), end, seed).ptr != end)
     return ClockSeededRandom::HighResolutionTicks;
   return [seed, reseeds = std::uint64_t{0}]() mutable { return seed * 0x9E3779B97F4A7C15ull + reseeds++; };
 }
