@@ -4,7 +4,7 @@
 # .scr (scripts/install-wine32.sh).
 # release: what scripts/release.sh builds with; package: what the checks of the release's files
 # run (lintian, the daemons that run the installed package, Wine's is the wine group's).
-# Usage: scripts/install-deps.sh [native|x11|wayland|windows|wine|wine32|fuzz|release|package|all]   (default: all)
+# Usage: scripts/install-deps.sh [native|x11|wayland|windows|wine|wine32|web|fuzz|release|package|all]   (default: all)
 set -euo pipefail
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
@@ -14,9 +14,12 @@ x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver lib
 # The Wayland mode's checks on a real compositor: headless sway, screenshots, a typed key, the idle
 # daemon.
 wayland=(sway grim wtype swayidle imagemagick xvfb xauth x11-utils procps)
+# The web page (Emscripten 3.1.6, its system libraries prebuilt) and its checks in a real browser,
+# driven through WebDriver from Debian's /usr/bin/python3.
+web=(cmake make emscripten chromium chromium-driver python3-selenium)
 fuzz=(clang libclang-rt-14-dev)
 release=(git cmake g++ make pkg-config libpng-dev libx11-dev libwayland-dev wayland-protocols g++-mingw-w64-i686 binutils-mingw-w64-i686
-         debhelper dpkg-dev zip)
+         emscripten debhelper dpkg-dev zip)
 package=(lintian diffoscope-minimal unzip man-db xscreensaver mate-screensaver dbus-x11 xvfb xauth x11-utils
          imagemagick)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
@@ -30,11 +33,12 @@ case "$what" in
   windows) pkgs=("${windows[@]}") ;;
   wine) pkgs=("${wine[@]}") ;;
   wine32) pkgs=("${wine[@]}") ;;
+  web) pkgs=("${web[@]}") ;;
   fuzz) pkgs=("${fuzz[@]}") ;;
   release) pkgs=("${release[@]}") ;;
   package) pkgs=("${package[@]}") ;;
-  all) pkgs=("${native[@]}" "${x11[@]}" "${wayland[@]}" "${windows[@]}" "${wine[@]}" "${fuzz[@]}" "${release[@]}" "${package[@]}") ;;
-  *) echo "usage: $0 [native|x11|wayland|windows|wine|wine32|fuzz|release|package|all]" >&2; exit 2 ;;
+  all) pkgs=("${native[@]}" "${x11[@]}" "${wayland[@]}" "${windows[@]}" "${wine[@]}" "${web[@]}" "${fuzz[@]}" "${release[@]}" "${package[@]}") ;;
+  *) echo "usage: $0 [native|x11|wayland|windows|wine|wine32|web|fuzz|release|package|all]" >&2; exit 2 ;;
 esac
 missing=()
 for p in "${pkgs[@]}"; do

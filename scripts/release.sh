@@ -5,8 +5,9 @@
 #
 #   Zorvalite-VERSION-windows.zip   Zorvalite.scr (the 32-bit build), README.txt, LICENSE.txt
 #   zorvalite_VERSION-1_amd64.deb   the display mode zorvalite and its files, for Debian 12
+#   zorvalite-VERSION-web.zip       the web page: index.html, zorvalite.js, zorvalite.wasm in a folder
 #   zorvalite-VERSION.tar.gz        the source
-#   SHA256SUMS                      the checksums of the three
+#   SHA256SUMS                      the checksums of the four
 #
 # Usage: scripts/release.sh [--out DIR] [COMMIT]     (default: dist/ and HEAD)
 # Installs what the builds need when missing. Prints a line as each step starts; the builds' output
@@ -47,10 +48,11 @@ version=$(cmake -P "$src/cmake/version.cmake")
 source_name=zorvalite-$version
 zip_name=Zorvalite-$version-windows.zip
 deb_name=zorvalite_$version-${debian_revision}_amd64.deb
+web_name=zorvalite-$version-web.zip
 step "release $version of $commit"
 
 step "source: $source_name.tar.gz"
-rm -f "$out/$source_name.tar.gz" "$out/$zip_name" "$out/$deb_name" "$out/SHA256SUMS"
+rm -f "$out/$source_name.tar.gz" "$out/$zip_name" "$out/$deb_name" "$out/$web_name" "$out/SHA256SUMS"
 git -c tar.umask=0022 archive --format=tar --prefix="$source_name/" "$commit" | gzip -9n >"$out/$source_name.tar.gz"
 
 step "Windows: $zip_name"
@@ -67,6 +69,15 @@ chmod 644 "$stage"/*
 touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 (cd "$stage" && run zip -X -D -9 "$out/$zip_name" Zorvalite.scr README.txt LICENSE.txt)
 
+step "web page: $web_name"
+(cd "$src" && run cmake --preset web && run cmake --build --preset web -j2)
+page=$work/zorvalite-$version-web
+mkdir "$page"
+cp "$src"/build/web/page/{index.html,zorvalite.js,zorvalite.wasm} "$page/"
+chmod 644 "$page"/*
+touch -d "@$SOURCE_DATE_EPOCH" "$page"/*
+(cd "$work" && run zip -X -D -9 "$out/$web_name" "${page##*/}"/index.html "${page##*/}"/zorvalite.js "${page##*/}"/zorvalite.wasm)
+
 step "Debian 12: $deb_name"
 cat >"$src/debian/changelog" <<CHANGELOG
 zorvalite ($version-$debian_revision) unstable; urgency=medium
@@ -79,6 +90,6 @@ CHANGELOG
 cp "$work/$deb_name" "$out/"
 
 step "SHA256SUMS"
-(cd "$out" && sha256sum "$zip_name" "$deb_name" "$source_name.tar.gz" >SHA256SUMS)
+(cd "$out" && sha256sum "$zip_name" "$deb_name" "$web_name" "$source_name.tar.gz" >SHA256SUMS)
 cat "$out/SHA256SUMS"
 echo "The release is in $out"

@@ -11,7 +11,7 @@ set(layers
   "lottery display"
   "saver config"
   "startup display_mode"
-  "shells/headless shells/win32 shells/x11 shells/wayland"
+  "shells/headless shells/web shells/win32 shells/x11 shells/wayland"
   "testing zorvalite"
   "tools/artgen tools/render_probe tools/sim")
 

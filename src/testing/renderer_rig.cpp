@@ -28,4 +28,15 @@ void RendererRig::ResetCounts() {
   refreshesAtReset_ = display.Refreshes();
 }
 
+platform::SoftwareSurface ScreenOfState(const EngineView& view, const platform::ScreenLayout& layout,
+                                        const platform::Rect& block) {
+  RendererRig rig;
+  rig.renderer.ShownPosLeft = rig.renderer.ShownPosCentre = rig.renderer.ShownPosRight = -1;
+  rig.renderer.DrawPass(view);
+  platform::SoftwareSurface screen(static_cast<int16>(layout.window.width), static_cast<int16>(layout.window.height));
+  const platform::Rect shown = layout.ToWindow(block);
+  screen.StretchBlt(shown.left, shown.top, shown.width, shown.height, rig.shown);
+  return screen;
+}
+
 }  // namespace zv::testing

@@ -6,6 +6,7 @@
 
 #include "display/digit_renderer.h"
 #include "machine/layout_and_timing.h"
+#include "platform/screen_layout.h"
 #include "platform/software_surface.h"
 #include "shells/headless/headless_picture_box.h"
 
@@ -36,5 +37,11 @@ struct RendererRig {
  private:
   std::int64_t refreshesAtReset_ = 0;
 };
+
+// The whole screen as the headless shell draws a state of a run: black, with the display block
+// as the renderer draws `view` from scratch, at `block` (logical pixels) and the layout's scale.
+// The shells' checks compare what they show with it.
+platform::SoftwareSurface ScreenOfState(const EngineView& view, const platform::ScreenLayout& layout,
+                                        const platform::Rect& block);
 
 }  // namespace zv::testing

@@ -1,7 +1,7 @@
 # Shared helpers of the checks of the release's files (tests/release/test_*.sh): source it after
 # the lib.sh of the tests they build on (tests/shells/x11 or tests/wine).
 #
-#   release_file KIND            # the path of the release's zip, deb or source archive
+#   release_file KIND            # the path of the release's zip, deb, web or source archive
 #   release_version              # the version the release was made of (from its source archive)
 #   release_install              # apt-get installs the .deb (purging an earlier install first)
 #   release_purge                # apt-get purges it and checks that nothing of it is left
@@ -16,6 +16,7 @@ release_file() {
   case "$1" in
     zip) pattern='Zorvalite-*-windows.zip' ;;
     deb) pattern='zorvalite_*_amd64.deb' ;;
+    web) pattern='zorvalite-*-web.zip' ;;
     source) pattern='zorvalite-*.tar.gz' ;;
   esac
   # SHA256SUMS names the release's files.

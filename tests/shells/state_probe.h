@@ -89,14 +89,8 @@ class FreezingEvents : public zv::testing::ForwardingSaverEvents {
   // The headless shell's screen: black, with the display block as the renderer draws the state
   // on software surfaces, at the block's place and scale.
   void WriteExpected(const EngineView& view, platform::PictureBox& block) {
-    testing::RendererRig rig;
-    rig.renderer.ShownPosLeft = rig.renderer.ShownPosCentre = rig.renderer.ShownPosRight = -1;
-    rig.renderer.DrawPass(view);
-    const platform::ScreenLayout& layout = *layout_;
-    platform::SoftwareSurface screen(static_cast<int16>(layout.window.width), static_cast<int16>(layout.window.height));
-    const platform::Rect shown = layout.ToWindow({block.Left(), block.Top(), block.Width(), block.Height()});
-    screen.StretchBlt(shown.left, shown.top, shown.width, shown.height, rig.shown);
-    formats::WritePng(screen, out_ / "expected.png");
+    formats::WritePng(testing::ScreenOfState(view, *layout_, {block.Left(), block.Top(), block.Width(), block.Height()}),
+                      out_ / "expected.png");
   }
 
   Freeze freeze_;

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "display_mode/built_in_art.h"
+#include "formats/built_in_art.h"
 #include "formats/bmp_file.h"
 #include "shells/wayland/wayland_platform.h"
 
@@ -44,7 +44,7 @@ void WaylandSaverWindow::DisplayBox::Refresh() {
 void WaylandSaverWindow::Unload() { events_.Form_Unload(); }
 
 void WaylandSaverWindow::LoadPicture(platform::Art art) {
-  formats::Bitmap picture = formats::DecodeBmp24(display_mode::BuiltInArt(art));
+  formats::Bitmap picture = formats::BuiltInArt(art);
   patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
                                               std::move(picture.pixels));
 }

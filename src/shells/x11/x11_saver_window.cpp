@@ -4,8 +4,7 @@
 
 #include <algorithm>
 
-#include "formats/bmp_file.h"
-#include "display_mode/built_in_art.h"
+#include "formats/built_in_art.h"
 
 namespace zv::x11 {
 namespace {
@@ -44,7 +43,7 @@ void X11SaverWindow::Refresh() {
 void X11SaverWindow::Unload() { events_.Form_Unload(); }
 
 void X11SaverWindow::LoadPicture(platform::Art art) {
-  formats::Bitmap picture = formats::DecodeBmp24(display_mode::BuiltInArt(art));
+  formats::Bitmap picture = formats::BuiltInArt(art);
   patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
                                               std::move(picture.pixels));
 }

@@ -1,0 +1,52 @@
+#pragma once
+#include "platform/platform.h"
+#include "shells/web/web_process.h"
+#include "shells/web/web_saver_window.h"
+
+namespace zv::web {
+
+// The two settings: the page's query (?level=30&spec=1) over the panel's choices, which the
+// browser's storage keeps. Each reads as the store's text; the panel shows the value the run
+// takes, and says so when a text was unusable (no 16-bit number, or absurdly long) and the
+// default applies instead, as the core's conversion has it.
+class PageSettings : public platform::SettingsSource {
+ public:
+  std::string ReadSetting(std::string_view app, std::string_view section, std::string_view key,
+                          int16 defaultValue) override;
+};
+
+// The pointer hides over the full-screen canvas while the cursor count is below zero. The
+// screen-saver setting that Windows' saver switches has no counterpart in a browser.
+class WebSystemParameters : public platform::SystemParameters {
+ public:
+  void ShowCursor(bool show) override;
+  void SetScreenSaveActive(bool) override {}
+  bool ScreenSaveActive() override { return true; }
+
+ private:
+  int cursorCount_ = 0;  // shown while >= 0
+};
+
+// The web shell: the saver run of one instance of the page's module.
+class WebPlatform : public platform::SaverPlatform {
+ public:
+  WebPlatform();
+
+  platform::Process& GetProcess() override { return process_; }
+  platform::SettingsSource& Settings() override { return settings_; }
+  platform::SystemParameters& System() override { return system_; }
+  RandomSource& Random() override { return random_; }
+  std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override;
+
+  // The saver window once created, for the page's test hook.
+  const WebSaverWindow* SaverWindow() const { return saverWindow_; }
+
+ private:
+  WebProcess process_;
+  PageSettings settings_;
+  WebSystemParameters system_;
+  ClockSeededRandom random_;
+  WebSaverWindow* saverWindow_ = nullptr;
+};
+
+}  // namespace zv::web

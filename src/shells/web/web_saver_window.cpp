@@ -1,0 +1,122 @@
+#include "shells/web/web_saver_window.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "formats/built_in_art.h"
+
+namespace zv::web {
+namespace {
+
+// The page's screen is the run's one monitor, at the page's DPI.
+platform::ScreenLayout PageLayout() {
+  const page::Screen screen = page::ScreenSize();
+  return platform::LayoutFor({{0, 0, screen.width, screen.height}, {}, screen.dpi});
+}
+
+// A software surface's colour is 0x00BBGGRR: in memory, with an opaque alpha, that is a
+// canvas's red, green, blue, alpha.
+constexpr std::uint32_t kOpaque = 0xFF000000u;
+
+}  // namespace
+
+WebSaverWindow::WebSaverWindow(platform::SaverWindowEvents& events)
+    : events_(events), startMs_(page::Now()), timers_(0), layout_(PageLayout()), display_(layout_) {}
+
+platform::Nanoseconds WebSaverWindow::Now() const {
+  return static_cast<platform::Nanoseconds>(std::llround((page::Now() - startMs_) * 1e6));
+}
+
+int16 WebSaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(layout_.logicalWidth, 32767)); }
+int16 WebSaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(layout_.logicalHeight, 32767)); }
+
+void WebSaverWindow::DisplayBox::Refresh() {
+  const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
+  const platform::SoftwareSurface* source = &Pixels();
+  if (shown.width != Width() || shown.height != Height()) {
+    scaled.Resize(static_cast<int16>(shown.width), static_cast<int16>(shown.height));
+    scaled.StretchBlt(0, 0, shown.width, shown.height, Pixels());
+    source = &scaled;
+  }
+  if (source->Width() <= 0 || source->Height() <= 0) return;
+  pixels.resize(source->Pixels().size());
+  std::transform(source->Pixels().begin(), source->Pixels().end(), pixels.begin(),
+                 [](platform::Colour colour) { return colour | kOpaque; });
+  page::PutPixels(pixels.data(), source->Width(), source->Height(), shown.left, shown.top);
+  if (refreshes++ == 0) firstRefreshMs = page::Now();
+}
+
+void WebSaverWindow::Refresh() {
+  page::FillBlack();
+  display_.Refresh();
+}
+
+void WebSaverWindow::LoadPicture(platform::Art art) {
+  formats::Bitmap picture = formats::BuiltInArt(art);
+  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
+                                              std::move(picture.pixels));
+}
+
+void WebSaverWindow::DoEvents() {
+  if (RunPending()) return;
+  const std::chrono::nanoseconds slept = WaitForEvent();
+  slept_ += slept;
+  events_.Slept(slept);
+  RunPending();
+}
+
+bool WebSaverWindow::RunPending() {
+  bool ran = false;
+  for (page::Event event = page::TakeEvent(); event.kind != page::Event::Kind::None; event = page::TakeEvent()) {
+    Handle(event);
+    ran = true;
+  }
+  // Timer messages come after input, as the system delivers them only when nothing else waits.
+  const platform::Nanoseconds now = Now();
+  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
+    events_.Timer1_Timer();
+    ++timer1Ticks_;
+    ran = true;
+  }
+  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
+    events_.Timer2_Timer();
+    ++timer2Ticks_;
+    ran = true;
+  }
+  return ran;
+}
+
+void WebSaverWindow::Handle(const page::Event& event) {
+  switch (event.kind) {
+    case page::Event::Kind::Key:
+      events_.Form_KeyDown();
+      break;
+    case page::Event::Kind::Click:
+      events_.Form_Click();
+      break;
+    case page::Event::Kind::PointerMove:
+      events_.Form_MouseMove(event.x, event.y);
+      break;
+    case page::Event::Kind::Resize:
+      // The block keeps its place until the next spin moves it within the new size.
+      layout_ = PageLayout();
+      Refresh();
+      break;
+    case page::Event::Kind::Closed:
+      Unload();
+      break;
+    case page::Event::Kind::None:
+      break;
+  }
+}
+
+std::chrono::nanoseconds WebSaverWindow::WaitForEvent() {
+  const platform::Nanoseconds from = Now();
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  // Whole milliseconds, rounded up: a timer of the browser does not fire before its time, and
+  // one that woke the loop early would cost a pass for nothing.
+  page::Wait(static_cast<double>((wait + platform::kMillisecond - 1) / platform::kMillisecond));
+  return std::chrono::nanoseconds(Now() - from);
+}
+
+}  // namespace zv::web

@@ -1,0 +1,298 @@
+"""Shared helpers of the browser checks of the web page (tests/shells/web/test_*.py).
+
+    from lib import WebTest, ok, fail
+    with WebTest() as test:                  # a scratch folder and a static server on 127.0.0.1
+        browser = test.browser(scale=2)      # headless Chromium through WebDriver
+        browser.load("?seed=1", hidden=True)
+        state, canvas = browser.snapshot()
+        test.same_as_headless(state, canvas, dpi=192, name="first")
+        ok("what held")                      # or: fail("why"), which ends the test
+
+The server serves the page's folder (ZV_WEB_DIR, the web preset's build/web/page) with the
+check's own pages of this folder beside it. Teardown ends every browser the test started (through
+WebDriver, which ends its Chromium) and the server; a failed test keeps its pictures and logs in
+the scratch folder and says so. Environment (CTest sets it): ZV_WEB_DIR, and ZV_WEB_EXPECTED the
+program that compares a canvas with the headless shell's picture (web_expected.cpp).
+"""
+import base64
+import functools
+import http.server
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import threading
+import time
+import zlib
+
+from selenium import webdriver
+from selenium.webdriver.chrome.service import Service
+
+NAME = os.path.splitext(os.path.basename(sys.argv[0]))[0]
+HERE = os.path.dirname(os.path.abspath(__file__))
+# The page's files, as they are served.
+PAGE_FILES = ("index.html", "zorvalite.js", "zorvalite.wasm")
+
+
+class Failure(Exception):
+    pass
+
+
+def log(text):
+    print(f"[{NAME}] {text}", file=sys.stderr, flush=True)
+
+
+def ok(text):
+    log("ok: " + text)
+
+
+def fail(text):
+    raise Failure(text)
+
+
+def within(value, low, high):
+    return low <= value <= high
+
+
+def wait_for(condition, seconds, what):
+    """The first true value of condition() within the time, polled; fails naming what."""
+    deadline = time.monotonic() + seconds
+    while True:
+        value = condition()
+        if value:
+            return value
+        if time.monotonic() > deadline:
+            fail(f"{what} within {seconds} s")
+        time.sleep(0.05)
+
+
+class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    def log_message(self, *args):
+        pass
+
+
+# The page's test hook (zorvalite.ask): the run's state and, with pixels, the canvas's red,
+# green, blue, alpha bytes, read in one turn of the page's worker while the run sleeps: the canvas
+# then shows that state.
+ASK_SCRIPT = "zorvalite.ask(arguments[0]).then(arguments[arguments.length - 1])"
+
+
+class Canvas:
+    def __init__(self, width, height, pixels):
+        self.width, self.height, self.pixels = width, height, pixels
+
+    def lit(self):
+        """How many pixels are not black."""
+        rgba = self.pixels
+        return sum(1 for i in range(0, len(rgba), 4) if rgba[i] or rgba[i + 1] or rgba[i + 2])
+
+
+def png_rgb(data):
+    """The pixels of a PNG as Chromium writes its screenshots (8-bit RGB or RGBA, not interlaced):
+    width, height and the red, green, blue bytes, rows top first."""
+    at, packed = 8, b""
+    while at < len(data):
+        length, kind = struct.unpack(">I4s", data[at:at + 8])
+        body = data[at + 8:at + 8 + length]
+        at += 12 + length
+        if kind == b"IHDR":
+            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+        elif kind == b"IDAT":
+            packed += body
+    if depth != 8 or colour not in (2, 6) or interlace:
+        fail(f"a screenshot in a PNG form not read here (depth {depth}, colour type {colour})")
+    channels = 3 if colour == 2 else 4
+    stride = width * channels
+    raw = zlib.decompress(packed)
+    rgb = bytearray()
+    previous = bytearray(stride)
+    for y in range(height):
+        kind = raw[y * (stride + 1)]
+        row = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
+        for i in range(stride):
+            left = row[i - channels] if i >= channels else 0
+            up = previous[i]
+            up_left = previous[i - channels] if i >= channels else 0
+            if kind == 1:
+                row[i] = (row[i] + left) & 255
+            elif kind == 2:
+                row[i] = (row[i] + up) & 255
+            elif kind == 3:
+                row[i] = (row[i] + (left + up) // 2) & 255
+            elif kind == 4:
+                guess = left + up - up_left
+                nearest = min((abs(guess - left), 0, left), (abs(guess - up), 1, up), (abs(guess - up_left), 2, up_left))
+                row[i] = (row[i] + nearest[2]) & 255
+        previous = row
+        rgb += row if channels == 3 else bytes(b for i, b in enumerate(row) if i % 4 != 3)
+    return width, height, bytes(rgb)
+
+
+class Browser:
+    """A headless Chromium of its own, its window width x height CSS pixels at the device scale."""
+
+    def __init__(self, base_url, width, height, scale, log_path):
+        options = webdriver.ChromeOptions()
+        options.binary_location = "/usr/bin/chromium"
+        # As root Chromium runs only without its sandbox.
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", f"--window-size={width},{height}"):
+            options.add_argument(argument)
+        if scale:
+            options.add_argument(f"--force-device-scale-factor={scale}")
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
+        self.base_url, self.width, self.height = base_url, width, height
+        self.driver = webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver", log_path=log_path))
+        self.driver.set_page_load_timeout(30)
+        self.driver.set_script_timeout(30)
+
+    def load(self, query="", page="index.html", hidden=False):
+        """Opens the page; hidden, it loads minimized, so that the run stops after its first pass."""
+        if hidden:
+            self.driver.get("about:blank")
+            self.driver.minimize_window()
+        self.driver.get(f"{self.base_url}/{page}{query}")
+
+    def hide(self):
+        self.driver.minimize_window()
+
+    def show(self):
+        self.driver.set_window_rect(0, 0, self.width, self.height)
+
+    def script(self, text, *args):
+        return self.driver.execute_script(text, *args)
+
+    def state(self):
+        """The run's state once the run has started."""
+        return wait_for(lambda: self.driver.execute_async_script(ASK_SCRIPT, False)["state"], 10,
+                        "the page's run did not start")
+
+    def snapshot(self):
+        """The run's state and the canvas, at one moment."""
+        self.state()
+        answer = self.driver.execute_async_script(ASK_SCRIPT, True)
+        return answer["state"], Canvas(answer["width"], answer["height"], base64.b64decode(answer["pixels"]))
+
+    def screenshot(self):
+        """The page as the browser shows it, the panel put away, and the run's state then: one that
+        held from before the screenshot until after it."""
+        self.script("document.getElementById('panel').style.display = 'none'")
+        # The counting timer turns FlashPhase all the time; only the premonition (state 40) shows it.
+        drawn = lambda state: [state[key] for key in ("spinState", "reels", "blinkOn", "block", "canvas")] + [
+            state["flashPhase"] if state["spinState"] == 40 else None]
+        for _ in range(100):
+            before = self.state()
+            shot = self.driver.get_screenshot_as_png()
+            state = self.state()
+            if drawn(before) == drawn(state):
+                width, height, rgb = png_rgb(shot)
+                rgba = bytearray(width * height * 4)
+                rgba[0::4], rgba[1::4], rgba[2::4], rgba[3::4] = rgb[0::3], rgb[1::3], rgb[2::3], b"\xff" * (width * height)
+                return state, Canvas(width, height, bytes(rgba))
+        fail("the run's drawing changed during every screenshot")
+
+    def console_errors(self):
+        return [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+
+    def renderer_pids(self):
+        """The renderer processes of this browser, from /proc: the descendants of its WebDriver."""
+        children = {}
+        for pid in filter(str.isdigit, os.listdir("/proc")):
+            try:
+                with open(f"/proc/{pid}/stat") as stat:
+                    parent = int(stat.read().rsplit(")", 1)[1].split()[1])
+            except OSError:
+                continue
+            children.setdefault(parent, []).append(int(pid))
+        found, todo = [], [self.driver.service.process.pid]
+        while todo:
+            pid = todo.pop()
+            todo.extend(children.get(pid, []))
+            try:
+                with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
+                    if b"--type=renderer" in cmdline.read():
+                        found.append(pid)
+            except OSError:
+                pass
+        return found
+
+    def quit(self):
+        self.driver.quit()
+
+
+def cpu_seconds(pids):
+    """The processor time the processes have used, user and system."""
+    ticks = 0
+    for pid in pids:
+        try:
+            with open(f"/proc/{pid}/stat") as stat:
+                fields = stat.read().rsplit(")", 1)[1].split()
+            ticks += int(fields[11]) + int(fields[12])
+        except OSError:
+            pass
+    return ticks / os.sysconf("SC_CLK_TCK")
+
+
+class WebTest:
+    def __enter__(self):
+        page_dir = os.environ.get("ZV_WEB_DIR", "")
+        self.expected_tool = os.environ.get("ZV_WEB_EXPECTED", "")
+        if not all(os.path.isfile(os.path.join(page_dir, name)) for name in PAGE_FILES):
+            log("FAIL: ZV_WEB_DIR does not name the built page: run it through ctest")
+            sys.exit(1)
+        for program in ("/usr/bin/chromium", "/usr/bin/chromedriver"):
+            if not os.access(program, os.X_OK):
+                log(f"FAIL: {program} is not installed: run scripts/install-deps.sh web")
+                sys.exit(1)
+        self.tmp = tempfile.mkdtemp(prefix=f"zv-web-{NAME}.")
+        self.served = os.path.join(self.tmp, "served")
+        os.mkdir(self.served)
+        for name in PAGE_FILES:
+            shutil.copy(os.path.join(page_dir, name), self.served)
+        for name in os.listdir(HERE):
+            if name.endswith(".html"):
+                shutil.copy(os.path.join(HERE, name), self.served)
+        handler = functools.partial(QuietHandler, directory=self.served)
+        self.server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        threading.Thread(target=self.server.serve_forever, daemon=True).start()
+        self.base_url = f"http://127.0.0.1:{self.server.server_address[1]}"
+        self.browsers = []
+        return self
+
+    def __exit__(self, kind, error, trace):
+        for browser in self.browsers:
+            try:
+                browser.quit()
+            except Exception as problem:  # a browser that went away by itself
+                log(f"ending a browser: {problem}")
+        self.server.shutdown()
+        self.server.server_close()
+        if kind is None:
+            shutil.rmtree(self.tmp)
+            return False
+        log(f"FAIL: {error}" if kind is Failure else f"FAIL: {kind.__name__}: {error}")
+        log(f"kept pictures and logs in {self.tmp}")
+        sys.exit(1)
+
+    def browser(self, width=800, height=600, scale=None):
+        browser = Browser(self.base_url, width, height, scale,
+                          os.path.join(self.tmp, f"chromedriver.{len(self.browsers) + 1}.log"))
+        self.browsers.append(browser)
+        return browser
+
+    def same_as_headless(self, state, canvas, dpi, name):
+        """Fails unless the canvas equals the headless shell's picture of the state, as a screen of
+        the canvas's size at that DPI; the pictures of a difference stay in the scratch folder."""
+        screen = os.path.join(self.tmp, f"{name}.rgba")
+        with open(screen, "wb") as out:
+            out.write(canvas.pixels)
+        command = [self.expected_tool, "--canvas", f"{canvas.width}x{canvas.height}", "--dpi", str(dpi),
+                   "--block", "{},{}".format(*state["block"][:2]), "--spin-state", str(state["spinState"]),
+                   "--reels", ",".join(map(str, state["reels"])), "--flash", str(state["flashPhase"]),
+                   "--blink", str(state["blinkOn"]), "--screen", screen, "--out", os.path.join(self.tmp, name)]
+        result = subprocess.run(command, capture_output=True, text=True)
+        if result.returncode != 0:
+            fail(f"{name}: the canvas is not the headless shell's picture of {state}: "
+                 f"{(result.stdout + result.stderr).strip()} ({self.tmp}/{name})")
+        os.remove(screen)
