@@ -1,6 +1,6 @@
 # cmake -DASSETS=<assets folder> -DOUT=<file.cpp> -P embed_art.cmake: writes BuiltInArt, which
 # holds the bytes of the three glyph bitmaps.
-set(text "// Written by embed_art.cmake from the glyph bitmaps in assets/.\n#include \"formats/built_in_art.h\"\n\n#include <cstdint>\n#include <iterator>\n\nnamespace zv::formats {\nnamespace {\n\n")
+set(text "// Written by embed_art.cmake from the glyph bitmaps in assets/.\n#include \"formats/built_in_art.h\"\n\n#include <cstdint>\n#include <iterator>\n#include <utility>\n\nnamespace zv::formats {\nnamespace {\n\n")
 foreach(art red green orange)
   file(READ "${ASSETS}/${art}.bmp" hex HEX)
   string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
@@ -12,5 +12,9 @@ string(APPEND text "    case platform::Art::Red: return {std::begin(k_red), std:
 string(APPEND text "    case platform::Art::Green: return {std::begin(k_green), std::end(k_green)};\n")
 string(APPEND text "    case platform::Art::Orange: return {std::begin(k_orange), std::end(k_orange)};\n")
 string(APPEND text "  }\n  return {};\n}\n\n}  // namespace\n\n")
-string(APPEND text "Bitmap BuiltInArt(platform::Art art) { return DecodeBmp24(Bytes(art)); }\n\n}  // namespace zv::formats\n")
+string(APPEND text "Bitmap BuiltInArt(platform::Art art) { return DecodeBmp24(Bytes(art)); }\n\n")
+string(APPEND text "void LoadBuiltInArt(platform::Art art, platform::SoftwarePictureBox& box) {\n")
+string(APPEND text "  Bitmap picture = BuiltInArt(art);\n")
+string(APPEND text "  box.Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height), std::move(picture.pixels));\n}\n\n")
+string(APPEND text "}  // namespace zv::formats\n")
 file(WRITE "${OUT}" "${text}")

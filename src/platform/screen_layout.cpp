@@ -34,6 +34,9 @@ int BlockScale::Logical(int pixels) const {
 
 int BlockScaleForDpi(int dpi) { return std::max(1, (dpi + kBaseDpi / 2) / kBaseDpi); }
 
+int16 ScreenLayout::ScaleWidth() const { return static_cast<int16>(std::min(logicalWidth, 32767)); }
+int16 ScreenLayout::ScaleHeight() const { return static_cast<int16>(std::min(logicalHeight, 32767)); }
+
 Rect ScreenLayout::ToWindow(const Rect& logical) const {
   return {primaryLeft + blockScale.Shown(logical.left), primaryTop + blockScale.Shown(logical.top),
           blockScale.Shown(logical.width), blockScale.Shown(logical.height)};

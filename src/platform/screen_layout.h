@@ -2,6 +2,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "runtime/int16.h"
+
 namespace zv::platform {
 
 // A rectangle in pixels.
@@ -52,6 +54,9 @@ struct ScreenLayout {
 
   // The pixels of the window that show a rectangle given in logical pixels of the primary monitor.
   Rect ToWindow(const Rect& logical) const;
+  // The logical size as the saver window's ScaleWidth and ScaleHeight give it, in 16 bits.
+  int16 ScaleWidth() const;
+  int16 ScaleHeight() const;
 };
 
 // The block's scale at a DPI: DPI / 96 rounded half up (1 at 96 and 120, 2 at 144 and 192), at

@@ -21,4 +21,11 @@ void SoftwarePictureBox::Assign(int16 width, int16 height, std::vector<Colour> p
   surface_.Assign(width_, height_, std::move(pixels));
 }
 
+const SoftwareSurface& SoftwarePictureBox::PixelsAt(int width, int height, SoftwareSurface& scaled) const {
+  if (width == width_ && height == height_) return surface_;
+  scaled.Resize(static_cast<int16>(width), static_cast<int16>(height));
+  scaled.StretchBlt(0, 0, width, height, surface_);
+  return scaled;
+}
+
 }  // namespace zv::platform

@@ -27,6 +27,9 @@ class SoftwarePictureBox : public PictureBox {
   // The picture assignment: the box takes a picture's size and pixels (top row first).
   void Assign(int16 width, int16 height, std::vector<Colour> pixels);
   const SoftwareSurface& Pixels() const { return surface_; }
+  // The pixels as they show at `width` x `height`: the box's own at its own size, else `scaled`,
+  // filled from them pixel by pixel (never a blend).
+  const SoftwareSurface& PixelsAt(int width, int height, SoftwareSurface& scaled) const;
   bool Enabled() const { return enabled_; }
 
  private:

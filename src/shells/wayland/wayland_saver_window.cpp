@@ -30,24 +30,15 @@ platform::Nanoseconds WaylandSaverWindow::Now() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
 }
 
-int16 WaylandSaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(layout_.logicalWidth, 32767)); }
-int16 WaylandSaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(layout_.logicalHeight, 32767)); }
 
 void WaylandSaverWindow::DisplayBox::Refresh() {
   const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
-  if (shown.width == Width() && shown.height == Height()) return surface.ShowBlock(Pixels(), shown);
-  platform::SoftwareSurface scaled(static_cast<int16>(shown.width), static_cast<int16>(shown.height));
-  scaled.StretchBlt(0, 0, shown.width, shown.height, Pixels());
-  surface.ShowBlock(scaled, shown);
+  surface.ShowBlock(PixelsAt(shown.width, shown.height, scaled), shown);
 }
 
 void WaylandSaverWindow::Unload() { events_.Form_Unload(); }
 
-void WaylandSaverWindow::LoadPicture(platform::Art art) {
-  formats::Bitmap picture = formats::BuiltInArt(art);
-  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
-                                              std::move(picture.pixels));
-}
+void WaylandSaverWindow::LoadPicture(platform::Art art) { formats::LoadBuiltInArt(art, patterns_[static_cast<int>(art) - 1]); }
 
 // A new size or scale places the block anew and shows it at its new scale.
 void WaylandSaverWindow::Reconfigured() {

@@ -25,8 +25,8 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   ~WaylandSaverWindow() override;
 
   void Show() override { surface_.Map(); }
-  int16 ScaleWidth() const override;
-  int16 ScaleHeight() const override;
+  int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
+  int16 ScaleHeight() const override { return layout_.ScaleHeight(); }
   void Refresh() override { display_.Refresh(); }
   void Cls() override { surface_.ClearBlock(); }
   void Hide() override { surface_.Unmap(); }
@@ -48,6 +48,8 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
     void Refresh() override;
     SaverSurface& surface;
     const platform::ScreenLayout& layout;
+    // The block at the layout's scale, when that is not 1.
+    platform::SoftwareSurface scaled{0, 0};
   };
   // The art boxes are hidden: a refresh shows nothing.
   struct ArtBox : platform::SoftwarePictureBox {

@@ -27,17 +27,10 @@ platform::Nanoseconds WebSaverWindow::Now() const {
   return static_cast<platform::Nanoseconds>(std::llround((page::Now() - startMs_) * 1e6));
 }
 
-int16 WebSaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(layout_.logicalWidth, 32767)); }
-int16 WebSaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(layout_.logicalHeight, 32767)); }
 
 void WebSaverWindow::DisplayBox::Refresh() {
   const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
-  const platform::SoftwareSurface* source = &Pixels();
-  if (shown.width != Width() || shown.height != Height()) {
-    scaled.Resize(static_cast<int16>(shown.width), static_cast<int16>(shown.height));
-    scaled.StretchBlt(0, 0, shown.width, shown.height, Pixels());
-    source = &scaled;
-  }
+  const platform::SoftwareSurface* source = &PixelsAt(shown.width, shown.height, scaled);
   if (source->Width() <= 0 || source->Height() <= 0) return;
   pixels.resize(source->Pixels().size());
   std::transform(source->Pixels().begin(), source->Pixels().end(), pixels.begin(),
@@ -51,11 +44,7 @@ void WebSaverWindow::Refresh() {
   display_.Refresh();
 }
 
-void WebSaverWindow::LoadPicture(platform::Art art) {
-  formats::Bitmap picture = formats::BuiltInArt(art);
-  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
-                                              std::move(picture.pixels));
-}
+void WebSaverWindow::LoadPicture(platform::Art art) { formats::LoadBuiltInArt(art, patterns_[static_cast<int>(art) - 1]); }
 
 void WebSaverWindow::DoEvents() {
   if (RunPending()) return;

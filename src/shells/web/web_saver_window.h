@@ -21,8 +21,8 @@ class WebSaverWindow : public platform::SaverWindow {
   explicit WebSaverWindow(platform::SaverWindowEvents& events);
 
   void Show() override { page::ShowScreen(true); }
-  int16 ScaleWidth() const override;
-  int16 ScaleHeight() const override;
+  int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
+  int16 ScaleHeight() const override { return layout_.ScaleHeight(); }
   void Refresh() override;
   void Cls() override { page::FillBlack(); }
   void Hide() override { page::ShowScreen(false); }

@@ -24,15 +24,10 @@ platform::Nanoseconds X11SaverWindow::Now() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
 }
 
-int16 X11SaverWindow::ScaleWidth() const { return static_cast<int16>(std::min(layout_.logicalWidth, 32767)); }
-int16 X11SaverWindow::ScaleHeight() const { return static_cast<int16>(std::min(layout_.logicalHeight, 32767)); }
 
 void X11SaverWindow::DisplayBox::Refresh() {
   const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
-  if (shown.width == Width() && shown.height == Height()) return target.Put(Pixels(), shown.left, shown.top);
-  platform::SoftwareSurface scaled(static_cast<int16>(shown.width), static_cast<int16>(shown.height));
-  scaled.StretchBlt(0, 0, shown.width, shown.height, Pixels());
-  target.Put(scaled, shown.left, shown.top);
+  target.Put(PixelsAt(shown.width, shown.height, scaled), shown.left, shown.top);
 }
 
 void X11SaverWindow::Refresh() {
@@ -42,11 +37,7 @@ void X11SaverWindow::Refresh() {
 
 void X11SaverWindow::Unload() { events_.Form_Unload(); }
 
-void X11SaverWindow::LoadPicture(platform::Art art) {
-  formats::Bitmap picture = formats::BuiltInArt(art);
-  patterns_[static_cast<int>(art) - 1].Assign(static_cast<int16>(picture.width), static_cast<int16>(picture.height),
-                                              std::move(picture.pixels));
-}
+void X11SaverWindow::LoadPicture(platform::Art art) { formats::LoadBuiltInArt(art, patterns_[static_cast<int>(art) - 1]); }
 
 void X11SaverWindow::DoEvents() {
   if (RunPending()) return;

@@ -20,8 +20,8 @@ class X11SaverWindow : public platform::SaverWindow {
   X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, display_mode::EndSignals& endSignals);
 
   void Show() override { target_.Map(); }
-  int16 ScaleWidth() const override;
-  int16 ScaleHeight() const override;
+  int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
+  int16 ScaleHeight() const override { return layout_.ScaleHeight(); }
   void Refresh() override;
   void Cls() override { target_.FillBlack(); }
   void Hide() override { target_.Unmap(); }
@@ -43,6 +43,8 @@ class X11SaverWindow : public platform::SaverWindow {
     void Refresh() override;
     SaverTarget& target;
     const platform::ScreenLayout& layout;
+    // The block at the layout's scale, when that is not 1.
+    platform::SoftwareSurface scaled{0, 0};
   };
   // The art boxes are hidden: a refresh shows nothing.
   struct ArtBox : platform::SoftwarePictureBox {
