@@ -12,6 +12,7 @@
 #include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
 #include "testing/scripted_random.h"
+#include "version.h"
 
 namespace zv {
 namespace {
@@ -203,7 +204,7 @@ TEST_F(ConfigDialog, HomePageLinkHandsItsCaptionUnchangedToTheShell) {
   HeadlessConfigWindow& window = Open();
   window.Click(Control::LblHPaddr);
   ASSERT_EQ(window.shellOpens.size(), 1u);
-  EXPECT_EQ(window.shellOpens[0].target, "https://zorvalite.example.org/");
+  EXPECT_EQ(window.shellOpens[0].target, ZV_HOME_PAGE);
   EXPECT_EQ(window.shellOpens[0].showCommand, 3) << "maximized";
   EXPECT_TRUE(window.Visible());
   EXPECT_TRUE(platform.settings.writes.empty());
