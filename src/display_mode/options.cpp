@@ -159,11 +159,22 @@ Options ParseOptions(const std::vector<std::string>& args, const Environment& en
   return options;
 }
 
-Options ParseOptions(const std::vector<std::string>& args) {
+Options ParseOptions(const std::vector<std::string>& args) { return ParseOptions(args, ProcessEnvironment()); }
+
+Environment ProcessEnvironment() {
+  const auto named = [](const char* name) {
+    const char* value = std::getenv(name);
+    return value && *value;
+  };
   const char* window = std::getenv("XSCREENSAVER_WINDOW");
-  const char* wayland = std::getenv("WAYLAND_DISPLAY");
-  return ParseOptions(args, {.xscreensaverWindow = window ? std::optional<std::string>(window) : std::nullopt,
-                             .wayland = wayland && *wayland});
+  return {.xscreensaverWindow = window ? std::optional<std::string>(window) : std::nullopt,
+          .x11 = named("DISPLAY"),
+          .wayland = named("WAYLAND_DISPLAY")};
+}
+
+std::optional<std::string> MissingDisplay(const Environment& environment) {
+  if (environment.x11 || environment.wayland) return std::nullopt;
+  return "needs a display to run on: neither DISPLAY (X11) nor WAYLAND_DISPLAY (Wayland) is set";
 }
 
 }  // namespace zv::display_mode

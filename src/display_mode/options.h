@@ -36,6 +36,8 @@ struct Options {
 struct Environment {
   // XSCREENSAVER_WINDOW, through which the daemon names the window that --root draws into.
   std::optional<std::string> xscreensaverWindow;
+  // Whether DISPLAY names an X display.
+  bool x11 = false;
   // Whether WAYLAND_DISPLAY is set: a Wayland session, where the saver runs natively unless
   // told otherwise.
   bool wayland = false;
@@ -49,6 +51,10 @@ struct UsageError : std::runtime_error {
 Options ParseOptions(const std::vector<std::string>& args, const Environment& environment);
 // The same, with the environment of the process.
 Options ParseOptions(const std::vector<std::string>& args);
+// The environment of the process; a variable set to nothing counts as unset.
+Environment ProcessEnvironment();
+// What the program says when the environment names no display server to run on, else nothing.
+std::optional<std::string> MissingDisplay(const Environment& environment);
 std::string UsageText();
 // What --version prints: the program and its version.
 std::string VersionText();

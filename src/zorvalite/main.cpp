@@ -10,9 +10,10 @@
 
 int main(int argc, char** argv) {
   using namespace zv::display_mode;
+  const Environment environment = ProcessEnvironment();
   Options options;
   try {
-    options = ParseOptions({argv + 1, argv + argc});
+    options = ParseOptions({argv + 1, argv + argc}, environment);
   } catch (const UsageError& error) {
     std::fprintf(stderr, "zorvalite: %s\nTry 'zorvalite --help'.\n", error.what());
     return 2;
@@ -24,6 +25,10 @@ int main(int argc, char** argv) {
   if (options.version) {
     std::fputs(VersionText().c_str(), stdout);
     return 0;
+  }
+  if (const auto missing = MissingDisplay(environment)) {
+    std::fprintf(stderr, "zorvalite: %s\n", missing->c_str());
+    return 1;
   }
   try {
     if (options.server == Server::Wayland) return zv::wayland::RunDisplayMode(options);
