@@ -4,8 +4,11 @@
 # .scr (scripts/install-wine32.sh).
 # release: what scripts/release.sh builds with; package: what the checks of the release's files
 # run (lintian, the daemons that run the installed package, Wine's is the wine group's).
+# A failed update of apt's package lists (a mirror in mid-sync) is tried again, then left: what is
+# missing installs from the lists apt has. It fails only when a package cannot be installed.
 # Usage: scripts/install-deps.sh [native|x11|wayland|windows|wine|wine32|web|fuzz|release|package|all]   (default: all)
 set -euo pipefail
+source "$(dirname "$0")/lib.sh"
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
         libx11-dev libxfixes-dev libwayland-dev wayland-protocols)
@@ -47,8 +50,10 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
   SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO="sudo"
   echo "Installing: ${missing[*]}" >&2
-  $SUDO apt-get -o DPkg::Lock::Timeout=900 update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get -o DPkg::Lock::Timeout=900 install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  apt_update $SUDO
+  apt_try $SUDO env DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=900 install -y -qq \
+    --no-install-recommends "${missing[@]}" ||
+    { echo "Cannot install ${missing[*]}: apt-get says" >&2; echo "$APT_OUTPUT" >&2; exit 1; }
 fi
 case "$what" in
   wine32|all) bash "$(dirname "$0")/install-wine32.sh" ;;

@@ -24,6 +24,12 @@
 #   bg_end_all DIR         ends every run still going and waits for their watchers
 #   wine_environment PREFIX
 #                          exports WINEPREFIX and the quiet Wine environment
+#   apt_try COMMAND...     runs an apt command (apt-get, through sudo or env if need be) quietly,
+#                          up to 3 times ZV_APT_PAUSE seconds (5) apart: a mirror in mid-sync
+#                          serves a stale file for a while; the last try's output (standard output
+#                          and error) is in APT_OUTPUT; returns 1 when every try failed
+#   apt_update [sudo]      apt-get update through apt_try; when it still fails, says so in one line
+#                          and returns 0 all the same: apt installs from the package lists it has
 #
 # ZV_ROOT is the top of the repository; ZV_SIM the native build's zorvalite-sim; WINE64 and
 # WINESERVER the 64-bit Wine loader and server.
@@ -130,4 +136,21 @@ bg_end_all() {
     bg_running "$dir" "$run" && kill -TERM "$(cat "$dir/pid.$run")" 2>/dev/null
   done
   for run in "${BG_WATCHERS[@]}"; do wait "$run" 2>/dev/null; done
+}
+
+apt_try() {
+  local try
+  for try in 1 2 3; do
+    [ "$try" -eq 1 ] || sleep "${ZV_APT_PAUSE:-5}"
+    APT_OUTPUT=$("$@" 2>&1) && return 0
+  done
+  return 1
+}
+
+apt_update() {
+  apt_try "$@" apt-get -o DPkg::Lock::Timeout=900 update -qq && return 0
+  # apt's first error names the index that failed; the rest repeats it.
+  local first
+  first=$(grep -m1 '^E: ' <<<"$APT_OUTPUT" || head -n1 <<<"$APT_OUTPUT")
+  echo "apt-get update failed 3 times ($first); going on with the package lists apt already has" >&2
 }
