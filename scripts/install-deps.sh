@@ -3,7 +3,8 @@
 # wine32 adds to the 64-bit Wine the 32-bit Windows libraries it needs to run the shipped 32-bit
 # .scr (scripts/install-wine32.sh).
 # release: what scripts/release.sh builds with; package: what the checks of the release's files
-# run (lintian, the daemons that run the installed package, Wine's is the wine group's).
+# run (lintian, the daemons that run the installed package, the Windows installer's tools to read it
+# and to build a later version of it; Wine is the wine group's).
 # A failed update of apt's package lists (a mirror in mid-sync) is tried again, then left: what is
 # missing installs from the lists apt has. It fails only when a package cannot be installed.
 # Usage: scripts/install-deps.sh [native|x11|wayland|windows|wine|wine32|web|fuzz|release|package|all]   (default: all)
@@ -22,9 +23,9 @@ wayland=(sway grim wtype swayidle imagemagick xvfb xauth x11-utils procps)
 web=(cmake make emscripten chromium chromium-driver python3-selenium)
 fuzz=(clang libclang-rt-14-dev)
 release=(git cmake g++ make pkg-config libpng-dev libx11-dev libwayland-dev wayland-protocols g++-mingw-w64-i686 binutils-mingw-w64-i686
-         emscripten debhelper dpkg-dev zip)
+         emscripten debhelper dpkg-dev zip wixl msitools faketime)
 package=(lintian diffoscope-minimal unzip man-db xscreensaver mate-screensaver dbus-x11 xvfb xauth x11-utils
-         imagemagick)
+         imagemagick wixl msitools faketime)
 windows=(g++-mingw-w64-i686 g++-mingw-w64-x86-64 mingw-w64-tools binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
          libimage-exiftool-perl icoutils imagemagick)
 wine=(wine wine64 fonts-wine xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick fonts-ipafont-gothic

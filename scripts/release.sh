@@ -4,10 +4,11 @@
 # (SOURCE_DATE_EPOCH), so the same commit gives the same bytes on any Debian 12 machine.
 #
 #   Zorvalite-VERSION-windows.zip   Zorvalite.scr (the 32-bit build), README.txt, LICENSE.txt
+#   Zorvalite-VERSION.msi           the Windows installer of that Zorvalite.scr (scripts/build-msi.sh)
 #   zorvalite_VERSION-1_amd64.deb   the display mode zorvalite and its files, for Debian 12
 #   zorvalite-VERSION-web.zip       the web page: index.html, zorvalite.js, zorvalite.wasm in a folder
 #   zorvalite-VERSION.tar.gz        the source
-#   SHA256SUMS                      the checksums of the four
+#   SHA256SUMS                      the checksums of the five
 #
 # Usage: scripts/release.sh [--out DIR] [COMMIT]     (default: dist/ and HEAD)
 # Installs what the builds need when missing. Prints a line as each step starts; the builds' output
@@ -47,12 +48,13 @@ src=$work/source
 version=$(cmake -P "$src/cmake/version.cmake")
 source_name=zorvalite-$version
 zip_name=Zorvalite-$version-windows.zip
+msi_name=Zorvalite-$version.msi
 deb_name=zorvalite_$version-${debian_revision}_amd64.deb
 web_name=zorvalite-$version-web.zip
 step "release $version of $commit"
 
 step "source: $source_name.tar.gz"
-rm -f "$out/$source_name.tar.gz" "$out/$zip_name" "$out/$deb_name" "$out/$web_name" "$out/SHA256SUMS"
+rm -f "$out/$source_name.tar.gz" "$out/$zip_name" "$out/$msi_name" "$out/$deb_name" "$out/$web_name" "$out/SHA256SUMS"
 git -c tar.umask=0022 archive --format=tar --prefix="$source_name/" "$commit" | gzip -9n >"$out/$source_name.tar.gz"
 
 step "Windows: $zip_name"
@@ -68,6 +70,9 @@ sed 's/$/\r/' "$src/LICENSE" >"$stage/LICENSE.txt"
 chmod 644 "$stage"/*
 touch -d "@$SOURCE_DATE_EPOCH" "$stage"/*
 (cd "$stage" && run zip -X -D -9 "$out/$zip_name" Zorvalite.scr README.txt LICENSE.txt)
+
+step "Windows installer: $msi_name"
+run bash "$src/scripts/build-msi.sh" "$stage/Zorvalite.scr" "$version" "$commit" "$out/$msi_name"
 
 step "web page: $web_name"
 (cd "$src" && run cmake --preset web && run cmake --build --preset web -j2)
@@ -90,6 +95,6 @@ CHANGELOG
 cp "$work/$deb_name" "$out/"
 
 step "SHA256SUMS"
-(cd "$out" && sha256sum "$zip_name" "$deb_name" "$web_name" "$source_name.tar.gz" >SHA256SUMS)
+(cd "$out" && sha256sum "$zip_name" "$msi_name" "$deb_name" "$web_name" "$source_name.tar.gz" >SHA256SUMS)
 cat "$out/SHA256SUMS"
 echo "The release is in $out"

@@ -1,8 +1,11 @@
 # Shared helpers of the checks of the release's files (tests/release/test_*.sh): source it after
 # the lib.sh of the tests they build on (tests/shells/x11 or tests/wine).
 #
-#   release_file KIND            # the path of the release's zip, deb, web or source archive
+#   release_file KIND            # the path of the release's zip, msi, deb, web or source archive
 #   release_version              # the version the release was made of (from its source archive)
+#   release_run_saver PROGRAM    # under Wine (tests/wine/lib.sh, set up): the Zorvalite.scr at the
+#                                # Windows path PROGRAM runs: "/c" and OK write the two settings
+#                                # to the store, "/s" shows the saver and a key ends it
 #   release_install              # apt-get installs the .deb (purging an earlier install first)
 #   release_purge                # apt-get purges it and checks that nothing of it is left
 #
@@ -15,6 +18,7 @@ release_file() {
   local pattern
   case "$1" in
     zip) pattern='Zorvalite-*-windows.zip' ;;
+    msi) pattern='Zorvalite-*.msi' ;;
     deb) pattern='zorvalite_*_amd64.deb' ;;
     web) pattern='zorvalite-*-web.zip' ;;
     source) pattern='zorvalite-*.tar.gz' ;;
@@ -50,4 +54,25 @@ release_purge() {
   for path in $RELEASE_FILES /usr/share/doc/zorvalite; do [ -e "$path" ] && left="$left $path"; done
   [ -z "$left" ] || fail "purge left:$left"
   pass "apt-get purge leaves nothing of the package"
+}
+
+release_run_saver() {
+  local key='HKCU\Software\Zorvalite\Options' dialog saver
+  wine_start_exe "$1" /c
+  dialog=$(wine_wait_window '^設定$') || fail "\"/c\" shows no settings dialog"
+  # OK has the focus when the dialog opens.
+  xdotool windowfocus --sync "$dialog" key Return
+  [ "$(wine_wait_exit 10)" = 0 ] || fail "OK did not end the dialog"
+  [ "$(wine_reg_query "$key" Level) $(wine_reg_query "$key" Spec)" = "301 0" ] ||
+    fail "OK wrote Level '$(wine_reg_query "$key" Level)', Spec '$(wine_reg_query "$key" Spec)'"
+  pass "\"/c\": OK writes Level 301 and Spec 0 to the store"
+
+  xdotool mousemove 600 0
+  wine_start_exe "$1" /s
+  saver=$(wine_wait_window '^Form1$') || fail "\"/s\" shows no saver window"
+  sleep 1
+  wine_running || fail "the saver ended by itself"
+  xdotool windowfocus --sync "$saver" key a
+  [ "$(wine_wait_exit 10)" = 0 ] || fail "a key did not end the saver"
+  pass "\"/s\": the saver runs and a key ends it"
 }

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# The release is reproducible and complete: SHA256SUMS holds the Windows zip, the .deb, the web
-# page's zip and the source archive, and they match it; scripts/release.sh, run again for the
-# commit the release was made of, later, in another temporary folder and under another umask,
-# makes the same bytes. Where a file differs, diffoscope says why (the report is kept).
+# The release is reproducible and complete: SHA256SUMS holds the Windows zip and installer, the
+# .deb, the web page's zip and the source archive, and they match it; scripts/release.sh, run
+# again for the commit the release was made of, later, in another temporary folder and under
+# another umask, makes the same bytes. Where a file differs, diffoscope says why (the report is
+# kept).
 set -u
 source "$(dirname "$0")/../../scripts/lib.sh"
 log() { echo "[test_reproducible] $*" >&2; }
@@ -11,7 +12,7 @@ fail() { log "FAIL: $*"; exit 1; }
 source "$(dirname "$0")/lib.sh"
 
 version=$(release_version)
-names="Zorvalite-$version-windows.zip zorvalite_$version-1_amd64.deb zorvalite-$version-web.zip zorvalite-$version.tar.gz"
+names="Zorvalite-$version-windows.zip Zorvalite-$version.msi zorvalite_$version-1_amd64.deb zorvalite-$version-web.zip zorvalite-$version.tar.gz"
 [ "$(awk '{ print $2 }' "$ZV_RELEASE_DIR/SHA256SUMS" | tr '\n' ' ')" = "$names " ] ||
   fail "SHA256SUMS does not list exactly $names: $(cat "$ZV_RELEASE_DIR/SHA256SUMS")"
 (cd "$ZV_RELEASE_DIR" && sha256sum --quiet -c SHA256SUMS) || fail "the files do not match SHA256SUMS"

@@ -19,21 +19,4 @@ grep -q "Zorvalite $(release_version) for Windows" "$WINE_TMP/unpacked/README.tx
 grep -q "^MIT License" "$WINE_TMP/unpacked/LICENSE.txt" || fail "LICENSE.txt is not the licence"
 pass "the zip holds the 32-bit Zorvalite.scr, README.txt and LICENSE.txt, nothing else"
 
-KEY='HKCU\Software\Zorvalite\Options'
-wine_start /c
-dialog=$(wine_wait_window '^設定$') || fail "\"/c\" shows no settings dialog"
-# OK has the focus when the dialog opens.
-xdotool windowfocus --sync "$dialog" key Return
-[ "$(wine_wait_exit 10)" = 0 ] || fail "OK did not end the dialog"
-[ "$(wine_reg_query "$KEY" Level) $(wine_reg_query "$KEY" Spec)" = "301 0" ] ||
-  fail "OK wrote Level '$(wine_reg_query "$KEY" Level)', Spec '$(wine_reg_query "$KEY" Spec)'"
-pass "\"/c\": OK writes Level 301 and Spec 0 to the store"
-
-xdotool mousemove 600 0
-wine_start /s
-saver=$(wine_wait_window '^Form1$') || fail "\"/s\" shows no saver window"
-sleep 1
-wine_running || fail "the saver ended by itself"
-xdotool windowfocus --sync "$saver" key a
-[ "$(wine_wait_exit 10)" = 0 ] || fail "a key did not end the saver"
-pass "\"/s\": the saver runs and a key ends it"
+release_run_saver "$ZV_SCR"
