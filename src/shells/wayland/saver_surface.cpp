@@ -51,12 +51,13 @@ struct SurfaceHandlers {
       .configure =
           [](void* data, xdg_toplevel*, std::int32_t width, std::int32_t height, wl_array*) {
             SaverSurface& self = Of(data);
-            // No size: the saver chooses, its output's for a full-screen surface.
+            // No size: the saver chooses, its output's for a full-screen surface (the compositor
+            // sends that size once the surface shows on the output).
             if (width <= 0 || height <= 0) {
               const Output* output = self.output_ ? self.connection_.FindOutput(*self.output_) : nullptr;
-              const int scale = output ? output->scale : 1;
-              width = output && output->width > 0 ? output->width / scale : kTryWindowWidth;
-              height = output && output->height > 0 ? output->height / scale : kTryWindowHeight;
+              const bool known = output && output->width > 0 && output->height > 0;
+              width = known ? output->LogicalWidth() : kTryWindowWidth;
+              height = known ? output->LogicalHeight() : kTryWindowHeight;
             }
             self.pendingWidth_ = width;
             self.pendingHeight_ = height;
@@ -237,14 +238,16 @@ int SaverSurface::CurrentScale() const {
   return scale;
 }
 
+// The saver hears of every new size or scale, whichever of the two the compositor tells first:
+// a scale told before the size that comes with it is a change of its own.
 void SaverSurface::Rescale() {
   if (!configured_) return;
-  const int scale = CurrentScale();
-  const bool resized = scale != scale_ || Width() != (buffers_[0] ? buffers_[0]->Width() : 0) ||
-                       Height() != (buffers_[0] ? buffers_[0]->Height() : 0);
-  scale_ = scale;
+  scale_ = CurrentScale();
   changed_ = true;
-  if (resized && events_) events_->Reconfigured();
+  const Reported now{logicalWidth_, logicalHeight_, scale_};
+  if (now == reported_) return;
+  reported_ = now;
+  if (events_) events_->Reconfigured();
 }
 
 void SaverSurface::ShowBlock(const platform::SoftwareSurface& pixels, const platform::Rect& shown) {

@@ -104,6 +104,11 @@ class SaverSurface {
   int logicalWidth_ = 0, logicalHeight_ = 0;
   int scale_ = 1;
   int bufferScale_ = 0;  // as last set on the surface
+  // The size and scale the saver last heard of.
+  struct Reported {
+    int width = 0, height = 0, scale = 0;
+    bool operator==(const Reported&) const = default;
+  } reported_;
 
   bool mapped_ = false;
   bool changed_ = false;

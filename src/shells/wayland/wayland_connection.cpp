@@ -23,8 +23,8 @@ const xdg_wm_base_listener kWmBaseListener = {
 };
 
 const wl_output_listener kOutputListener = {
-    .geometry = [](void*, wl_output*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, const char*,
-                   const char*, std::int32_t) {},
+    .geometry = [](void* data, wl_output*, std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t, const char*,
+                   const char*, std::int32_t transform) { static_cast<Output*>(data)->transform = transform; },
     .mode =
         [](void* data, wl_output*, std::uint32_t flags, std::int32_t width, std::int32_t height, std::int32_t) {
           if (!(flags & WL_OUTPUT_MODE_CURRENT)) return;
@@ -35,7 +35,6 @@ const wl_output_listener kOutputListener = {
     .done =
         [](void* data, wl_output*) {
           auto* output = static_cast<Output*>(data);
-          if (output->scale == output->pendingScale) return;
           output->scale = output->pendingScale;
           if (output->connection->onOutputChanged) output->connection->onOutputChanged(*output);
         },

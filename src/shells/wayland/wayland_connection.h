@@ -29,9 +29,14 @@ struct Output {
   // The integer scale of its buffers (wl_output.scale), as of its last done event.
   int scale = 1;
   int pendingScale = 1;
-  // Its current mode, in pixels.
+  // Its current mode, in pixels, and how the picture turns on it (wl_output.transform).
   int width = 0;
   int height = 0;
+  int transform = 0;
+  // Its size in logical pixels: the mode, turned a quarter where the transform says so, over the
+  // scale.
+  int LogicalWidth() const { return ((transform & 1) ? height : width) / scale; }
+  int LogicalHeight() const { return ((transform & 1) ? width : height) / scale; }
   WaylandConnection* connection = nullptr;
 };
 
@@ -64,8 +69,8 @@ class WaylandConnection {
   const std::vector<std::unique_ptr<Output>>& Outputs() const { return outputs_; }
   const Output* FindOutput(std::uint32_t name) const;
 
-  // Told of an output that appears, of one whose scale changed, and of one that goes (after it
-  // has left Outputs()).
+  // Told of an output that appears, of one whose description changed (its mode, transform or
+  // scale), and of one that goes (after it has left Outputs()).
   std::function<void(const Output&)> onOutputAdded;
   std::function<void(const Output&)> onOutputChanged;
   std::function<void(std::uint32_t name)> onOutputRemoved;

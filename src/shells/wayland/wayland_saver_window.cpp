@@ -40,9 +40,12 @@ void WaylandSaverWindow::Unload() { events_.Form_Unload(); }
 
 void WaylandSaverWindow::LoadPicture(platform::Art art) { formats::LoadBuiltInArt(art, patterns_[static_cast<int>(art) - 1]); }
 
-// A new size or scale places the block anew and shows it at its new scale.
+// A new size, scale or turn of the output shows the whole block at once, at the new scale: where
+// its place no longer holds it whole, it moves just inside. The next spin places it anew.
 void WaylandSaverWindow::Reconfigured() {
   layout_ = LayoutOf(surface_);
+  display_.SetLeft(static_cast<int16>(platform::StartOffset(display_.Left(), layout_.ScaleWidth(), display_.Width())));
+  display_.SetTop(static_cast<int16>(platform::StartOffset(display_.Top(), layout_.ScaleHeight(), display_.Height())));
   display_.Refresh();
 }
 

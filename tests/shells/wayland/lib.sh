@@ -6,6 +6,7 @@
 #   wl_start "$ZV_ZORVALITE"         # a program in the background; sets WL_PID
 #   code=$(wl_wait_exit 5)           # its exit status (124: still running, then ended)
 #   wl_shot HEADLESS-1 "$WL_TMP/a.png"  # a screenshot of one output at its pixel size
+#   wl_background; wl_uncovered FILE # a pure blue desktop; how many of its pixels a screenshot shows
 #   pass "what held"                 # or: fail "why" (exits 1; teardown runs from the trap)
 #
 # sway refuses to run as root, so it runs as the user zvwayland (created once, as root), with
@@ -53,9 +54,11 @@ wl_setup() {
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   chown "$WL_USER" "$XDG_RUNTIME_DIR"
   printf 'output HEADLESS-1 resolution 800x600 position 0 0\n' >"$WL_TMP/config"
+  # With direct scan-out, sway 1.7 leaves a headless output's picture stale when another output is
+  # turned (test_layouts.sh); no screen scans a client's shared-memory buffer out.
   runuser -u "$WL_USER" -- env -i PATH=/usr/bin:/bin HOME="$WL_TMP" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    sh -c 'echo $$ >"$XDG_RUNTIME_DIR/sway.pid"; exec sway -c "$0"' "$WL_TMP/config" >"$WL_TMP/sway.log" 2>&1 </dev/null &
+    sh -c 'echo $$ >"$XDG_RUNTIME_DIR/sway.pid"; exec sway -D noscanout -c "$0"' "$WL_TMP/config" >"$WL_TMP/sway.log" 2>&1 </dev/null &
   local i socket
   for i in $(seq 100); do
     [ -s "$XDG_RUNTIME_DIR/sway.pid" ] && WL_SWAY_PID=$(cat "$XDG_RUNTIME_DIR/sway.pid")
@@ -115,6 +118,11 @@ wl_is_block() {
   lit=$(wl_lit "$1") w=${lit%%x*} h=${lit#*x} && h=${h%%+*}
   [ "$w" -gt 0 ] && [ "$w" -le $((130 * k)) ] && [ "$h" -le $((68 * k)) ]
 }
+# wl_uncovered FILE: how many pixels show the desktop's background (wl_background's colour),
+# which no saver covers.
+WL_BACKGROUND='#0000ff'
+wl_background() { swaymsg output '*' bg "$WL_BACKGROUND" solid_color >/dev/null; }
+wl_uncovered() { "$CONVERT" "$1" -fill black +opaque "$WL_BACKGROUND" -fill white -opaque "$WL_BACKGROUND" -format '%[fx:round(mean*w*h)]' info:; }
 # wl_differ A B: how many pixels of two pictures differ.
 wl_differ() { /usr/bin/compare -metric AE "$1" "$2" null: 2>&1; }
 # wl_state FILE KEY: a value of a state file written by the probe.

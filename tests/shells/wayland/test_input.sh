@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Input on an output ends every saver: a key (wtype), a one-pixel pointer move, a click and a wheel
 # turn (sway's "seat - cursor", once a virtual pointer gives the seat a pointer), each within 1 s,
-# with status 0 and no process left. --window: an ordinary window that input does not end.
+# with status 0 and no process left; a button held down does not, and the pointer is hidden over
+# the savers. A saver killed by a signal ends the program with status 1 and one line. --window: an
+# ordinary window that input does not end.
 source "$(dirname "$0")/lib.sh"
 wl_setup
 swaymsg create_output >/dev/null && swaymsg output HEADLESS-2 resolution 640x480 position 800 0 >/dev/null
@@ -38,15 +40,36 @@ start=$EPOCHREALTIME
 swaymsg seat - cursor move 1 0 >/dev/null
 ends_within_1s "$start" "a one-pixel pointer move"
 
-start_saver
+# The pointer shows over the desktop (sway draws it into the output's picture); over a saver it is
+# hidden: the probe frozen at its first pass shows exactly the headless shell's picture. A button
+# pressed and held ends nothing; its release, the click, does.
+wl_background
+wl_shot HEADLESS-1 "$WL_TMP/desktop.png"
+[ "$(wl_uncovered "$WL_TMP/desktop.png")" -lt $((800 * 600)) ] || fail "no pointer shows over the desktop"
+wl_start "$ZV_WAYLAND_PROBE" --out "$WL_TMP/first" --ticks 0
+for _ in $(seq 200); do [ "$(find "$WL_TMP/first" -name state 2>/dev/null | wc -l)" = 2 ] && break; sleep 0.05; done
+sleep 0.3
+wl_shot HEADLESS-1 "$WL_TMP/hidden.png"
+expected=$(grep -l '^screen=800x600' "$WL_TMP"/first/output-*/state) || fail "the probe's saver of HEADLESS-1 reached no state"
+[ "$(wl_differ "$WL_TMP/hidden.png" "$(dirname "$expected")/expected.png")" = 0 ] || fail "the pointer shows over the saver ($WL_TMP/hidden.png)"
+swaymsg seat - cursor press button1 >/dev/null
+sleep 0.5
+wl_running || fail "a button pressed and held ended the saver"
 start=$EPOCHREALTIME
-swaymsg seat - cursor press button1 >/dev/null && swaymsg seat - cursor release button1 >/dev/null
-ends_within_1s "$start" "a click"
+swaymsg seat - cursor release button1 >/dev/null
+ends_within_1s "$start" "a click (the press alone did not end it, and the pointer was hidden over it)"
 
 start_saver
 start=$EPOCHREALTIME
 swaymsg seat - cursor press button5 >/dev/null && swaymsg seat - cursor release button5 >/dev/null
 ends_within_1s "$start" "a wheel turn"
+
+# A saver killed by a signal ends the others, and the program says so in one line, with status 1.
+start_saver
+kill -KILL "$(wl_savers | head -n1)"
+[ "$(wl_wait_exit 2)" = 1 ] || fail "a saver killed by a signal: the program did not end with status 1"
+[ "$(wl_log | wc -l)" = 1 ] && wl_log | grep -q 'ended on signal 9' || fail "a saver killed by a signal: it wrote $(wl_log)"
+pass "a saver killed by a signal: status 1, one line: $(wl_log)"
 
 wl_start "$ZV_ZORVALITE" --window
 sleep 1
