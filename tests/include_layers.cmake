@@ -10,7 +10,7 @@ set(layers
   "formats report settings"
   "lottery display"
   "saver config"
-  "startup display_mode"
+  "startup display_mode software_shell"
   "shells/headless shells/web shells/win32 shells/x11 shells/wayland"
   "testing zorvalite"
   "tools/artgen tools/render_probe tools/sim")

@@ -8,11 +8,6 @@ namespace zv::wayland {
 
 void EndWithoutOutput() { std::exit(kOutputGoneStatus); }
 
-void WaylandSystemParameters::ShowCursor(bool show) {
-  cursorCount_ += show ? 1 : -1;
-  surface_.ShowPointer(cursorCount_ >= 0);
-}
-
 WaylandPlatform::WaylandPlatform(const display_mode::Options& options, std::optional<std::uint32_t> output,
                                  bool reportGone)
     : surface_(connection_, options.target, output), settings_(options), reportGone_(reportGone) {}

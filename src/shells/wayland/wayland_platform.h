@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "shells/wayland/saver_surface.h"
 #include "shells/wayland/wayland_connection.h"
+#include "software_shell/daemon_system_parameters.h"
 
 namespace zv::wayland {
 
@@ -16,21 +17,6 @@ namespace zv::wayland {
 // (wayland_display_mode.h) lets it go quietly.
 inline constexpr int kOutputGoneStatus = 3;
 [[noreturn]] void EndWithoutOutput();
-
-// The cursor count hides the pointer over a full-screen surface. The screen-saver setting that
-// Windows' saver switches belongs on Wayland to the idle daemon that started the saver: the
-// saver leaves it alone.
-class WaylandSystemParameters : public platform::SystemParameters {
- public:
-  explicit WaylandSystemParameters(SaverSurface& surface) : surface_(surface) {}
-  void ShowCursor(bool show) override;
-  void SetScreenSaveActive(bool) override {}
-  bool ScreenSaveActive() override { return true; }
-
- private:
-  SaverSurface& surface_;
-  int cursorCount_ = 0;  // shown while >= 0
-};
 
 // The Wayland shell: one saver run on its own connection to the compositor, full screen on one
 // output or in a window.
@@ -55,7 +41,8 @@ class WaylandPlatform : public platform::SaverPlatform {
   SaverSurface surface_;
   display_mode::DisplayModeProcess process_;
   display_mode::CommandLineSettings settings_;
-  WaylandSystemParameters system_{surface_};
+  // The cursor count hides the pointer over a full-screen surface.
+  software_shell::DaemonSystemParameters system_{[this](bool shown) { surface_.ShowPointer(shown); }};
   ClockSeededRandom random_;
   bool reportGone_;
 };

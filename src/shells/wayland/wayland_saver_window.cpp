@@ -4,8 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "formats/built_in_art.h"
-#include "formats/bmp_file.h"
 #include "shells/wayland/wayland_platform.h"
 
 namespace zv::wayland {
@@ -20,7 +18,10 @@ platform::ScreenLayout LayoutOf(const SaverSurface& surface) {
 WaylandSaverWindow::WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection,
                                        SaverSurface& surface, display_mode::EndSignals& endSignals, bool reportGone)
     : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals), reportGone_(reportGone),
-      start_(std::chrono::steady_clock::now()), timers_(0), layout_(LayoutOf(surface)), display_(surface, layout_) {
+      start_(std::chrono::steady_clock::now()), timers_(0), layout_(LayoutOf(surface)),
+      boxes_(layout_, [&surface](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
+        surface.ShowBlock(pixels, shown);
+      }) {
   surface_.SetEvents(this);
 }
 
@@ -31,22 +32,16 @@ platform::Nanoseconds WaylandSaverWindow::Now() const {
 }
 
 
-void WaylandSaverWindow::DisplayBox::Refresh() {
-  const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
-  surface.ShowBlock(PixelsAt(shown.width, shown.height, scaled), shown);
-}
-
 void WaylandSaverWindow::Unload() { events_.Form_Unload(); }
-
-void WaylandSaverWindow::LoadPicture(platform::Art art) { formats::LoadBuiltInArt(art, patterns_[static_cast<int>(art) - 1]); }
 
 // A new size, scale or turn of the output shows the whole block at once, at the new scale: where
 // its place no longer holds it whole, it moves just inside. The next spin places it anew.
 void WaylandSaverWindow::Reconfigured() {
   layout_ = LayoutOf(surface_);
-  display_.SetLeft(static_cast<int16>(platform::StartOffset(display_.Left(), layout_.ScaleWidth(), display_.Width())));
-  display_.SetTop(static_cast<int16>(platform::StartOffset(display_.Top(), layout_.ScaleHeight(), display_.Height())));
-  display_.Refresh();
+  platform::PictureBox& block = boxes_.Display();
+  block.SetLeft(static_cast<int16>(platform::StartOffset(block.Left(), layout_.ScaleWidth(), block.Width())));
+  block.SetTop(static_cast<int16>(platform::StartOffset(block.Top(), layout_.ScaleHeight(), block.Height())));
+  block.Refresh();
 }
 
 void WaylandSaverWindow::OutputGone() { EndWithoutOutput(); }

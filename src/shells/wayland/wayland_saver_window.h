@@ -5,9 +5,9 @@
 #include "platform/saver_timers.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
-#include "platform/software_picture_box.h"
 #include "shells/wayland/saver_surface.h"
 #include "shells/wayland/wayland_connection.h"
+#include "software_shell/block_boxes.h"
 
 namespace zv::wayland {
 
@@ -27,35 +27,20 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   void Show() override { surface_.Map(); }
   int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
   int16 ScaleHeight() const override { return layout_.ScaleHeight(); }
-  void Refresh() override { display_.Refresh(); }
+  void Refresh() override { boxes_.Display().Refresh(); }
   void Cls() override { surface_.ClearBlock(); }
   void Hide() override { surface_.Unmap(); }
   void Unload() override;
   void DoEvents() override;
   void SetInterval(platform::Timer timer, int16 milliseconds) override { timers_.SetInterval(timer, milliseconds, Now()); }
-  platform::PictureBox& Display() override { return display_; }
-  platform::PictureBox& Pattern(platform::Art art) override { return patterns_[static_cast<int>(art) - 1]; }
-  // The glyph bitmaps are built into the program.
-  void LoadPicture(platform::Art art) override;
+  platform::PictureBox& Display() override { return boxes_.Display(); }
+  platform::PictureBox& Pattern(platform::Art art) override { return boxes_.Pattern(art); }
+  void LoadPicture(platform::Art art) override { boxes_.LoadPicture(art); }
 
   // Where the block shows on the surface at its present size and scale.
   const platform::ScreenLayout& Layout() const { return layout_; }
 
  private:
-  // The display block shows itself on the surface at every refresh, at the layout's scale.
-  struct DisplayBox : platform::SoftwarePictureBox {
-    DisplayBox(SaverSurface& surface, const platform::ScreenLayout& layout) : surface(surface), layout(layout) {}
-    void Refresh() override;
-    SaverSurface& surface;
-    const platform::ScreenLayout& layout;
-    // The block at the layout's scale, when that is not 1.
-    platform::SoftwareSurface scaled{0, 0};
-  };
-  // The art boxes are hidden: a refresh shows nothing.
-  struct ArtBox : platform::SoftwarePictureBox {
-    void Refresh() override {}
-  };
-
   void Reconfigured() override;
   void CloseRequested() override { Unload(); }
   void OutputGone() override;
@@ -79,8 +64,8 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   const std::chrono::steady_clock::time_point start_;
   platform::SaverTimers timers_;
   platform::ScreenLayout layout_;
-  DisplayBox display_;
-  ArtBox patterns_[3];
+  // The display block shows itself on the surface at every refresh.
+  software_shell::BlockBoxes boxes_;
 };
 
 }  // namespace zv::wayland

@@ -41,11 +41,6 @@ std::string PageSettings::ReadSetting(std::string_view, std::string_view, std::s
   return *text;
 }
 
-void WebSystemParameters::ShowCursor(bool show) {
-  cursorCount_ += show ? 1 : -1;
-  page::ShowPointer(cursorCount_ >= 0);
-}
-
 WebPlatform::WebPlatform() : random_(RandomClock()) {}
 
 std::unique_ptr<platform::SaverWindow> WebPlatform::CreateSaverWindow(platform::SaverWindowEvents& events) {

@@ -1,7 +1,9 @@
 #pragma once
 #include "platform/platform.h"
 #include "shells/web/web_process.h"
+#include "shells/web/page.h"
 #include "shells/web/web_saver_window.h"
+#include "software_shell/daemon_system_parameters.h"
 
 namespace zv::web {
 
@@ -13,18 +15,6 @@ class PageSettings : public platform::SettingsSource {
  public:
   std::string ReadSetting(std::string_view app, std::string_view section, std::string_view key,
                           int16 defaultValue) override;
-};
-
-// The pointer hides over the full-screen canvas while the cursor count is below zero. The
-// screen-saver setting that Windows' saver switches has no counterpart in a browser.
-class WebSystemParameters : public platform::SystemParameters {
- public:
-  void ShowCursor(bool show) override;
-  void SetScreenSaveActive(bool) override {}
-  bool ScreenSaveActive() override { return true; }
-
- private:
-  int cursorCount_ = 0;  // shown while >= 0
 };
 
 // The web shell: the saver run of one instance of the page's module.
@@ -44,7 +34,8 @@ class WebPlatform : public platform::SaverPlatform {
  private:
   WebProcess process_;
   PageSettings settings_;
-  WebSystemParameters system_;
+  // The pointer hides over the full-screen page while the cursor count is below zero.
+  software_shell::DaemonSystemParameters system_{page::ShowPointer};
   ClockSeededRandom random_;
   WebSaverWindow* saverWindow_ = nullptr;
 };

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "formats/built_in_art.h"
 
 namespace zv::web {
 namespace {
@@ -21,30 +20,28 @@ constexpr std::uint32_t kOpaque = 0xFF000000u;
 }  // namespace
 
 WebSaverWindow::WebSaverWindow(platform::SaverWindowEvents& events)
-    : events_(events), startMs_(page::Now()), timers_(0), layout_(PageLayout()), display_(layout_) {}
+    : events_(events), startMs_(page::Now()), timers_(0), layout_(PageLayout()),
+      boxes_(layout_, [this](const platform::SoftwareSurface& pixels, const platform::Rect& shown) { Put(pixels, shown); }) {}
 
 platform::Nanoseconds WebSaverWindow::Now() const {
   return static_cast<platform::Nanoseconds>(std::llround((page::Now() - startMs_) * 1e6));
 }
 
 
-void WebSaverWindow::DisplayBox::Refresh() {
-  const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
-  const platform::SoftwareSurface* source = &PixelsAt(shown.width, shown.height, scaled);
-  if (source->Width() <= 0 || source->Height() <= 0) return;
-  pixels.resize(source->Pixels().size());
-  std::transform(source->Pixels().begin(), source->Pixels().end(), pixels.begin(),
+void WebSaverWindow::Put(const platform::SoftwareSurface& source, const platform::Rect& shown) {
+  if (source.Width() <= 0 || source.Height() <= 0) return;
+  pixels_.resize(source.Pixels().size());
+  std::transform(source.Pixels().begin(), source.Pixels().end(), pixels_.begin(),
                  [](platform::Colour colour) { return colour | kOpaque; });
-  page::PutPixels(pixels.data(), source->Width(), source->Height(), shown.left, shown.top);
-  if (refreshes++ == 0) firstRefreshMs = page::Now();
+  page::PutPixels(pixels_.data(), source.Width(), source.Height(), shown.left, shown.top);
+  if (blockRefreshes_++ == 0) firstRefreshMs_ = page::Now();
 }
 
 void WebSaverWindow::Refresh() {
   page::FillBlack();
-  display_.Refresh();
+  boxes_.Display().Refresh();
 }
 
-void WebSaverWindow::LoadPicture(platform::Art art) { formats::LoadBuiltInArt(art, patterns_[static_cast<int>(art) - 1]); }
 
 void WebSaverWindow::DoEvents() {
   if (RunPending()) return;

@@ -6,8 +6,8 @@
 #include "platform/saver_timers.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
-#include "platform/software_picture_box.h"
 #include "shells/web/page.h"
+#include "software_shell/block_boxes.h"
 
 namespace zv::web {
 
@@ -29,40 +29,26 @@ class WebSaverWindow : public platform::SaverWindow {
   void Unload() override { events_.Form_Unload(); }
   void DoEvents() override;
   void SetInterval(platform::Timer timer, int16 milliseconds) override { timers_.SetInterval(timer, milliseconds, Now()); }
-  platform::PictureBox& Display() override { return display_; }
-  platform::PictureBox& Pattern(platform::Art art) override { return patterns_[static_cast<int>(art) - 1]; }
-  // The glyph bitmaps are built into the program.
-  void LoadPicture(platform::Art art) override;
+  platform::PictureBox& Display() override { return boxes_.Display(); }
+  platform::PictureBox& Pattern(platform::Art art) override { return boxes_.Pattern(art); }
+  void LoadPicture(platform::Art art) override { boxes_.LoadPicture(art); }
 
   // What the page's test hook reports: where the block shows, and how the run has gone.
   const platform::ScreenLayout& Layout() const { return layout_; }
-  const platform::PictureBox& Block() const { return display_; }
+  const platform::PictureBox& Block() const { return boxes_.Display(); }
   const platform::SaverTimers& Timers() const { return timers_; }
   std::int64_t Timer1Ticks() const { return timer1Ticks_; }
   std::int64_t Timer2Ticks() const { return timer2Ticks_; }
-  std::int64_t BlockRefreshes() const { return display_.refreshes; }
+  std::int64_t BlockRefreshes() const { return blockRefreshes_; }
   // How long the run has gone, and how much of it the loop slept.
   platform::Nanoseconds Elapsed() const { return Now(); }
   std::chrono::nanoseconds Slept() const { return slept_; }
   // The page's clock when the first refresh of the block was drawn; negative before.
-  double FirstRefreshMs() const { return display_.firstRefreshMs; }
+  double FirstRefreshMs() const { return firstRefreshMs_; }
 
  private:
-  // The display block shows itself on the page at every refresh, at the layout's scale.
-  struct DisplayBox : platform::SoftwarePictureBox {
-    explicit DisplayBox(const platform::ScreenLayout& layout) : layout(layout) {}
-    void Refresh() override;
-    const platform::ScreenLayout& layout;
-    platform::SoftwareSurface scaled{0, 0};
-    std::vector<std::uint32_t> pixels;
-    std::int64_t refreshes = 0;
-    double firstRefreshMs = -1;
-  };
-  // The art boxes are hidden: a refresh shows nothing.
-  struct ArtBox : platform::SoftwarePictureBox {
-    void Refresh() override {}
-  };
-
+  // Draws the block's pixels on the page at `shown`.
+  void Put(const platform::SoftwareSurface& pixels, const platform::Rect& shown);
   platform::Nanoseconds Now() const;
   // Runs every event that is pending now: the page's, then timers due. False when there was none.
   bool RunPending();
@@ -74,8 +60,11 @@ class WebSaverWindow : public platform::SaverWindow {
   const double startMs_;
   platform::SaverTimers timers_;
   platform::ScreenLayout layout_;
-  DisplayBox display_;
-  ArtBox patterns_[3];
+  // The display block shows itself on the page at every refresh.
+  software_shell::BlockBoxes boxes_;
+  std::vector<std::uint32_t> pixels_;
+  std::int64_t blockRefreshes_ = 0;
+  double firstRefreshMs_ = -1;
   std::int64_t timer1Ticks_ = 0;
   std::int64_t timer2Ticks_ = 0;
   std::chrono::nanoseconds slept_{0};

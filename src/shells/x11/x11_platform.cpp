@@ -4,11 +4,6 @@
 
 namespace zv::x11 {
 
-void X11SystemParameters::ShowCursor(bool show) {
-  cursorCount_ += show ? 1 : -1;
-  target_.ShowPointer(cursorCount_ >= 0);
-}
-
 X11Platform::X11Platform(const display_mode::Options& options)
     : target_(connection_.Get(), options), settings_(options) {}
 

@@ -5,23 +5,9 @@
 #include "display_mode/options.h"
 #include "platform/platform.h"
 #include "shells/x11/saver_target.h"
+#include "software_shell/daemon_system_parameters.h"
 
 namespace zv::x11 {
-
-// The cursor count hides the pointer over the saver's full-screen window. The screen-saver
-// setting that Windows' saver switches belongs on X11 to the daemon that started the display
-// mode, which blanks the screen and decides when to end it: the saver leaves it alone.
-class X11SystemParameters : public platform::SystemParameters {
- public:
-  explicit X11SystemParameters(SaverTarget& target) : target_(target) {}
-  void ShowCursor(bool show) override;
-  void SetScreenSaveActive(bool) override {}
-  bool ScreenSaveActive() override { return true; }
-
- private:
-  SaverTarget& target_;
-  int cursorCount_ = 0;  // shown while >= 0
-};
 
 // The X11 shell: the saver run drawn into one window of the X server named by DISPLAY.
 class X11Platform : public platform::SaverPlatform {
@@ -42,7 +28,8 @@ class X11Platform : public platform::SaverPlatform {
   SaverTarget target_;
   display_mode::DisplayModeProcess process_;
   display_mode::CommandLineSettings settings_;
-  X11SystemParameters system_{target_};
+  // The cursor count hides the pointer over the saver's full-screen window.
+  software_shell::DaemonSystemParameters system_{[this](bool shown) { target_.ShowPointer(shown); }};
   ClockSeededRandom random_;
 };
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "formats/built_in_art.h"
 
 namespace zv::x11 {
 namespace {
@@ -18,26 +17,22 @@ platform::ScreenLayout LayoutOf(const SaverTarget& target) {
 X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target,
                                display_mode::EndSignals& endSignals)
     : events_(events), target_(target), endSignals_(endSignals), start_(std::chrono::steady_clock::now()),
-      timers_(0), layout_(LayoutOf(target)), display_(target, layout_) {}
+      timers_(0), layout_(LayoutOf(target)),
+      boxes_(layout_, [&target](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
+        target.Put(pixels, shown.left, shown.top);
+      }) {}
 
 platform::Nanoseconds X11SaverWindow::Now() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
 }
 
 
-void X11SaverWindow::DisplayBox::Refresh() {
-  const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
-  target.Put(PixelsAt(shown.width, shown.height, scaled), shown.left, shown.top);
-}
-
 void X11SaverWindow::Refresh() {
   target_.FillBlack();
-  display_.Refresh();
+  boxes_.Display().Refresh();
 }
 
 void X11SaverWindow::Unload() { events_.Form_Unload(); }
-
-void X11SaverWindow::LoadPicture(platform::Art art) { formats::LoadBuiltInArt(art, patterns_[static_cast<int>(art) - 1]); }
 
 void X11SaverWindow::DoEvents() {
   if (RunPending()) return;

@@ -4,9 +4,9 @@
 #include "platform/saver_timers.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
-#include "platform/software_picture_box.h"
 #include "display_mode/end_signals.h"
 #include "shells/x11/saver_target.h"
+#include "software_shell/block_boxes.h"
 
 namespace zv::x11 {
 
@@ -28,29 +28,14 @@ class X11SaverWindow : public platform::SaverWindow {
   void Unload() override;
   void DoEvents() override;
   void SetInterval(platform::Timer timer, int16 milliseconds) override { timers_.SetInterval(timer, milliseconds, Now()); }
-  platform::PictureBox& Display() override { return display_; }
-  platform::PictureBox& Pattern(platform::Art art) override { return patterns_[static_cast<int>(art) - 1]; }
-  // The glyph bitmaps are built into the program.
-  void LoadPicture(platform::Art art) override;
+  platform::PictureBox& Display() override { return boxes_.Display(); }
+  platform::PictureBox& Pattern(platform::Art art) override { return boxes_.Pattern(art); }
+  void LoadPicture(platform::Art art) override { boxes_.LoadPicture(art); }
 
   // Where the block shows in the target window at its present size.
   const platform::ScreenLayout& Layout() const { return layout_; }
 
  private:
-  // The display block shows itself on the window at every refresh, at the layout's scale.
-  struct DisplayBox : platform::SoftwarePictureBox {
-    DisplayBox(SaverTarget& target, const platform::ScreenLayout& layout) : target(target), layout(layout) {}
-    void Refresh() override;
-    SaverTarget& target;
-    const platform::ScreenLayout& layout;
-    // The block at the layout's scale, when that is not 1.
-    platform::SoftwareSurface scaled{0, 0};
-  };
-  // The art boxes are hidden: a refresh shows nothing.
-  struct ArtBox : platform::SoftwarePictureBox {
-    void Refresh() override {}
-  };
-
   platform::Nanoseconds Now() const;
   // Runs every event that is pending now: an ending signal, X events, timers due. False when
   // there was none.
@@ -65,8 +50,8 @@ class X11SaverWindow : public platform::SaverWindow {
   const std::chrono::steady_clock::time_point start_;
   platform::SaverTimers timers_;
   platform::ScreenLayout layout_;
-  DisplayBox display_;
-  ArtBox patterns_[3];
+  // The display block shows itself in the window at every refresh.
+  software_shell::BlockBoxes boxes_;
 };
 
 }  // namespace zv::x11
