@@ -38,8 +38,8 @@ with WebTest() as test:
         wait_for(lambda: runs() == run + 1 and browser.state(), 5, f"no new run after {what}")
         # WebKit has the window back at the page's size only after its promise to leave full screen
         # has been kept: the next run may start on the full screen's size and follow the resize.
-        state = wait_for(lambda: (lambda s: s if s["canvas"] == page_canvas else None)(browser.state()), 2,
-                         f"after {what} the next run does not draw on the page's {page_canvas}")
+        wait_for(lambda: browser.state()["canvas"] == page_canvas, 2,
+                 f"after {what} the next run does not draw on the page's {page_canvas}")
         if runs() != run + 1:
             fail(f"after {what} {runs() - run} runs started")
         ok(f"{what}: the run ends, the page leaves full screen, and the next run starts on the page")
