@@ -68,9 +68,10 @@ class Chromium(WebDriverEngine):
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
         # As root Chromium runs only without its sandbox.
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", f"--window-size={width},{height}",
-                         f"--force-device-scale-factor={scale}"):
+        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", f"--window-size={width},{height}"):
             options.add_argument(argument)
+        if scale != 1:
+            options.add_argument(f"--force-device-scale-factor={scale}")
         options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         service = ChromiumService("/usr/bin/chromedriver", log_path=os.path.join(scratch, "chromedriver.log"))
         super().__init__(webdriver.Chrome(options=options, service=service), width, height)

@@ -80,6 +80,8 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 # green, blue, alpha bytes, read in one turn of the page's worker while the run sleeps: the canvas
 # then shows that state.
 ASK_SCRIPT = "zorvalite.ask(arguments[0]).then(arguments[arguments.length - 1])"
+# Answers after the page's next two animation frames.
+TWO_FRAMES = "const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(() => done()))"
 
 
 class Canvas:
@@ -183,6 +185,9 @@ class Browser:
             state["flashPhase"] if state["spinState"] == 40 else None]
         for _ in range(100):
             before = self.state()
+            # The worker's drawing reaches the page's canvas with a rendering update of the page:
+            # WebKit's screenshot shows the drawing before that one until then.
+            self.engine.script_async(TWO_FRAMES)
             shot = self.engine.png()
             state = self.state()
             if drawn(before) == drawn(state):
