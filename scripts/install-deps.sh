@@ -18,9 +18,13 @@ x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver lib
 # The Wayland mode's checks on a real compositor: headless sway, screenshots, a typed key, the idle
 # daemon.
 wayland=(sway grim wtype swayidle imagemagick xvfb xauth x11-utils procps)
-# The web page (Emscripten 3.1.6, its system libraries prebuilt) and its checks in a real browser,
-# driven through WebDriver from Debian's /usr/bin/python3.
-web=(cmake make emscripten chromium chromium-driver python3-selenium)
+# The web page (Emscripten 3.1.6, its system libraries prebuilt) and its checks in three engines:
+# Chromium and WebKitGTK (its MiniBrowser on Xvfb) through WebDriver from Debian's /usr/bin/python3,
+# Firefox ESR through its own WebDriver BiDi by npm's puppeteer-core (scripts/install-web-tests.sh).
+web=(cmake make emscripten chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb xauth)
+# Debian's Node and npm, unless a Node of another source brings its own npm (and conflicts with
+# Debian's npm package).
+command -v npm >/dev/null || web+=(nodejs npm)
 fuzz=(clang libclang-rt-14-dev)
 release=(git cmake g++ make pkg-config libpng-dev libx11-dev libwayland-dev wayland-protocols g++-mingw-w64-i686 binutils-mingw-w64-i686
          emscripten debhelper dpkg-dev zip wixl msitools faketime)
@@ -58,4 +62,7 @@ if [ ${#missing[@]} -gt 0 ]; then
 fi
 case "$what" in
   wine32|all) bash "$(dirname "$0")/install-wine32.sh" ;;
+esac
+case "$what" in
+  web|all) bash "$(dirname "$0")/install-web-tests.sh" ;;
 esac

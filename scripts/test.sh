@@ -2,13 +2,13 @@
 # Builds everything and runs every test: both Windows builds, the web page, the release of the
 # commit checked out (scripts/release.sh, into dist/: what is not committed is not in it), the
 # native build with its unit tests, the checks of the X11 display mode on Xvfb and of the Wayland
-# mode on headless sway, the checks of the page in a headless Chromium, the checks of the real
-# program under Wine (both builds; the pixel checks for the 64-bit one) and the checks of the
-# release's files (reproducible, installed, run by the daemons); then the unit tests again under
-# AddressSanitizer and UndefinedBehaviorSanitizer (scripts/sanitize.sh) and each fuzz target for
-# 15 seconds (scripts/fuzz.sh). Installs the Debian packages it needs, and Wine's 32-bit Windows
-# libraries. Prints the failures and the summaries (ctest's whole output goes to build/ctest.log
-# and build/ctest-sanitize.log); exits non-zero on any failure.
+# mode on headless sway, the checks of the page in headless Chromium, Firefox and WebKitGTK, the
+# checks of the real program under Wine (both builds; the pixel checks for the 64-bit one) and the
+# checks of the release's files (reproducible, installed, run by the daemons); then the unit tests
+# again under AddressSanitizer and UndefinedBehaviorSanitizer (scripts/sanitize.sh) and each fuzz
+# target for 15 seconds (scripts/fuzz.sh). Installs the Debian packages it needs, and Wine's 32-bit
+# Windows libraries. Prints the failures and the summaries (ctest's whole output goes to
+# build/ctest.log and build/ctest-sanitize.log); exits non-zero on any failure.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/lib.sh

@@ -2,16 +2,18 @@
 
     from lib import WebTest, ok, fail
     with WebTest() as test:                  # a scratch folder and a static server on 127.0.0.1
-        browser = test.browser(scale=2)      # headless Chromium through WebDriver
+        browser = test.browser(scale=2)      # a headless browser of the test's engine
         browser.load("?seed=1", hidden=True)
         state, canvas = browser.snapshot()
         test.same_as_headless(state, canvas, dpi=192, name="first")
         ok("what held")                      # or: fail("why"), which ends the test
 
-The server serves the page's folder (ZV_WEB_DIR, the web preset's build/web/page) with the
-check's own pages of this folder beside it. Teardown ends every browser the test started (through
-WebDriver, which ends its Chromium) and the server; a failed test keeps its pictures and logs in
-the scratch folder and says so. Environment (CTest sets it): ZV_WEB_DIR, and ZV_WEB_EXPECTED the
+A test runs in the engine its first argument names (engines.py: chromium, the default, firefox or
+webkit); the line "# Engines: ..." of a test names those CTest runs it in. The server serves the
+page's folder (ZV_WEB_DIR, the web preset's build/web/page) with the check's own pages of this
+folder beside it. Teardown ends every browser the test started (through its driver, which ends the
+browser) and the server; a failed test keeps its pictures and logs in the scratch folder and says
+so. Environment (CTest sets it): ZV_WEB_DIR, and ZV_WEB_EXPECTED the
 program that compares a canvas with the headless shell's picture (web_expected.cpp).
 """
 import base64
@@ -27,10 +29,11 @@ import threading
 import time
 import zlib
 
-from selenium import webdriver
-from selenium.webdriver.chrome.service import Service
+from engines import ENGINES, NEEDS
 
-NAME = os.path.splitext(os.path.basename(sys.argv[0]))[0]
+# The engine the test runs in, its first argument: chromium (the default), firefox or webkit.
+ENGINE = sys.argv[1] if len(sys.argv) > 1 else "chromium"
+NAME = os.path.splitext(os.path.basename(sys.argv[0]))[0] + ("" if ENGINE == "chromium" else "_" + ENGINE)
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The page's files, as they are served.
 PAGE_FILES = ("index.html", "zorvalite.js", "zorvalite.wasm")
@@ -77,6 +80,8 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 # green, blue, alpha bytes, read in one turn of the page's worker while the run sleeps: the canvas
 # then shows that state.
 ASK_SCRIPT = "zorvalite.ask(arguments[0]).then(arguments[arguments.length - 1])"
+# Answers after the page's next two animation frames.
+TWO_FRAMES = "const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(() => done()))"
 
 
 class Canvas:
@@ -90,7 +95,7 @@ class Canvas:
 
 
 def png_rgb(data):
-    """The pixels of a PNG as Chromium writes its screenshots (8-bit RGB or RGBA, not interlaced):
+    """The pixels of a PNG as the browsers write their screenshots (8-bit RGB or RGBA, not interlaced):
     width, height and the red, green, blue bytes, rows top first."""
     at, packed = 8, b""
     while at < len(data):
@@ -131,47 +136,44 @@ def png_rgb(data):
 
 
 class Browser:
-    """A headless Chromium of its own, its window width x height CSS pixels at the device scale."""
+    """A browser of its own in the test's engine (engines.py), its window width x height CSS pixels
+    at the device scale, the page's checks' view of it."""
 
-    def __init__(self, base_url, width, height, scale, log_path):
-        options = webdriver.ChromeOptions()
-        options.binary_location = "/usr/bin/chromium"
-        # As root Chromium runs only without its sandbox.
-        for argument in ("--headless=new", "--no-sandbox", "--disable-gpu", f"--window-size={width},{height}"):
-            options.add_argument(argument)
-        if scale:
-            options.add_argument(f"--force-device-scale-factor={scale}")
-        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
-        self.base_url, self.width, self.height = base_url, width, height
-        self.driver = webdriver.Chrome(options=options, service=Service("/usr/bin/chromedriver", log_path=log_path))
-        self.driver.set_page_load_timeout(30)
-        self.driver.set_script_timeout(30)
+    def __init__(self, engine, base_url, width, height, scale, scratch):
+        self.engine = ENGINES[engine](width, height, scale, scratch)
+        self.base_url = base_url
 
     def load(self, query="", page="index.html", hidden=False):
         """Opens the page; hidden, it loads minimized, so that the run stops after its first pass."""
         if hidden:
-            self.driver.get("about:blank")
-            self.driver.minimize_window()
-        self.driver.get(f"{self.base_url}/{page}{query}")
+            self.engine.get("about:blank")
+            self.engine.hide()
+        self.engine.get(f"{self.base_url}/{page}{query}")
 
     def hide(self):
-        self.driver.minimize_window()
+        self.engine.hide()
 
     def show(self):
-        self.driver.set_window_rect(0, 0, self.width, self.height)
+        self.engine.show()
 
     def script(self, text, *args):
-        return self.driver.execute_script(text, *args)
+        return self.engine.script(text, *args)
+
+    def click(self, xpath):
+        self.engine.click(xpath)
+
+    def reload(self):
+        self.engine.reload()
 
     def state(self):
         """The run's state once the run has started."""
-        return wait_for(lambda: self.driver.execute_async_script(ASK_SCRIPT, False)["state"], 10,
+        return wait_for(lambda: self.engine.script_async(ASK_SCRIPT, False)["state"], 10,
                         "the page's run did not start")
 
     def snapshot(self):
         """The run's state and the canvas, at one moment."""
         self.state()
-        answer = self.driver.execute_async_script(ASK_SCRIPT, True)
+        answer = self.engine.script_async(ASK_SCRIPT, True)
         return answer["state"], Canvas(answer["width"], answer["height"], base64.b64decode(answer["pixels"]))
 
     def screenshot(self):
@@ -183,7 +185,10 @@ class Browser:
             state["flashPhase"] if state["spinState"] == 40 else None]
         for _ in range(100):
             before = self.state()
-            shot = self.driver.get_screenshot_as_png()
+            # The worker's drawing reaches the page's canvas with a rendering update of the page:
+            # WebKit's screenshot shows the drawing before that one until then.
+            self.engine.script_async(TWO_FRAMES)
+            shot = self.engine.png()
             state = self.state()
             if drawn(before) == drawn(state):
                 width, height, rgb = png_rgb(shot)
@@ -192,33 +197,19 @@ class Browser:
                 return state, Canvas(width, height, bytes(rgba))
         fail("the run's drawing changed during every screenshot")
 
-    def console_errors(self):
-        return [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
-
-    def renderer_pids(self):
-        """The renderer processes of this browser, from /proc: the descendants of its WebDriver."""
-        children = {}
-        for pid in filter(str.isdigit, os.listdir("/proc")):
-            try:
-                with open(f"/proc/{pid}/stat") as stat:
-                    parent = int(stat.read().rsplit(")", 1)[1].split()[1])
-            except OSError:
-                continue
-            children.setdefault(parent, []).append(int(pid))
-        found, todo = [], [self.driver.service.process.pid]
-        while todo:
-            pid = todo.pop()
-            todo.extend(children.get(pid, []))
-            try:
-                with open(f"/proc/{pid}/cmdline", "rb") as cmdline:
-                    if b"--type=renderer" in cmdline.read():
-                        found.append(pid)
-            except OSError:
-                pass
-        return found
+    def check_console(self):
+        """Fails on any error the console showed; where the engine's driver does not report the
+        console (WebKit's), says that it was not checked."""
+        errors = self.engine.console_errors()
+        if errors is None:
+            log(f"not checked: the console, which {ENGINE}'s driver does not report")
+        elif errors:
+            fail(f"the console shows errors: {errors}")
+        else:
+            ok("the console shows no error")
 
     def quit(self):
-        self.driver.quit()
+        self.engine.quit()
 
 
 def cpu_seconds(pids):
@@ -241,8 +232,8 @@ class WebTest:
         if not all(os.path.isfile(os.path.join(page_dir, name)) for name in PAGE_FILES):
             log("FAIL: ZV_WEB_DIR does not name the built page: run it through ctest")
             sys.exit(1)
-        for program in ("/usr/bin/chromium", "/usr/bin/chromedriver"):
-            if not os.access(program, os.X_OK):
+        for program in NEEDS[ENGINE]:
+            if not os.path.exists(program):
                 log(f"FAIL: {program} is not installed: run scripts/install-deps.sh web")
                 sys.exit(1)
         self.tmp = tempfile.mkdtemp(prefix=f"zv-web-{NAME}.")
@@ -275,9 +266,9 @@ class WebTest:
         log(f"kept pictures and logs in {self.tmp}")
         sys.exit(1)
 
-    def browser(self, width=800, height=600, scale=None):
-        browser = Browser(self.base_url, width, height, scale,
-                          os.path.join(self.tmp, f"chromedriver.{len(self.browsers) + 1}.log"))
+    def browser(self, width=800, height=600, scale=1):
+        scratch = tempfile.mkdtemp(prefix="browser.", dir=self.tmp)
+        browser = Browser(ENGINE, self.base_url, width, height, scale, scratch)
         self.browsers.append(browser)
         return browser
 

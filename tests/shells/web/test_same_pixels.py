@@ -10,6 +10,8 @@ import time
 
 from lib import WebTest, fail, ok, wait_for
 
+# Engines: chromium firefox webkit
+
 
 def check_run(test, scale):
     browser = test.browser(scale=scale)
