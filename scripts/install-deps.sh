@@ -21,7 +21,7 @@ wayland=(sway grim wtype swayidle imagemagick xvfb xauth x11-utils procps)
 # The web page (Emscripten 3.1.6, its system libraries prebuilt) and its checks in three engines:
 # Chromium and WebKitGTK (its MiniBrowser on Xvfb) through WebDriver from Debian's /usr/bin/python3,
 # Firefox ESR through its own WebDriver BiDi by npm's puppeteer-core (scripts/install-web-tests.sh).
-web=(cmake make emscripten chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb xauth)
+web=(cmake make emscripten chromium chromium-driver python3-selenium firefox-esr webkit2gtk-driver xvfb xauth imagemagick)
 # Debian's Node and npm, unless a Node of another source brings its own npm (and conflicts with
 # Debian's npm package).
 command -v npm >/dev/null || web+=(nodejs npm)

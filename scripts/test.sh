@@ -30,7 +30,7 @@ fi
 build_preset native -- "${release[@]}" -DZV_WINE_SCR="$(scr_path windows-x64)" -DZV_WINE_SCR32="$(scr_path windows-x86)" \
   -DZV_WINE_FAULT_SCR="$ZV_ROOT/build/windows-x64/tests/wine/fault_build/ZorvaliteFault.scr" \
   -DZV_WINE_FAULT_SCR32="$ZV_ROOT/build/windows-x86/tests/wine/fault_build/ZorvaliteFault.scr" \
-  -DZV_WEB_DIR="$ZV_ROOT/build/web/page"
+  -DZV_WEB_DIR="$ZV_ROOT/build/web/page" -DZV_WEB_PROBE_DIR="$ZV_ROOT/build/web/probe-page"
 
 echo "== ctest: unit tests two at a time, X11, Wayland, browser, Wine and release checks alone"
 status=0

@@ -1,25 +1,11 @@
-// A saver run of the page: the core on the web shell, one instance of the WebAssembly module in a
-// worker of the page. Its load sequence runs the whole run, its main loop handing the worker its
-// thread at every yield; at the process's end the run stops for good and the page ends the worker.
-#include <exception>
-
-#include "report/unhandled_error.h"
-#include "saver/frm_scrn_save.h"
-#include "shells/web/run_state.h"
+// A saver run of the page: the core on the web shell, one instance of the WebAssembly module in
+// the run's worker (docs/ARCHITECTURE.md, "The web page").
 #include "shells/web/web_platform.h"
+#include "startup/md_saver.h"
 
 int main() {
-  using namespace zv;
-  web::WebPlatform platform;
-  // As RunSaverProgram runs it, with the run's state offered to the page's test hook.
-  try {
-    Globals globals;
-    globals.SaverMode = kTrue;
-    frmScrnSave saver(platform, globals);
-    web::OfferRunState(saver.Engine(), globals, platform);
-    saver.Form_Load();
-  } catch (const std::exception&) {
-    ReportUnhandledAndEnd(platform.GetProcess());
-  }
+  zv::web::WebPlatform platform;
+  // The run ends the process.
+  zv::RunSaverProgram(platform);
   return 1;
 }

@@ -5,8 +5,7 @@
 #include <algorithm>
 #include <string>
 
-// The page's object is Module.page, in the run's worker (run_worker.js); the event kinds are
-// numbered as index.html numbers them.
+// The page's object is Module.page, in the run's worker (run_worker.js).
 EM_JS(void, zv_screen_size, (int* size), {
   const screen = Module["page"].screenSize();
   HEAP32[size >> 2] = screen.width;
@@ -28,11 +27,10 @@ EM_JS(int, zv_take_event, (float* place), {
   HEAPF32[(place >> 2) + 1] = event.y;
   return event.kind;
 });
-// The page's text for a setting (`setting` non-zero) or a query parameter, copied as far as it
-// fits; its whole length, or -1 when there is none.
-EM_JS(int, zv_page_text, (int setting, const char* name, char* text, int size), {
-  const page = Module["page"];
-  const value = setting ? page.settingText(UTF8ToString(name)) : page.queryText(UTF8ToString(name));
+// The page's text for a setting, copied as far as it fits; its whole length, or -1 when there is
+// none.
+EM_JS(int, zv_setting_text, (const char* key, char* text, int size), {
+  const value = Module["page"].settingText(UTF8ToString(key));
   if (value === null) return -1;
   stringToUTF8(value, text, size);
   return lengthBytesUTF8(value);
@@ -65,23 +63,16 @@ void Wait(double milliseconds) { zv_wait(milliseconds); }
 Event TakeEvent() {
   float place[2] = {0, 0};
   const int kind = zv_take_event(place);
-  return {kind >= 1 && kind <= 5 ? static_cast<Event::Kind>(kind) : Event::Kind::None, place[0], place[1]};
+  return {kind >= 1 && kind <= kLastEventKind ? static_cast<Event::Kind>(kind) : Event::Kind::None, place[0], place[1]};
 }
 
-namespace {
-
 // Longer texts come cut; none that the run takes is that long.
-std::optional<std::string> PageText(bool setting, std::string_view name) {
+std::optional<std::string> SettingText(std::string_view key) {
   char text[256];
-  const int length = zv_page_text(setting, std::string(name).c_str(), text, sizeof text);
+  const int length = zv_setting_text(std::string(key).c_str(), text, sizeof text);
   if (length < 0) return std::nullopt;
   return std::string(text, std::min<std::size_t>(static_cast<std::size_t>(length), sizeof text - 1));
 }
-
-}  // namespace
-
-std::optional<std::string> SettingText(std::string_view key) { return PageText(true, key); }
-std::optional<std::string> QueryText(std::string_view name) { return PageText(false, name); }
 
 void ShowSetting(std::string_view key, int value, std::string_view note) {
   zv_show_setting(std::string(key).c_str(), value, std::string(note).c_str());

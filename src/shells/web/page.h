@@ -4,10 +4,10 @@
 #include <string>
 #include <string_view>
 
-// The calls of the web shell into its page. Each saver run is one instance of the WebAssembly
-// module in a worker of its own (run_worker.js), handed an object (Module.page) that holds the
-// block's canvas and the run's settings and takes the page's events, which index.html passes on;
-// the page ends the worker and starts another run when one ends.
+#include "shells/web/page_protocol.h"
+
+// The calls of the web shell into its page: the page object of the run's worker (run_worker.js),
+// Module.page (docs/ARCHITECTURE.md, "The web page").
 namespace zv::web::page {
 
 // The page's screen, black, filling the window (or the whole screen, full screen), in device
@@ -38,7 +38,8 @@ void Wait(double milliseconds);
 // What the page passes on to the run. Input comes only while the screen is full screen, where
 // the saver's quit rules apply; Closed says the browser left full screen by itself (its Esc).
 struct Event {
-  enum class Kind { None, Key, Click, PointerMove, Resize, Closed } kind = Kind::None;
+  using Kind = EventKind;
+  Kind kind = Kind::None;
   float x = 0, y = 0;  // the pointer's place on the screen, in device pixels
 };
 Event TakeEvent();
@@ -46,8 +47,6 @@ Event TakeEvent();
 // The text of a setting: the page's query parameter (`level`, `spec`), else the text the panel
 // keeps in the browser's storage; none when neither holds one.
 std::optional<std::string> SettingText(std::string_view key);
-// A parameter of the page's query.
-std::optional<std::string> QueryText(std::string_view name);
 // The value a setting has in the run, for the panel to show; with a note when the given text
 // was unusable and the default applies.
 void ShowSetting(std::string_view key, int value, std::string_view note);

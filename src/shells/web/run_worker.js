@@ -1,10 +1,6 @@
-// A saver run's side of the page, at the end of zorvalite.js, which index.html starts as a worker
-// for every run and ends with it: the run's process. The worker draws the display block into a
-// canvas of the block's size that the page hands over (an OffscreenCanvas) and places on its
-// black screen: a change of the block then costs the browser a frame of that small canvas only,
-// and none on the page's main thread. The run is one instance of the module (Zorvalite), handed
-// the page object below, through which the shell (page.cpp) draws, sleeps and takes the page's
-// events; index.html passes on the page's events, its size and whether it shows.
+// A saver run's side of the page, at the end of zorvalite.js (docs/ARCHITECTURE.md, "The web
+// page"): the page object that the shell (page.cpp) calls as Module.page, and the run's instance
+// of the module (Zorvalite) made when the page says start.
 if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScope) {
   (() => {
     "use strict";
@@ -12,7 +8,6 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
     let context = null;
     let screen = { width: 1, height: 1, dpi: 96 };
     let hidden = false;
-    let module = null;
 
     const page = {
       events: [],
@@ -29,7 +24,7 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
         const place = { x, y, width: image.width, height: image.height };
         if (JSON.stringify(place) !== JSON.stringify(this.place)) {
           this.place = place;
-          self.postMessage({ block: place });
+          self.postMessage({ [ToPage.block]: place });
         }
         context.putImageData(image, 0, 0);
       },
@@ -38,8 +33,8 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
         context.fillStyle = "#000";
         context.fillRect(0, 0, canvas.width, canvas.height);
       },
-      showScreen(shown) { self.postMessage({ screenShown: shown }); },
-      showPointer(shown) { self.postMessage({ pointerShown: shown }); },
+      showScreen(shown) { self.postMessage({ [ToPage.screenShown]: shown }); },
+      showPointer(shown) { self.postMessage({ [ToPage.pointerShown]: shown }); },
       // Resolves after `milliseconds`, or at once when an event comes; while the page is hidden
       // the time does not run out, so the run pauses until it shows again.
       wait(milliseconds) {
@@ -65,48 +60,38 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
         if (!hidden) this.wakeUp();
       },
       settingText(key) { return this.settings[key] ?? null; },
-      queryText(name) { return this.query[name] ?? null; },
-      showSetting(key, value, note) { self.postMessage({ setting: { key, value, note } }); },
+      showSetting(key, value, note) { self.postMessage({ [ToPage.setting]: { key, value, note } }); },
       report(text) {
         this.reported = true;
-        self.postMessage({ report: text });
+        self.postMessage({ [ToPage.report]: text });
       },
-      ended() { self.postMessage({ ended: this.reported === true }); },
+      ended() { self.postMessage({ [ToPage.ended]: this.reported === true }); },
     };
 
-    // The tests' view: the run's state as the core holds it and, when asked, the block canvas's
-    // pixels, read in one turn of the worker, while the run sleeps: the canvas then shows that state.
-    function answer(id, withPixels) {
-      const reply = { answer: id, timeOrigin: performance.timeOrigin, state: null };
-      if (module && module.calledRun) reply.state = JSON.parse(module.UTF8ToString(module._zv_run_state()));
-      if (!withPixels || !module) return self.postMessage(reply);
-      reply.block = { width: canvas.width, height: canvas.height };
-      reply.block.pixels = context.getImageData(0, 0, canvas.width, canvas.height).data.buffer;
-      self.postMessage(reply, [reply.block.pixels]);
-    }
-
-    self.onmessage = ({ data }) => {
-      if (data.screen) screen = data.screen;
-      if ("hidden" in data) {
-        hidden = data.hidden;
+    // What the page tells the run, by the message's key.
+    const fromPage = {
+      [ToWorker.screen]: size => { screen = size; },
+      [ToWorker.hidden]: isHidden => {
+        hidden = isHidden;
         page.visibilityChanged();
-      }
-      if (data.event) page.pass(data.event);
-      if (data.ask) answer(data.ask, data.pixels);
-      if (!data.start) return;
+      },
+      [ToWorker.event]: event => page.pass(event),
       // The module comes compiled, once for all runs.
-      canvas = data.start.canvas;
-      context = canvas.getContext("2d", { alpha: false });
-      page.settings = data.start.settings;
-      page.query = data.start.query;
-      module = {
-        page,
-        instantiateWasm(imports, receive) {
-          WebAssembly.instantiate(data.start.module, imports).then(instance => receive(instance));
-          return {};
-        },
-      };
-      Zorvalite(module);
+      [ToWorker.start]: start => {
+        canvas = start.canvas;
+        context = canvas.getContext("2d", { alpha: false });
+        page.settings = start.settings;
+        Zorvalite({
+          page,
+          instantiateWasm(imports, receive) {
+            WebAssembly.instantiate(start.module, imports).then(instance => receive(instance));
+            return {};
+          },
+        });
+      },
+    };
+    self.onmessage = ({ data }) => {
+      for (const [key, value] of Object.entries(data)) fromPage[key]?.(value);
     };
   })();
 }

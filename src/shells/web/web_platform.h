@@ -20,16 +20,11 @@ class PageSettings : public platform::SettingsSource {
 // The web shell: the saver run of one instance of the page's module.
 class WebPlatform : public platform::SaverPlatform {
  public:
-  WebPlatform();
-
   platform::Process& GetProcess() override { return process_; }
   platform::SettingsSource& Settings() override { return settings_; }
   platform::SystemParameters& System() override { return system_; }
   RandomSource& Random() override { return random_; }
   std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override;
-
-  // The saver window once created, for the page's test hook.
-  const WebSaverWindow* SaverWindow() const { return saverWindow_; }
 
  private:
   WebProcess process_;
@@ -37,7 +32,6 @@ class WebPlatform : public platform::SaverPlatform {
   // The pointer hides over the full-screen page while the cursor count is below zero.
   software_shell::DaemonSystemParameters system_{page::ShowPointer};
   ClockSeededRandom random_;
-  WebSaverWindow* saverWindow_ = nullptr;
 };
 
 }  // namespace zv::web

@@ -34,7 +34,6 @@ void WebSaverWindow::Put(const platform::SoftwareSurface& source, const platform
   std::transform(source.Pixels().begin(), source.Pixels().end(), pixels_.begin(),
                  [](platform::Colour colour) { return colour | kOpaque; });
   page::PutPixels(pixels_.data(), source.Width(), source.Height(), shown.left, shown.top);
-  if (blockRefreshes_++ == 0) firstRefreshMs_ = page::Now();
 }
 
 void WebSaverWindow::Refresh() {
@@ -45,9 +44,7 @@ void WebSaverWindow::Refresh() {
 
 void WebSaverWindow::DoEvents() {
   if (RunPending()) return;
-  const std::chrono::nanoseconds slept = WaitForEvent();
-  slept_ += slept;
-  events_.Slept(slept);
+  events_.Slept(WaitForEvent());
   RunPending();
 }
 

@@ -33,18 +33,8 @@ class WebSaverWindow : public platform::SaverWindow {
   platform::PictureBox& Pattern(platform::Art art) override { return boxes_.Pattern(art); }
   void LoadPicture(platform::Art art) override { boxes_.LoadPicture(art); }
 
-  // What the page's test hook reports: where the block shows, and how the run has gone.
+  // The page's screen as the run's one monitor: where the block shows, at what scale.
   const platform::ScreenLayout& Layout() const { return layout_; }
-  const platform::PictureBox& Block() const { return boxes_.Display(); }
-  const platform::SaverTimers& Timers() const { return timers_; }
-  std::int64_t Timer1Ticks() const { return timer1Ticks_; }
-  std::int64_t Timer2Ticks() const { return timer2Ticks_; }
-  std::int64_t BlockRefreshes() const { return blockRefreshes_; }
-  // How long the run has gone, and how much of it the loop slept.
-  platform::Nanoseconds Elapsed() const { return Now(); }
-  std::chrono::nanoseconds Slept() const { return slept_; }
-  // The page's clock when the first refresh of the block was drawn; negative before.
-  double FirstRefreshMs() const { return firstRefreshMs_; }
 
  private:
   // Draws the block's pixels on the page at `shown`.
@@ -63,11 +53,8 @@ class WebSaverWindow : public platform::SaverWindow {
   // The display block shows itself on the page at every refresh.
   software_shell::BlockBoxes boxes_;
   std::vector<std::uint32_t> pixels_;
-  std::int64_t blockRefreshes_ = 0;
-  double firstRefreshMs_ = -1;
   std::int64_t timer1Ticks_ = 0;
   std::int64_t timer2Ticks_ = 0;
-  std::chrono::nanoseconds slept_{0};
 };
 
 }  // namespace zv::web

@@ -10,10 +10,11 @@
 
 A test runs in the engine its first argument names (engines.py: chromium, the default, firefox or
 webkit); the line "# Engines: ..." of a test names those CTest runs it in. The server serves the
-page's folder (ZV_WEB_DIR, the web preset's build/web/page) with the check's own pages of this
-folder beside it. Teardown ends every browser the test started (through its driver, which ends the
-browser) and the server; a failed test keeps its pictures and logs in the scratch folder and says
-so. Environment (CTest sets it): ZV_WEB_DIR, and ZV_WEB_EXPECTED the
+probe page's folder (ZV_WEB_PROBE_DIR, the web preset's build/web/probe-page: the page with the
+checks' hook, probe/) with the check's own pages of this folder beside it. Teardown ends every
+browser the test started (through its driver, which ends the browser) and the server; a failed
+test keeps its pictures and logs in the scratch folder and says so. Environment (CTest sets it):
+ZV_WEB_PROBE_DIR, ZV_WEB_DIR the page as released (build/web/page), and ZV_WEB_EXPECTED the
 program that compares a canvas with the headless shell's picture (web_expected.cpp).
 """
 import base64
@@ -21,13 +22,11 @@ import functools
 import http.server
 import os
 import shutil
-import struct
 import subprocess
 import sys
 import tempfile
 import threading
 import time
-import zlib
 
 from engines import ENGINES, NEEDS
 
@@ -37,6 +36,8 @@ NAME = os.path.splitext(os.path.basename(sys.argv[0]))[0] + ("" if ENGINE == "ch
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The page's files, as they are served.
 PAGE_FILES = ("index.html", "zorvalite.js", "zorvalite.wasm")
+# The page as released, without the checks' hook.
+PAGE_DIR = os.environ.get("ZV_WEB_DIR", "")
 
 
 class Failure(Exception):
@@ -76,9 +77,9 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-# The page's test hook (zorvalite.ask): the run's state and, with pixels, the canvas's red,
-# green, blue, alpha bytes, read in one turn of the page's worker while the run sleeps: the canvas
-# then shows that state.
+# The probe page's test hook (zorvalite.ask, probe/probe_page.js): the run's state and, with
+# pixels, the screen's red, green, blue, alpha bytes, read in one turn of the run's worker while
+# the run sleeps: the canvas then shows that state.
 ASK_SCRIPT = "zorvalite.ask(arguments[0]).then(arguments[arguments.length - 1])"
 # Answers after the page's next two animation frames.
 TWO_FRAMES = "const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(() => done()))"
@@ -94,45 +95,15 @@ class Canvas:
         return sum(1 for i in range(0, len(rgba), 4) if rgba[i] or rgba[i + 1] or rgba[i + 2])
 
 
-def png_rgb(data):
-    """The pixels of a PNG as the browsers write their screenshots (8-bit RGB or RGBA, not interlaced):
-    width, height and the red, green, blue bytes, rows top first."""
-    at, packed = 8, b""
-    while at < len(data):
-        length, kind = struct.unpack(">I4s", data[at:at + 8])
-        body = data[at + 8:at + 8 + length]
-        at += 12 + length
-        if kind == b"IHDR":
-            width, height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
-        elif kind == b"IDAT":
-            packed += body
-    if depth != 8 or colour not in (2, 6) or interlace:
-        fail(f"a screenshot in a PNG form not read here (depth {depth}, colour type {colour})")
-    channels = 3 if colour == 2 else 4
-    stride = width * channels
-    raw = zlib.decompress(packed)
-    rgb = bytearray()
-    previous = bytearray(stride)
-    for y in range(height):
-        kind = raw[y * (stride + 1)]
-        row = bytearray(raw[y * (stride + 1) + 1:(y + 1) * (stride + 1)])
-        for i in range(stride):
-            left = row[i - channels] if i >= channels else 0
-            up = previous[i]
-            up_left = previous[i - channels] if i >= channels else 0
-            if kind == 1:
-                row[i] = (row[i] + left) & 255
-            elif kind == 2:
-                row[i] = (row[i] + up) & 255
-            elif kind == 3:
-                row[i] = (row[i] + (left + up) // 2) & 255
-            elif kind == 4:
-                guess = left + up - up_left
-                nearest = min((abs(guess - left), 0, left), (abs(guess - up), 1, up), (abs(guess - up_left), 2, up_left))
-                row[i] = (row[i] + nearest[2]) & 255
-        previous = row
-        rgb += row if channels == 3 else bytes(b for i, b in enumerate(row) if i % 4 != 3)
-    return width, height, bytes(rgb)
+def png_canvas(data):
+    """A screenshot (PNG) as a Canvas: its pixels opaque, as ImageMagick reads them."""
+    size = subprocess.run(["convert", "png:-", "-format", "%w %h", "info:"], input=data, capture_output=True, check=True)
+    width, height = map(int, size.stdout.split())
+    rgba = subprocess.run(["convert", "png:-", "-alpha", "off", "-alpha", "opaque", "-depth", "8", "rgba:-"],
+                          input=data, capture_output=True, check=True).stdout
+    if len(rgba) != width * height * 4:
+        fail(f"ImageMagick read a {width} x {height} screenshot as {len(rgba)} bytes")
+    return Canvas(width, height, rgba)
 
 
 class Browser:
@@ -191,10 +162,7 @@ class Browser:
             shot = self.engine.png()
             state = self.state()
             if drawn(before) == drawn(state):
-                width, height, rgb = png_rgb(shot)
-                rgba = bytearray(width * height * 4)
-                rgba[0::4], rgba[1::4], rgba[2::4], rgba[3::4] = rgb[0::3], rgb[1::3], rgb[2::3], b"\xff" * (width * height)
-                return state, Canvas(width, height, bytes(rgba))
+                return state, png_canvas(shot)
         fail("the run's drawing changed during every screenshot")
 
     def check_console(self):
@@ -227,10 +195,10 @@ def cpu_seconds(pids):
 
 class WebTest:
     def __enter__(self):
-        page_dir = os.environ.get("ZV_WEB_DIR", "")
+        page_dir = os.environ.get("ZV_WEB_PROBE_DIR", "")
         self.expected_tool = os.environ.get("ZV_WEB_EXPECTED", "")
         if not all(os.path.isfile(os.path.join(page_dir, name)) for name in PAGE_FILES):
-            log("FAIL: ZV_WEB_DIR does not name the built page: run it through ctest")
+            log("FAIL: ZV_WEB_PROBE_DIR does not name the built probe page: run it through ctest")
             sys.exit(1)
         for program in NEEDS[ENGINE]:
             if not os.path.exists(program):

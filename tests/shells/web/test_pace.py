@@ -11,7 +11,7 @@ among processes that also work for the browser's other pages and its window.
 import os
 import time
 
-from lib import ENGINE, PAGE_FILES, WebTest, cpu_seconds, fail, log, ok, within
+from lib import ENGINE, PAGE_DIR, PAGE_FILES, WebTest, cpu_seconds, fail, log, ok, within
 
 # Engines: chromium firefox webkit
 
@@ -52,7 +52,7 @@ def processor_time(test):
 
 
 with WebTest() as test:
-    code = sum(os.path.getsize(os.path.join(test.served, name)) for name in PAGE_FILES if name != "index.html")
+    code = sum(os.path.getsize(os.path.join(PAGE_DIR, name)) for name in PAGE_FILES if name != "index.html")
     if code >= 400 * 1024:
         fail(f"zorvalite.wasm and zorvalite.js hold {code} bytes, not under 400 KB")
     ok(f"zorvalite.wasm and zorvalite.js: {code} bytes ({code / 1024:.0f} KiB)")

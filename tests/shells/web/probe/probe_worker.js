@@ -1,0 +1,44 @@
+// The probe page's side of the run's worker, after run_worker.js: it hands the run the page's seed
+// (Module.seed, which web_state_probe.cpp reads), notes when the block was first drawn, and
+// answers the page's ask: the run's state (zv_run_state) and, when asked, the block canvas's
+// pixels, read in one turn of the worker, while the run sleeps: the canvas then shows that state.
+if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScope) {
+  (() => {
+    "use strict";
+    let seed = null;
+    let canvas = null;
+    let run = null;
+    let firstRefreshMs = -1;
+
+    const makeRun = Zorvalite;
+    Zorvalite = module => {
+      run = module;
+      run.seed = seed;
+      const putPixels = run.page.putPixels;
+      run.page.putPixels = function (...args) {
+        putPixels.apply(this, args);
+        if (firstRefreshMs < 0) firstRefreshMs = performance.now();
+      };
+      return makeRun(module);
+    };
+
+    function answer(id, withPixels) {
+      const reply = { answer: id, timeOrigin: performance.timeOrigin, state: null };
+      if (run && run.calledRun) reply.state = JSON.parse(run.UTF8ToString(run._zv_run_state()));
+      if (reply.state) reply.state.firstRefreshMs = firstRefreshMs;
+      if (!withPixels || !run) return self.postMessage(reply);
+      reply.block = { width: canvas.width, height: canvas.height };
+      reply.block.pixels = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data.buffer;
+      self.postMessage(reply, [reply.block.pixels]);
+    }
+
+    const toRun = self.onmessage;
+    self.onmessage = message => {
+      const { data } = message;
+      if ("seed" in data) seed = data.seed;
+      if (data.ask) return answer(data.ask, data.pixels);
+      if (data[ToWorker.start]) canvas = data[ToWorker.start].canvas;
+      toRun(message);
+    };
+  })();
+}
