@@ -1,9 +1,9 @@
 """The two settings reach the run. ?level=30&spec=1 gives the run a jackpot of 1 in 30 and the
 10 ms spin timer at Windows' pace (64 ticks a second), and the panel shows 確変モード(1/30) and
-ロースペック chosen. A text that is no 16-bit number (?level=abc, ?level=99999, ?spec=7x) falls back
-to the default, says so on the page and the run goes on. A choice in the panel is kept in the
-browser's storage and starts a new run with it, also after a reload; the query overrides what is
-kept. The console shows no error throughout (where the engine's driver reports it: not in WebKit).
+ロースペック chosen. A text that is no 16-bit number (?level=, empty, ?level=abc, ?level=99999,
+?spec=7x) falls back to the default, says so on the page and the run goes on. A choice in the
+panel is kept in the browser's storage and starts a new run with it, also after a reload; the
+query overrides what is kept. The console shows no error throughout (where the engine's driver reports it: not in WebKit).
 """
 import time
 
@@ -40,7 +40,8 @@ with WebTest() as test:
         fail(f"the page notes: {browser.script(NOTES)}")
     ok(f"?level=30&spec=1: Level 30, Spec 1, Timer1 at {rate:.1f} ticks/s (64 expected), the panel shows {chosen}")
 
-    for query, key, note in (("?level=abc", "level", "Level 'abc' is no number from -32768 to 32767; the default 301 applies."),
+    for query, key, note in (("?level=", "level", "Level '' is no number from -32768 to 32767; the default 301 applies."),
+                             ("?level=abc", "level", "Level 'abc' is no number from -32768 to 32767; the default 301 applies."),
                              ("?level=99999", "level", "Level '99999' is no number from -32768 to 32767; the default 301 applies."),
                              ("?spec=7x", "spec", "Spec '7x' is no number from -32768 to 32767; the default 0 applies.")):
         browser.load(query)
