@@ -194,11 +194,15 @@ def cpu_seconds(pids):
 
 
 class WebTest:
+    def __init__(self, page_dir=None):
+        """Serves the probe page, or the page in page_dir."""
+        self.page_dir = page_dir or os.environ.get("ZV_WEB_PROBE_DIR", "")
+
     def __enter__(self):
-        page_dir = os.environ.get("ZV_WEB_PROBE_DIR", "")
+        page_dir = self.page_dir
         self.expected_tool = os.environ.get("ZV_WEB_EXPECTED", "")
         if not all(os.path.isfile(os.path.join(page_dir, name)) for name in PAGE_FILES):
-            log("FAIL: ZV_WEB_PROBE_DIR does not name the built probe page: run it through ctest")
+            log(f"FAIL: '{page_dir}' holds no built page (ZV_WEB_PROBE_DIR names the probe page): run it through ctest")
             sys.exit(1)
         for program in NEEDS[ENGINE]:
             if not os.path.exists(program):
