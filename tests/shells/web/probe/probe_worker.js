@@ -7,6 +7,7 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
     "use strict";
     let seed = null;
     let canvas = null;
+    let context = null;
     let run = null;
     let firstRefreshMs = -1;
 
@@ -28,7 +29,7 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
       if (reply.state) reply.state.firstRefreshMs = firstRefreshMs;
       if (!withPixels || !run) return self.postMessage(reply);
       reply.block = { width: canvas.width, height: canvas.height };
-      reply.block.pixels = canvas.getContext("2d").getImageData(0, 0, canvas.width, canvas.height).data.buffer;
+      reply.block.pixels = context.getImageData(0, 0, canvas.width, canvas.height).data.buffer;
       self.postMessage(reply, [reply.block.pixels]);
     }
 
@@ -37,7 +38,12 @@ if (typeof WorkerGlobalScope !== "undefined" && self instanceof WorkerGlobalScop
       const { data } = message;
       if ("seed" in data) seed = data.seed;
       if (data.ask) return answer(data.ask, data.pixels);
-      if (data[ToWorker.start]) canvas = data[ToWorker.start].canvas;
+      if (data[ToWorker.start]) {
+        // The block canvas, and the context the run draws with: Firefox gives no second one.
+        canvas = data[ToWorker.start].canvas;
+        const getContext = canvas.getContext;
+        canvas.getContext = (...args) => (context = getContext.apply(canvas, args));
+      }
       toRun(message);
     };
   })();
