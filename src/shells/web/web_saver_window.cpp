@@ -21,7 +21,7 @@ constexpr std::uint32_t kOpaque = 0xFF000000u;
 }  // namespace
 
 WebSaverWindow::WebSaverWindow(platform::SaverWindowEvents& events)
-    : events_(events), startMs_(page::Now()), timers_(0), layout_(PageLayout()), display_(layout_) {}
+    : events_(events), startMs_(page::Now()), timers_(events, 0), layout_(PageLayout()), display_(layout_) {}
 
 platform::Nanoseconds WebSaverWindow::Now() const {
   return static_cast<platform::Nanoseconds>(std::llround((page::Now() - startMs_) * 1e6));
@@ -29,6 +29,7 @@ platform::Nanoseconds WebSaverWindow::Now() const {
 
 
 void WebSaverWindow::DisplayBox::Refresh() {
+  if (!TakeChange()) return;
   const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
   const platform::SoftwareSurface* source = &PixelsAt(shown.width, shown.height, scaled);
   if (source->Width() <= 0 || source->Height() <= 0) return;
@@ -41,6 +42,7 @@ void WebSaverWindow::DisplayBox::Refresh() {
 
 void WebSaverWindow::Refresh() {
   page::FillBlack();
+  display_.ForgetShown();
   display_.Refresh();
 }
 
@@ -55,24 +57,13 @@ void WebSaverWindow::DoEvents() {
 }
 
 bool WebSaverWindow::RunPending() {
-  bool ran = false;
+  bool ran = timers_.BeforeInput(Now());
   for (page::Event event = page::TakeEvent(); event.kind != page::Event::Kind::None; event = page::TakeEvent()) {
     Handle(event);
     ran = true;
   }
   // Timer messages come after input, as the system delivers them only when nothing else waits.
-  const platform::Nanoseconds now = Now();
-  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
-    events_.Timer1_Timer();
-    ++timer1Ticks_;
-    ran = true;
-  }
-  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
-    events_.Timer2_Timer();
-    ++timer2Ticks_;
-    ran = true;
-  }
-  return ran;
+  return timers_.Deliver(Now()) || ran;
 }
 
 void WebSaverWindow::Handle(const page::Event& event) {
@@ -101,7 +92,7 @@ void WebSaverWindow::Handle(const page::Event& event) {
 
 std::chrono::nanoseconds WebSaverWindow::WaitForEvent() {
   const platform::Nanoseconds from = Now();
-  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.Sleep() - from);
   // Whole milliseconds, rounded up: a timer of the browser does not fire before its time, and
   // one that woke the loop early would cost a pass for nothing.
   page::Wait(static_cast<double>((wait + platform::kMillisecond - 1) / platform::kMillisecond));

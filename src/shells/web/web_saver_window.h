@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "platform/software_picture_box.h"
@@ -37,9 +37,9 @@ class WebSaverWindow : public platform::SaverWindow {
   // What the page's test hook reports: where the block shows, and how the run has gone.
   const platform::ScreenLayout& Layout() const { return layout_; }
   const platform::PictureBox& Block() const { return display_; }
-  const platform::SaverTimers& Timers() const { return timers_; }
-  std::int64_t Timer1Ticks() const { return timer1Ticks_; }
-  std::int64_t Timer2Ticks() const { return timer2Ticks_; }
+  const platform::TimerDelivery& Timers() const { return timers_; }
+  std::int64_t Timer1Ticks() const { return timers_.Ticks(platform::Timer::Timer1); }
+  std::int64_t Timer2Ticks() const { return timers_.Ticks(platform::Timer::Timer2); }
   std::int64_t BlockRefreshes() const { return display_.refreshes; }
   // How long the run has gone, and how much of it the loop slept.
   platform::Nanoseconds Elapsed() const { return Now(); }
@@ -48,7 +48,8 @@ class WebSaverWindow : public platform::SaverWindow {
   double FirstRefreshMs() const { return display_.firstRefreshMs; }
 
  private:
-  // The display block shows itself on the page at every refresh, at the layout's scale.
+  // The display block shows itself on the page at a refresh that has something new to show, at
+  // the layout's scale.
   struct DisplayBox : platform::SoftwarePictureBox {
     explicit DisplayBox(const platform::ScreenLayout& layout) : layout(layout) {}
     void Refresh() override;
@@ -67,17 +68,16 @@ class WebSaverWindow : public platform::SaverWindow {
   // Runs every event that is pending now: the page's, then timers due. False when there was none.
   bool RunPending();
   void Handle(const page::Event& event);
-  // Sleeps until a timer falls due or the page has an event; returns how long.
+  // Sleeps until the next Timer1 tick (or the Timer2 tick that changes the picture) or an event
+  // of the page; returns how long.
   std::chrono::nanoseconds WaitForEvent();
 
   platform::SaverWindowEvents& events_;
   const double startMs_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   DisplayBox display_;
   ArtBox patterns_[3];
-  std::int64_t timer1Ticks_ = 0;
-  std::int64_t timer2Ticks_ = 0;
   std::chrono::nanoseconds slept_{0};
 };
 

@@ -18,7 +18,7 @@ platform::ScreenLayout LayoutOf(const SaverTarget& target) {
 X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target,
                                display_mode::EndSignals& endSignals)
     : events_(events), target_(target), endSignals_(endSignals), start_(std::chrono::steady_clock::now()),
-      timers_(0), layout_(LayoutOf(target)), display_(target, layout_) {}
+      timers_(events, 0), layout_(LayoutOf(target)), display_(target, layout_) {}
 
 platform::Nanoseconds X11SaverWindow::Now() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
@@ -26,12 +26,14 @@ platform::Nanoseconds X11SaverWindow::Now() const {
 
 
 void X11SaverWindow::DisplayBox::Refresh() {
+  if (!TakeChange()) return;
   const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
   target.Put(PixelsAt(shown.width, shown.height, scaled), shown.left, shown.top);
 }
 
 void X11SaverWindow::Refresh() {
   target_.FillBlack();
+  display_.ForgetShown();
   display_.Refresh();
 }
 
@@ -48,7 +50,7 @@ void X11SaverWindow::DoEvents() {
 bool X11SaverWindow::RunPending() {
   // The daemon ends the saver with a signal, or by destroying its window.
   if (endSignals_.Received() || target_.Gone()) Unload();
-  bool ran = false;
+  bool ran = timers_.BeforeInput(Now());
   ::Display* display = target_.Connection();
   while (XPending(display) > 0) {
     XEvent event;
@@ -58,16 +60,7 @@ bool X11SaverWindow::RunPending() {
   }
   if (target_.Gone()) Unload();
   // Timer messages come after input, as the system delivers them only when nothing else waits.
-  const platform::Nanoseconds now = Now();
-  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
-    events_.Timer1_Timer();
-    ran = true;
-  }
-  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
-    events_.Timer2_Timer();
-    ran = true;
-  }
-  return ran;
+  return timers_.Deliver(Now()) || ran;
 }
 
 void X11SaverWindow::Handle(const XEvent& event) {
@@ -114,7 +107,7 @@ std::chrono::nanoseconds X11SaverWindow::WaitForEvent() {
   // Events that arrived with a reply are queued already and would not wake the poll.
   if (XEventsQueued(display, QueuedAfterFlush) > 0) return std::chrono::nanoseconds(0);
   const platform::Nanoseconds from = Now();
-  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.Sleep() - from);
   const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
   pollfd sources[2] = {{ConnectionNumber(display), POLLIN, 0}, {endSignals_.Fd(), POLLIN, 0}};
   ppoll(sources, 2, &timeout, nullptr);

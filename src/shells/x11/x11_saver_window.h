@@ -1,7 +1,7 @@
 #pragma once
 #include <chrono>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "platform/software_picture_box.h"
@@ -37,7 +37,8 @@ class X11SaverWindow : public platform::SaverWindow {
   const platform::ScreenLayout& Layout() const { return layout_; }
 
  private:
-  // The display block shows itself on the window at every refresh, at the layout's scale.
+  // The display block shows itself on the window at a refresh that has something new to show, at
+  // the layout's scale.
   struct DisplayBox : platform::SoftwarePictureBox {
     DisplayBox(SaverTarget& target, const platform::ScreenLayout& layout) : target(target), layout(layout) {}
     void Refresh() override;
@@ -56,14 +57,15 @@ class X11SaverWindow : public platform::SaverWindow {
   // there was none.
   bool RunPending();
   void Handle(const XEvent& event);
-  // Waits until a timer falls due or an X event or ending signal arrives; returns how long.
+  // Waits until the next Timer1 tick (or the Timer2 tick that changes the picture), an X event or
+  // an ending signal; returns how long.
   std::chrono::nanoseconds WaitForEvent();
 
   platform::SaverWindowEvents& events_;
   SaverTarget& target_;
   display_mode::EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   DisplayBox display_;
   ArtBox patterns_[3];
