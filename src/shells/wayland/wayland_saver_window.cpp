@@ -18,7 +18,7 @@ platform::ScreenLayout LayoutOf(const SaverSurface& surface) {
 WaylandSaverWindow::WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection,
                                        SaverSurface& surface, display_mode::EndSignals& endSignals, bool reportGone)
     : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals), reportGone_(reportGone),
-      start_(std::chrono::steady_clock::now()), timers_(0), layout_(LayoutOf(surface)),
+      start_(std::chrono::steady_clock::now()), timers_(events, 0), layout_(LayoutOf(surface)),
       boxes_(layout_, [&surface](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
         surface.ShowBlock(pixels, shown);
       }) {
@@ -41,6 +41,7 @@ void WaylandSaverWindow::Reconfigured() {
   platform::PictureBox& block = boxes_.Display();
   block.SetLeft(static_cast<int16>(platform::StartOffset(block.Left(), layout_.ScaleWidth(), block.Width())));
   block.SetTop(static_cast<int16>(platform::StartOffset(block.Top(), layout_.ScaleHeight(), block.Height())));
+  boxes_.Display().ForgetShown();
   block.Refresh();
 }
 
@@ -57,25 +58,16 @@ void WaylandSaverWindow::DoEvents() {
 bool WaylandSaverWindow::RunPending() {
   // The idle daemon ends the saver with a signal.
   if (endSignals_.Received()) Unload();
+  const bool counted = timers_.BeforeInput(Now());
   const int handled = connection_.DispatchPending();
   if (handled < 0) EndOnFailure();
-  bool ran = handled > 0;
   // Timer messages come after input, as the system delivers them only when nothing else waits.
-  const platform::Nanoseconds now = Now();
-  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
-    events_.Timer1_Timer();
-    ran = true;
-  }
-  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
-    events_.Timer2_Timer();
-    ran = true;
-  }
-  return ran;
+  return timers_.Deliver(Now()) || counted || handled > 0;
 }
 
 std::chrono::nanoseconds WaylandSaverWindow::WaitForEvent() {
   const platform::Nanoseconds from = Now();
-  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.Sleep() - from);
   const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
   pollfd signals{endSignals_.Fd(), POLLIN, 0};
   if (!connection_.Wait(&timeout, {&signals, 1})) EndOnFailure();

@@ -2,7 +2,7 @@
 #include <chrono>
 
 #include "display_mode/end_signals.h"
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "shells/wayland/saver_surface.h"
@@ -52,7 +52,8 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   // Runs every event that is pending now: an ending signal, the compositor's events, timers
   // due. False when there was none.
   bool RunPending();
-  // Waits until a timer falls due or an event or ending signal arrives; returns how long.
+  // Waits until the next Timer1 tick (or the Timer2 tick that changes the picture), an event or
+  // an ending signal; returns how long.
   std::chrono::nanoseconds WaitForEvent();
   [[noreturn]] void EndOnFailure();
 
@@ -62,7 +63,7 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   display_mode::EndSignals& endSignals_;
   bool reportGone_;
   const std::chrono::steady_clock::time_point start_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   // The display block shows itself on the surface at every refresh.
   software_shell::BlockBoxes boxes_;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "shells/web/page.h"
@@ -36,9 +36,9 @@ class WebSaverWindow : public platform::SaverWindow {
   // What the page's test hook reports: where the block shows, and how the run has gone.
   const platform::ScreenLayout& Layout() const { return layout_; }
   const platform::PictureBox& Block() const { return boxes_.Display(); }
-  const platform::SaverTimers& Timers() const { return timers_; }
-  std::int64_t Timer1Ticks() const { return timer1Ticks_; }
-  std::int64_t Timer2Ticks() const { return timer2Ticks_; }
+  const platform::TimerDelivery& Timers() const { return timers_; }
+  std::int64_t Timer1Ticks() const { return timers_.Ticks(platform::Timer::Timer1); }
+  std::int64_t Timer2Ticks() const { return timers_.Ticks(platform::Timer::Timer2); }
   std::int64_t BlockRefreshes() const { return blockRefreshes_; }
   // How long the run has gone, and how much of it the loop slept.
   platform::Nanoseconds Elapsed() const { return Now(); }
@@ -53,20 +53,19 @@ class WebSaverWindow : public platform::SaverWindow {
   // Runs every event that is pending now: the page's, then timers due. False when there was none.
   bool RunPending();
   void Handle(const page::Event& event);
-  // Sleeps until a timer falls due or the page has an event; returns how long.
+  // Sleeps until the next Timer1 tick (or the Timer2 tick that changes the picture) or an event
+  // of the page; returns how long.
   std::chrono::nanoseconds WaitForEvent();
 
   platform::SaverWindowEvents& events_;
   const double startMs_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   // The display block shows itself on the page at every refresh.
   software_shell::BlockBoxes boxes_;
   std::vector<std::uint32_t> pixels_;
   std::int64_t blockRefreshes_ = 0;
   double firstRefreshMs_ = -1;
-  std::int64_t timer1Ticks_ = 0;
-  std::int64_t timer2Ticks_ = 0;
   std::chrono::nanoseconds slept_{0};
 };
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <chrono>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "display_mode/end_signals.h"
@@ -41,14 +41,15 @@ class X11SaverWindow : public platform::SaverWindow {
   // there was none.
   bool RunPending();
   void Handle(const XEvent& event);
-  // Waits until a timer falls due or an X event or ending signal arrives; returns how long.
+  // Waits until the next Timer1 tick (or the Timer2 tick that changes the picture), an X event or
+  // an ending signal; returns how long.
   std::chrono::nanoseconds WaitForEvent();
 
   platform::SaverWindowEvents& events_;
   SaverTarget& target_;
   display_mode::EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   // The display block shows itself in the window at every refresh.
   software_shell::BlockBoxes boxes_;
