@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <vector>
 
-#include "shells/wayland/wayland_platform.h"
+#include "display_mode/run_end.h"
 
 namespace zv::wayland {
 namespace {
@@ -16,16 +16,12 @@ platform::ScreenLayout LayoutOf(const SaverSurface& surface) {
 }  // namespace
 
 WaylandSaverWindow::WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection,
-                                       SaverSurface& surface, display_mode::EndSignals& endSignals, bool reportGone)
-    : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals), reportGone_(reportGone),
+                                       SaverSurface& surface, display_mode::EndSignals& endSignals)
+    : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals),
       start_(std::chrono::steady_clock::now()), timers_(0), layout_(LayoutOf(surface)),
       boxes_(layout_, [&surface](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
         surface.ShowBlock(pixels, shown);
-      }) {
-  surface_.SetEvents(this);
-}
-
-WaylandSaverWindow::~WaylandSaverWindow() { surface_.SetEvents(nullptr); }
+      }) {}
 
 platform::Nanoseconds WaylandSaverWindow::Now() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
@@ -44,7 +40,26 @@ void WaylandSaverWindow::Reconfigured() {
   block.Refresh();
 }
 
-void WaylandSaverWindow::OutputGone() { EndWithoutOutput(); }
+int WaylandSaverWindow::DispatchPending() {
+  const int dispatched = connection_.DispatchPending();
+  if (dispatched < 0) return dispatched;
+  const std::vector<SurfaceEvent> told = surface_.TakeEvents();
+  for (const SurfaceEvent& event : told) Handle(event);
+  return dispatched + static_cast<int>(told.size());
+}
+
+void WaylandSaverWindow::Handle(const SurfaceEvent& event) {
+  switch (event.kind) {
+    case SurfaceEvent::Kind::Reconfigured: Reconfigured(); break;
+    case SurfaceEvent::Kind::CloseRequested: Unload(); break;
+    case SurfaceEvent::Kind::OutputGone: display_mode::EndProcess(display_mode::RunEnd::OutputGone);
+    case SurfaceEvent::Kind::KeyPressed: events_.Form_KeyDown(); break;
+    case SurfaceEvent::Kind::Clicked: events_.Form_Click(); break;
+    case SurfaceEvent::Kind::PointerAt:
+      events_.Form_MouseMove(static_cast<float>(event.x), static_cast<float>(event.y));
+      break;
+  }
+}
 
 void WaylandSaverWindow::DoEvents() {
   // What the pass drew goes out as one frame.
@@ -57,7 +72,7 @@ void WaylandSaverWindow::DoEvents() {
 bool WaylandSaverWindow::RunPending() {
   // The idle daemon ends the saver with a signal.
   if (endSignals_.Received()) Unload();
-  const int handled = connection_.DispatchPending();
+  const int handled = DispatchPending();
   if (handled < 0) EndOnFailure();
   bool ran = handled > 0;
   // Timer messages come after input, as the system delivers them only when nothing else waits.
@@ -83,10 +98,10 @@ std::chrono::nanoseconds WaylandSaverWindow::WaitForEvent() {
 }
 
 // The run cannot go on without its compositor. The watcher of the outputs tells of one that went
-// away; a protocol error is this run's own to tell.
+// away; a protocol error, or the end of the compositor under a window, is this run's own to tell.
 void WaylandSaverWindow::EndOnFailure() {
-  if (reportGone_ || !connection_.Gone()) std::fprintf(stderr, "zorvalite: %s\n", connection_.Failure().c_str());
-  std::exit(1);
+  if (!surface_.FullScreen() || !connection_.Gone()) std::fprintf(stderr, "zorvalite: %s\n", connection_.Failure().c_str());
+  display_mode::EndProcess(display_mode::RunEnd::Failed);
 }
 
 }  // namespace zv::wayland
