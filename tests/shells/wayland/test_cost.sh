@@ -8,17 +8,34 @@ source "$(dirname "$0")/lib.sh"
 wl_setup
 command -v Xvfb >/dev/null || fail "Xvfb is not installed: run scripts/install-deps.sh x11"
 
-wl_cleanup() { [ -z "${XVFB_PID:-}" ] || { kill -TERM "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; }; }
-start_xvfb "$WL_TMP" 800x600 || fail "no virtual display"
+cleanup() { [ -z "${XVFB_PID:-}" ] || { kill -TERM "$XVFB_PID" 2>/dev/null; wait "$XVFB_PID" 2>/dev/null; }; }
+# wait_child PID SECONDS: waits for this shell's child to end, as `wait` does (its status), but
+# ends it and its savers (SIGKILL) after SECONDS and then gives 124.
+wait_child() {
+  local ended code
+  sleep "$2" &
+  local guard=$!
+  wait -n -p ended "$1" "$guard"
+  code=$?
+  if [ "$ended" = "$guard" ]; then
+    kill -KILL $(wl_savers "$1") "$1" 2>/dev/null
+    wait "$1" 2>/dev/null
+    return 124
+  fi
+  kill "$guard" 2>/dev/null
+  wait "$guard" 2>/dev/null
+  return "$code"
+}
+start_xvfb "$TEST_TMP" 800x600 || fail "no virtual display"
 x11_display=$DISPLAY
 unset DISPLAY
 
-wl_start env DISPLAY="$x11_display" "$ZV_ZORVALITE" --x11 --root --spec 1
-x11_pid=$WL_PID
-wl_start "$ZV_ZORVALITE" --spec 1
-wl_wait_savers 1 || fail "no saver on the output: $(wl_log)"
+run_start env DISPLAY="$x11_display" "$ZV_ZORVALITE" --x11 --root --spec 1
+x11_pid=$RUN_PID
+run_start "$ZV_ZORVALITE" --spec 1
+wl_wait_savers 1 || fail "no saver on the output: $(run_log)"
 sleep 1
-wayland_pids="$WL_PID $(wl_savers)"
+wayland_pids="$RUN_PID $(wl_savers)"
 hz=$(getconf CLK_TCK)
 x11_before=$(wl_cpu_ticks $x11_pid) wayland_before=$(wl_cpu_ticks $wayland_pids) start=$(date +%s%N)
 voluntary_before=$(awk '/^voluntary_ctxt_switches/ { print $2 }' "/proc/$(wl_savers)/status")
@@ -37,35 +54,35 @@ awk -v w="$wayland_used" -v x="$x11_used" 'BEGIN { exit !(w <= 1.5 * x + 1) }' |
 [ "$sleeps" -ge $((50 * wall / 1000)) ] || fail "the saver slept only $sleeps times in $wall ms"
 pass "processor at Spec 1: $wayland_share% of one core against the X11 mode's $x11_share%, $sleeps sleeps in $wall ms"
 kill -TERM "$x11_pid"
-wl_wait_exit 5 >/dev/null
+run_wait_exit 5 >/dev/null
 
 # How soon: started as a child of this shell, whose wait returns as it ends, timed without a fork.
-"$ZV_ZORVALITE" 2>"$WL_TMP/term.log" &
+"$ZV_ZORVALITE" 2>"$TEST_TMP/term.log" &
 pid=$!
 sleep 2
 start=$EPOCHREALTIME
 kill -TERM "$pid"
-wait "$pid"
+wait_child "$pid" 5
 code=$? end=$EPOCHREALTIME
 ms=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", 1000 * (b - a) }')
-[ "$code" = 0 ] || fail "exit status $code after SIGTERM"
-[ -s "$WL_TMP/term.log" ] && fail "it wrote: $(cat "$WL_TMP/term.log")"
+[ "$code" = 0 ] || fail "exit status $code after SIGTERM (124: still running 5 s later)"
+[ -s "$TEST_TMP/term.log" ] && fail "it wrote: $(cat "$TEST_TMP/term.log")"
 awk -v ms="$ms" 'BEGIN { exit !(ms <= 100) }' || fail "SIGTERM took $ms ms to end it"
 pass "SIGTERM ended it quietly in $ms ms, status 0"
 
-wl_cleanup
+cleanup
 XVFB_PID=""
-"$ZV_ZORVALITE" 2>"$WL_TMP/gone.log" &
+"$ZV_ZORVALITE" 2>"$TEST_TMP/gone.log" &
 pid=$!
 sleep 2
 savers=$(pgrep -P "$pid")
 start=$EPOCHREALTIME
 kill -KILL "$WL_SWAY_PID"
-wait "$pid"
+wait_child "$pid" 5
 code=$? end=$EPOCHREALTIME
 ms=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", 1000 * (b - a) }')
-[ "$code" = 1 ] || fail "exit status $code when the compositor went away"
+[ "$code" = 1 ] || fail "exit status $code when the compositor went away (124: still running 5 s later)"
 awk -v ms="$ms" 'BEGIN { exit !(ms <= 1000) }' || fail "it took $ms ms to end after the compositor"
-[ "$(wc -l <"$WL_TMP/gone.log")" = 1 ] || fail "it wrote, not one line: $(cat "$WL_TMP/gone.log")"
+[ "$(wc -l <"$TEST_TMP/gone.log")" = 1 ] || fail "it wrote, not one line: $(cat "$TEST_TMP/gone.log")"
 for saver in $savers; do kill -0 "$saver" 2>/dev/null && fail "the saver $saver still runs"; done
-pass "the compositor killed: status 1 in $ms ms, one line: $(cat "$WL_TMP/gone.log")"
+pass "the compositor killed: status 1 in $ms ms, one line: $(cat "$TEST_TMP/gone.log")"
