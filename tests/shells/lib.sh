@@ -11,7 +11,7 @@
 #
 # Call run_start and fail in the test's own shell, not in $(...). TEST_TMP is the test's scratch
 # folder (made by test_folder). Teardown (on any exit) calls the test's `cleanup` when it defines
-# one, ends what run_start started, by PID, then the display server (the lib's stop_server); a
+# one, ends what run_start started and what that started, by PID, then the display server (the lib's stop_server); a
 # failed test keeps its screenshots and logs in TEST_TMP and says so.
 
 set -u
@@ -62,6 +62,19 @@ end_processes() {
   done
 }
 
+# end_runs: ends every run still going and the processes it started (a display mode's savers),
+# killing within 2 s what does not end, then waits for the runs' watchers.
+end_runs() {
+  local run pids=()
+  for ((run = 1; run <= RUN_NO; run++)); do
+    run_running "$run" || continue
+    pids+=("$(cat "$TEST_TMP/pid.$run")")
+    pids+=($(pgrep -P "${pids[-1]}"))
+  done
+  [ ${#pids[@]} -eq 0 ] || end_processes "${pids[@]}"
+  bg_end_all "$TEST_TMP"
+}
+
 # wait_file FILE [SECONDS=20]: waits until the file exists.
 wait_file() {
   local deadline=$((SECONDS + ${2:-20}))
@@ -80,7 +93,7 @@ teardown() {
   local status=$?
   trap - EXIT INT TERM
   if declare -F cleanup >/dev/null; then cleanup; fi
-  [ -z "$TEST_TMP" ] || bg_end_all "$TEST_TMP"
+  [ -z "$TEST_TMP" ] || end_runs
   stop_server
   if [ -n "$TEST_TMP" ]; then
     if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then

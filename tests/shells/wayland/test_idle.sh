@@ -2,14 +2,22 @@
 # Started by an idle daemon: swayidle -w timeout 1 'zorvalite' starts it after one idle second
 # (there is no input device to keep the session busy), and the reels show; a key ends it.
 source "$(dirname "$0")/lib.sh"
-# The saver swayidle started is no run of this script's: teardown ends it and its savers (a
-# swayidle that waits for its command would wait for ever on one that does not end).
+# The saver swayidle started is no run of this script's: teardown kills swayidle first (it waits
+# for its command, and starts it again when the session has been idle once more), then ends the
+# savers it started.
+idle_pid=""
+cleanup() {
+  [ -n "$idle_pid" ] || return 0
+  local started saver
+  started=$(pgrep -P "$idle_pid")
+  kill -KILL "$idle_pid" 2>/dev/null
+  for saver in $started; do end_processes "$saver" $(wl_savers "$saver"); done
+}
 pid=""
-cleanup() { [ -z "$pid" ] || end_processes "$pid" $(wl_savers "$pid"); }
 wl_setup
 
 run_start swayidle -w timeout 1 "exec $ZV_ZORVALITE"
-idle_run=$RUN_NO
+idle_run=$RUN_NO idle_pid=$RUN_PID
 for _ in $(seq 100); do
   pid=$(pgrep -f -x "$ZV_ZORVALITE" | head -n1)
   [ -n "$pid" ] && break
