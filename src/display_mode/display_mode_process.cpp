@@ -1,7 +1,8 @@
 #include "display_mode/display_mode_process.h"
 
 #include <cstdio>
-#include <cstdlib>
+
+#include "display_mode/run_end.h"
 
 namespace zv::display_mode {
 
@@ -11,6 +12,6 @@ void DisplayModeProcess::ReportRuntimeError(const RuntimeError& error, const pla
   errorReported_ = true;
 }
 
-void DisplayModeProcess::End() { std::exit(errorReported_ ? 1 : 0); }
+void DisplayModeProcess::End() { EndProcess(errorReported_ ? RunEnd::Failed : RunEnd::Ended); }
 
 }  // namespace zv::display_mode

@@ -55,12 +55,16 @@ TEST(DisplayModeOptions, WhatDoesNotConvertIsRefusedByName) {
   EXPECT_EQ(message({"--window-id", "0x"}), "--window-id: '0x' is not a window id (0x... or decimal)");
   EXPECT_EQ(message({"--window-id", "12ab"}), "--window-id: '12ab' is not a window id (0x... or decimal)");
   EXPECT_EQ(message({"--window-id", "0"}), "--window-id: '0' is not a window id (0x... or decimal)");
+  // X11's ids have 32 bits.
+  EXPECT_EQ(message({"--window-id", "0x100000000"}), "--window-id: '0x100000000' is not a window id (0x... or decimal)");
   EXPECT_EQ(message({"--root"}, "root"), "XSCREENSAVER_WINDOW: 'root' is not a window id");
   EXPECT_EQ(message({"--root", "--window"}), "--window: only one of --root, --window-id and --window may be given");
   EXPECT_EQ(message({"--fps"}), "unknown argument '--fps'");
   EXPECT_EQ(message({"-fps"}), "unknown argument '-fps'");
   EXPECT_EQ(message({"root"}), "unknown argument 'root'");
   EXPECT_EQ(message({"--window", "--"}), "unknown argument '--'");
+  EXPECT_EQ(message({"--"}), "unknown argument '--'");
+  EXPECT_EQ(message({"-:x"}), "unknown argument '-:x'");
   EXPECT_EQ(message({"--x11", "-wayland"}), "--wayland: only one of --x11 and --wayland may be given");
   EXPECT_EQ(message({"--wayland", "-window-id", "7"}), "--window-id: draws into an X11 window, not with --wayland");
 }
@@ -74,6 +78,7 @@ TEST(DisplayModeOptions, TheDisplayServerFollowsTheSessionUnlessForced) {
   EXPECT_EQ(ParseOptions({"-root"}, wayland).server, Server::X11);
   EXPECT_EQ(ParseOptions({"--window-id=0x2a"}, wayland).server, Server::X11);
   EXPECT_EQ(ParseOptions({"--x11"}, wayland).server, Server::X11);
+  EXPECT_EQ(ParseOptions({"--x11", "-x11"}, wayland).server, Server::X11);
   EXPECT_EQ(ParseOptions({"--wayland", "--level=30"}, {}).server, Server::Wayland);
 }
 

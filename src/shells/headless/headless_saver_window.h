@@ -62,8 +62,8 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options);
 
   void Show() override { visible_ = true; }
-  int16 ScaleWidth() const override { return static_cast<int16>(layout_.logicalWidth); }
-  int16 ScaleHeight() const override { return static_cast<int16>(layout_.logicalHeight); }
+  int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
+  int16 ScaleHeight() const override { return layout_.ScaleHeight(); }
   void Refresh() override { ++windowRefreshes_; }
   void Cls() override {}
   void Hide() override { visible_ = false; }

@@ -13,20 +13,13 @@
 
 namespace zv::wayland {
 
-// The status with which a saver whose output has gone ends: the watcher of the outputs
-// (wayland_display_mode.h) lets it go quietly.
-inline constexpr int kOutputGoneStatus = 3;
-[[noreturn]] void EndWithoutOutput();
-
 // The Wayland shell: one saver run on its own connection to the compositor, full screen on one
 // output or in a window.
 class WaylandPlatform : public platform::SaverPlatform {
  public:
-  // `output` names the output a full-screen run covers (none for --window). A run that the
-  // watcher of the outputs started leaves the report of a compositor that went away to it
-  // (`reportGone` false), so that its end is told once. Throws std::runtime_error when there is
-  // no compositor to talk to.
-  WaylandPlatform(const display_mode::Options& options, std::optional<std::uint32_t> output, bool reportGone);
+  // `output` names the output a full-screen run covers (none for --window). Throws
+  // std::runtime_error when there is no compositor to talk to.
+  WaylandPlatform(const display_mode::Options& options, std::optional<std::uint32_t> output);
 
   platform::Process& GetProcess() override { return process_; }
   platform::SettingsSource& Settings() override { return settings_; }
@@ -44,7 +37,6 @@ class WaylandPlatform : public platform::SaverPlatform {
   // The cursor count hides the pointer over a full-screen surface.
   software_shell::DaemonSystemParameters system_{[this](bool shown) { surface_.ShowPointer(shown); }};
   ClockSeededRandom random_;
-  bool reportGone_;
 };
 
 }  // namespace zv::wayland

@@ -16,13 +16,11 @@ namespace zv::wayland {
 // until the next timer, event or ending signal. The surface is the whole screen of the run, at
 // its output's scale (scale x 96 DPI): the block shows in whole squares at high DPI, as on
 // Windows and X11.
-class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
+class WaylandSaverWindow : public platform::SaverWindow {
  public:
-  // A compositor that goes away ends the process with status 1, told on standard error when
-  // `reportGone`.
+  // A compositor that goes away, or an output that goes, ends the process (display_mode/run_end.h).
   WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection, SaverSurface& surface,
-                     display_mode::EndSignals& endSignals, bool reportGone);
-  ~WaylandSaverWindow() override;
+                     display_mode::EndSignals& endSignals);
 
   void Show() override { surface_.Map(); }
   int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
@@ -41,14 +39,14 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   const platform::ScreenLayout& Layout() const { return layout_; }
 
  private:
-  void Reconfigured() override;
-  void CloseRequested() override { Unload(); }
-  void OutputGone() override;
-  void KeyPressed() override { events_.Form_KeyDown(); }
-  void Clicked() override { events_.Form_Click(); }
-  void PointerAt(double x, double y) override { events_.Form_MouseMove(static_cast<float>(x), static_cast<float>(y)); }
+  void Reconfigured();
 
   platform::Nanoseconds Now() const;
+  // Reads what the compositor has sent, without waiting, and hands what it told of the surface
+  // to Handle, once libwayland's dispatch has returned: how many events there were, or -1 when
+  // the connection failed.
+  int DispatchPending();
+  void Handle(const SurfaceEvent& event);
   // Runs every event that is pending now: an ending signal, the compositor's events, timers
   // due. False when there was none.
   bool RunPending();
@@ -61,7 +59,6 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   WaylandConnection& connection_;
   SaverSurface& surface_;
   display_mode::EndSignals& endSignals_;
-  bool reportGone_;
   const std::chrono::steady_clock::time_point start_;
   platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "display_mode/run_end.h"
+
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
 
@@ -32,7 +34,7 @@ int OnXError(::Display* display, XErrorEvent* error) {
   char text[256];
   XGetErrorText(display, error->error_code, text, sizeof text);
   std::fprintf(stderr, "zorvalite: X error: %s (request %d)\n", text, error->request_code);
-  std::exit(1);
+  display_mode::EndProcess(display_mode::RunEnd::Failed);
 }
 
 // Desktops scale X applications for a high-DPI screen through the resource Xft.dpi; the
@@ -58,15 +60,6 @@ std::string Hex(unsigned long id) {
 }
 
 }  // namespace
-
-XConnection::XConnection() : display_(XOpenDisplay(nullptr)) {
-  if (!display_) {
-    const char* name = std::getenv("DISPLAY");
-    throw std::runtime_error(std::string("cannot open the X display '") + (name ? name : "") + "'");
-  }
-}
-
-XConnection::~XConnection() { XCloseDisplay(display_); }
 
 SaverTarget::SaverTarget(::Display* display, const display_mode::Options& options)
     : display_(display), kind_(options.target), dpi_(ResourceDpi(display)) {

@@ -5,23 +5,10 @@
 #include "platform/software_surface.h"
 #include "display_mode/options.h"
 
-// After the program's headers: Xlib defines macros (Bool, Status, None...) that would rewrite them.
-#include <X11/Xlib.h>
+// Last: Xlib defines macros (Bool, Status, None...) that would rewrite the program's headers.
+#include "shells/x11/x_connection.h"
 
 namespace zv::x11 {
-
-// The connection to the X server named by DISPLAY.
-class XConnection {
- public:
-  XConnection();  // throws std::runtime_error when there is no X server to talk to
-  ~XConnection();
-  XConnection(const XConnection&) = delete;
-  XConnection& operator=(const XConnection&) = delete;
-  ::Display* Get() const { return display_; }
-
- private:
-  ::Display* display_;
-};
 
 // The window the saver draws into, and how pixels are written to it. Its own windows are
 // created here, black, and mapped by Map; a given window is only drawn into, and its events
@@ -36,7 +23,6 @@ class SaverTarget {
 
   ::Display* Connection() const { return display_; }
   Window Id() const { return window_; }
-  display_mode::Target Kind() const { return kind_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The desktop's DPI as its settings tell X applications (the resource Xft.dpi), 96 without it.

@@ -26,7 +26,7 @@ using wayland::WaylandPlatform;
 class ProbePlatform : public WaylandPlatform {
  public:
   ProbePlatform(const Options& options, std::uint32_t output, Freeze freeze, std::filesystem::path out)
-      : WaylandPlatform(options, output, false), freeze_(freeze), out_(std::move(out)) {}
+      : WaylandPlatform(options, output), freeze_(freeze), out_(std::move(out)) {}
 
   std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override {
     events_ = std::make_unique<FreezingEvents>(events, freeze_, out_);
