@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "display/digit_renderer.h"
+#include "digits/digit_renderer.h"
 #include "lottery/lottery_engine.h"
 #include "platform/platform.h"
 #include "saver/slept_passes.h"

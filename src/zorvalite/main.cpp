@@ -2,13 +2,13 @@
 #include <cstdio>
 #include <exception>
 
-#include "display_mode/options.h"
-#include "display_mode/run_end.h"
+#include "linux_saver/options.h"
+#include "linux_saver/run_end.h"
 #include "shells/wayland/wayland_display_mode.h"
 #include "shells/x11/x11_display_mode.h"
 
 int main(int argc, char** argv) {
-  using namespace zv::display_mode;
+  using namespace zv::linux_saver;
   const Environment environment = ProcessEnvironment();
   Options options;
   try {

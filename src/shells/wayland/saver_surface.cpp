@@ -164,7 +164,7 @@ struct SurfaceHandlers {
   };
 };
 
-SaverSurface::SaverSurface(WaylandConnection& connection, display_mode::Target target, std::optional<std::uint32_t> output)
+SaverSurface::SaverSurface(WaylandConnection& connection, linux_saver::Target target, std::optional<std::uint32_t> output)
     : connection_(connection), target_(target), output_(output) {
   const Output* fullScreenOn = output ? connection.FindOutput(*output) : nullptr;
   if (output && !fullScreenOn) {
@@ -275,7 +275,7 @@ void SaverSurface::Unmap() {
 }
 
 void SaverSurface::ShowPointer(bool show) {
-  if (target_ != display_mode::Target::FullScreen) return;
+  if (target_ != linux_saver::Target::FullScreen) return;
   pointerHidden_ = !show;
   // Shown again, it takes the compositor's own image once the surface has gone.
   if (pointerHidden_)

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
 #include "platform/screen_layout.h"
 #include "platform/software_surface.h"
 #include "shells/wayland/shm_buffer.h"
@@ -46,7 +46,7 @@ class SaverSurface {
   // Creates the toplevel and waits for its first configure. `output` names the output of a
   // full-screen surface; when it has gone already, the surface is none and its first event says
   // so. Throws std::runtime_error when the compositor cannot be talked to.
-  SaverSurface(WaylandConnection& connection, display_mode::Target target, std::optional<std::uint32_t> output);
+  SaverSurface(WaylandConnection& connection, linux_saver::Target target, std::optional<std::uint32_t> output);
   ~SaverSurface();
   SaverSurface(const SaverSurface&) = delete;
   SaverSurface& operator=(const SaverSurface&) = delete;
@@ -92,7 +92,7 @@ class SaverSurface {
   void Paint(ShmBuffer& buffer, bool fresh);
 
   WaylandConnection& connection_;
-  display_mode::Target target_;
+  linux_saver::Target target_;
   std::optional<std::uint32_t> output_;
   std::vector<SurfaceEvent> events_;
   wl_surface* surface_ = nullptr;

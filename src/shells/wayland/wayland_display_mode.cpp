@@ -12,8 +12,8 @@
 #include <system_error>
 #include <vector>
 
-#include "display_mode/end_signals.h"
-#include "display_mode/run_end.h"
+#include "linux_saver/end_signals.h"
+#include "linux_saver/run_end.h"
 #include "shells/wayland/wayland_connection.h"
 #include "shells/wayland/wayland_platform.h"
 #include "startup/md_saver.h"
@@ -21,7 +21,7 @@
 namespace zv::wayland {
 namespace {
 
-using display_mode::RunEnd;
+using linux_saver::RunEnd;
 
 // A saver's process, and the descriptor that becomes readable when it ends.
 struct Saver {
@@ -69,7 +69,7 @@ class Watcher {
       } catch (const std::exception& error) {
         std::fprintf(stderr, "zorvalite: %s\n", error.what());
       }
-      display_mode::EndProcess(RunEnd::Failed);
+      linux_saver::EndProcess(RunEnd::Failed);
     }
     const int ended = static_cast<int>(syscall(SYS_pidfd_open, pid, 0));
     if (ended < 0) throw std::system_error(errno, std::generic_category(), "pidfd_open");
@@ -82,7 +82,7 @@ class Watcher {
     waitpid(saver.pid, &status, 0);
     close(saver.ended);
     saver.pid = 0;
-    if (WIFEXITED(status)) return display_mode::EndOfStatus(WEXITSTATUS(status));
+    if (WIFEXITED(status)) return linux_saver::EndOfStatus(WEXITSTATUS(status));
     std::fprintf(stderr, "zorvalite: the saver of an output ended on signal %d\n", WTERMSIG(status));
     return RunEnd::Failed;
   }
@@ -96,7 +96,7 @@ class Watcher {
       if (saver.pid != 0) Reap(saver);
     if (end != RunEnd::Ended && !connection_.Roundtrip() && connection_.Gone())
       std::fprintf(stderr, "zorvalite: %s\n", connection_.Failure().c_str());
-    return display_mode::ExitStatus(end);
+    return linux_saver::ExitStatus(end);
   }
 
   int EndOnFailure() {
@@ -107,7 +107,7 @@ class Watcher {
   const OutputSaver& runSaver_;
   // First, so that the savers start with the ending signals blocked: one that arrives before a
   // saver takes them waits for it.
-  display_mode::EndSignals endSignals_;
+  linux_saver::EndSignals endSignals_;
   WaylandConnection connection_;
   std::vector<Saver> savers_;
   std::vector<std::uint32_t> appeared_;
@@ -117,12 +117,12 @@ class Watcher {
 
 int RunOnEveryOutput(const OutputSaver& runSaver) { return Watcher(runSaver).Run(); }
 
-int RunDisplayMode(const display_mode::Options& options) {
-  if (options.target == display_mode::Target::TryWindow) {
+int RunDisplayMode(const linux_saver::Options& options) {
+  if (options.target == linux_saver::Target::TryWindow) {
     WaylandPlatform platform(options, std::nullopt);
     // The run ends the process.
     RunSaverProgram(platform);
-    return display_mode::ExitStatus(RunEnd::Failed);
+    return linux_saver::ExitStatus(RunEnd::Failed);
   }
   return RunOnEveryOutput([&options](std::uint32_t output) {
     WaylandPlatform platform(options, output);

@@ -4,7 +4,7 @@
 
 namespace zv::wayland {
 
-WaylandPlatform::WaylandPlatform(const display_mode::Options& options, std::optional<std::uint32_t> output)
+WaylandPlatform::WaylandPlatform(const linux_saver::Options& options, std::optional<std::uint32_t> output)
     : surface_(connection_, options.target, output), settings_(options) {}
 
 std::unique_ptr<platform::SaverWindow> WaylandPlatform::CreateSaverWindow(platform::SaverWindowEvents& events) {

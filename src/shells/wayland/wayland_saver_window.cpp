@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "display_mode/run_end.h"
+#include "linux_saver/run_end.h"
 
 namespace zv::wayland {
 namespace {
@@ -18,7 +18,7 @@ platform::ScreenLayout LayoutOf(const SaverSurface& surface) {
 }  // namespace
 
 WaylandSaverWindow::WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection,
-                                       SaverSurface& surface, display_mode::EndSignals& endSignals)
+                                       SaverSurface& surface, linux_saver::EndSignals& endSignals)
     : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals),
       start_(std::chrono::steady_clock::now()), timers_(events, 0), layout_(LayoutOf(surface)),
       boxes_(layout_, [&surface](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
@@ -55,7 +55,7 @@ void WaylandSaverWindow::Handle(const SurfaceEvent& event) {
   switch (event.kind) {
     case SurfaceEvent::Kind::Reconfigured: Reconfigured(); break;
     case SurfaceEvent::Kind::CloseRequested: Unload(); break;
-    case SurfaceEvent::Kind::OutputGone: display_mode::EndProcess(display_mode::RunEnd::OutputGone);
+    case SurfaceEvent::Kind::OutputGone: linux_saver::EndProcess(linux_saver::RunEnd::OutputGone);
     case SurfaceEvent::Kind::KeyPressed: events_.Form_KeyDown(); break;
     case SurfaceEvent::Kind::Clicked: events_.Form_Click(); break;
     case SurfaceEvent::Kind::PointerAt:
@@ -99,7 +99,7 @@ std::chrono::nanoseconds WaylandSaverWindow::WaitForEvent() {
 // away; a protocol error, or the end of the compositor under a window, is this run's own to tell.
 void WaylandSaverWindow::EndOnFailure() {
   if (!surface_.FullScreen() || !connection_.Gone()) std::fprintf(stderr, "zorvalite: %s\n", connection_.Failure().c_str());
-  display_mode::EndProcess(display_mode::RunEnd::Failed);
+  linux_saver::EndProcess(linux_saver::RunEnd::Failed);
 }
 
 }  // namespace zv::wayland

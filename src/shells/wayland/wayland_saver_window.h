@@ -1,7 +1,7 @@
 #pragma once
 #include <chrono>
 
-#include "display_mode/end_signals.h"
+#include "linux_saver/end_signals.h"
 #include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
@@ -18,9 +18,9 @@ namespace zv::wayland {
 // Windows and X11.
 class WaylandSaverWindow : public platform::SaverWindow {
  public:
-  // A compositor that goes away, or an output that goes, ends the process (display_mode/run_end.h).
+  // A compositor that goes away, or an output that goes, ends the process (linux_saver/run_end.h).
   WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection, SaverSurface& surface,
-                     display_mode::EndSignals& endSignals);
+                     linux_saver::EndSignals& endSignals);
 
   void Show() override { surface_.Map(); }
   int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
@@ -58,7 +58,7 @@ class WaylandSaverWindow : public platform::SaverWindow {
   platform::SaverWindowEvents& events_;
   WaylandConnection& connection_;
   SaverSurface& surface_;
-  display_mode::EndSignals& endSignals_;
+  linux_saver::EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
   platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;

@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "platform/software_surface.h"
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
 
 // Last: Xlib defines macros (Bool, Status, None...) that would rewrite the program's headers.
 #include "shells/x11/x_connection.h"
@@ -16,7 +16,7 @@ namespace zv::x11 {
 class SaverTarget {
  public:
   // Throws std::runtime_error when the window cannot be used.
-  SaverTarget(::Display* display, const display_mode::Options& options);
+  SaverTarget(::Display* display, const linux_saver::Options& options);
   ~SaverTarget();
   SaverTarget(const SaverTarget&) = delete;
   SaverTarget& operator=(const SaverTarget&) = delete;
@@ -49,7 +49,7 @@ class SaverTarget {
   unsigned long PixelValue(platform::Colour colour) const;
 
   ::Display* display_;
-  display_mode::Target kind_;
+  linux_saver::Target kind_;
   Window window_ = 0;
   Visual* visual_ = nullptr;
   int depth_ = 0;

@@ -15,7 +15,7 @@ platform::ScreenLayout LayoutOf(const SaverTarget& target) {
 }  // namespace
 
 X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target,
-                               display_mode::EndSignals& endSignals)
+                               linux_saver::EndSignals& endSignals)
     : events_(events), target_(target), endSignals_(endSignals), start_(std::chrono::steady_clock::now()),
       timers_(events, 0), layout_(LayoutOf(target)),
       boxes_(layout_, [&target](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {

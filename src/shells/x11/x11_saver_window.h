@@ -4,7 +4,7 @@
 #include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
-#include "display_mode/end_signals.h"
+#include "linux_saver/end_signals.h"
 #include "shells/x11/saver_target.h"
 #include "software_shell/block_boxes.h"
 
@@ -17,7 +17,7 @@ namespace zv::x11 {
 // to fit a window smaller than it (the daemon's small preview), as on Windows.
 class X11SaverWindow : public platform::SaverWindow {
  public:
-  X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, display_mode::EndSignals& endSignals);
+  X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, linux_saver::EndSignals& endSignals);
 
   void Show() override { target_.Map(); }
   int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
@@ -47,7 +47,7 @@ class X11SaverWindow : public platform::SaverWindow {
 
   platform::SaverWindowEvents& events_;
   SaverTarget& target_;
-  display_mode::EndSignals& endSignals_;
+  linux_saver::EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
   platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;

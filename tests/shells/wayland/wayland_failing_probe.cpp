@@ -38,9 +38,9 @@ class FailingPlatform : public wayland::WaylandPlatform {
 }  // namespace
 
 int main(int argc, char** argv) {
-  display_mode::Options options;
+  linux_saver::Options options;
   try {
-    options = display_mode::ParseOptions({argv + 1, argv + argc});
+    options = linux_saver::ParseOptions({argv + 1, argv + argc});
     return wayland::RunOnEveryOutput([&options](std::uint32_t output) {
       FailingPlatform platform(options, output);
       RunSaverProgram(platform);

@@ -18,7 +18,7 @@
 namespace {
 
 using namespace zv;
-using display_mode::Options;
+using linux_saver::Options;
 using probe::Freeze;
 using probe::FreezingEvents;
 using wayland::WaylandPlatform;
@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
   const Freeze freeze = probe::TakeFreeze(args, out, "wayland_state_probe");
   Options options;
   try {
-    options = display_mode::ParseOptions(args);
-  } catch (const display_mode::UsageError& error) {
+    options = linux_saver::ParseOptions(args);
+  } catch (const linux_saver::UsageError& error) {
     std::fprintf(stderr, "wayland_state_probe: %s\n", error.what());
     return 2;
   }

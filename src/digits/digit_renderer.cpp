@@ -1,8 +1,8 @@
-#include "display/digit_renderer.h"
+#include "digits/digit_renderer.h"
 
 #include <span>
 
-#include "display/glyph.h"
+#include "digits/glyph.h"
 #include "runtime/table_fill.h"
 
 namespace zv {

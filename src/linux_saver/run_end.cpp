@@ -1,9 +1,9 @@
-#include "display_mode/run_end.h"
+#include "linux_saver/run_end.h"
 
 #include <cstdlib>
 #include <initializer_list>
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 
 int ExitStatus(RunEnd end) {
   switch (end) {
@@ -22,4 +22,4 @@ RunEnd EndOfStatus(int status) {
 
 void EndProcess(RunEnd end) { std::exit(ExitStatus(end)); }
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -1,5 +1,5 @@
 #pragma once
-#include "display/segment_frames.h"
+#include "digits/segment_frames.h"
 #include "machine/spin_state.h"
 #include "platform/saver_window.h"
 #include "runtime/int16.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 
 // How a run of the display mode ends. Its exit status is decided here alone: 0 when input or an
 // ending signal ended it, 1 after a failure (told on standard error), 3 when the output it
@@ -13,4 +13,4 @@ RunEnd EndOfStatus(int status);
 // Ends the process with the end's status.
 [[noreturn]] void EndProcess(RunEnd end);
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "display_mode/display_mode_process.h"
-#include "display_mode/options.h"
+#include "linux_saver/saver_process.h"
+#include "linux_saver/options.h"
 #include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -82,12 +82,12 @@ TEST(DisplayModeOptions, TheDisplayServerFollowsTheSessionUnlessForced) {
   EXPECT_EQ(ParseOptions({"--wayland", "--level=30"}, {}).server, Server::Wayland);
 }
 
-TEST(DisplayModeProcess, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
-  EXPECT_EXIT(DisplayModeProcess().End(), ::testing::ExitedWithCode(0), "^$");
+TEST(SaverProcess, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
+  EXPECT_EXIT(SaverProcess().End(), ::testing::ExitedWithCode(0), "^$");
 
   // A fault of the saver run reaches the top of the program, as on Windows.
   struct SaverWithoutArt : platform::SaverPlatform {
-    DisplayModeProcess process;
+    SaverProcess process;
     headless::MemorySettingsStore settings;
     headless::HeadlessSystem system;
     ClockSeededRandom random;
@@ -110,4 +110,4 @@ TEST(DisplayModeProcess, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1)
 }
 
 }  // namespace
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver
