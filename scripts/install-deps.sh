@@ -13,8 +13,10 @@ source "$(dirname "$0")/lib.sh"
 what=${1:-all}
 native=(cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev libpng-dev pkg-config
         libx11-dev libxfixes-dev libwayland-dev wayland-protocols)
-# The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format.
-x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver libxml2-utils desktop-file-utils)
+# The native saver's checks on Xvfb, with the XScreenSaver daemon and its settings' format; three
+# of its hacks (xscreensaver-data), which scripts/measure-wakeups.sh measures beside the saver.
+x11=(xvfb xauth x11-utils x11-xserver-utils xdotool imagemagick xscreensaver xscreensaver-data libxml2-utils
+     desktop-file-utils)
 # The Wayland mode's checks on a real compositor: headless sway, screenshots, a typed key, the idle
 # daemon.
 wayland=(sway grim wtype swayidle imagemagick xvfb xauth x11-utils procps)

@@ -20,7 +20,8 @@
 #   bg_running DIR RUN     true while that run goes on
 #   bg_wait_exit DIR SECONDS RUN
 #                          prints the run's exit status once it has ended; a run still going
-#                          after SECONDS is ended (SIGTERM) and 124 is printed
+#                          after SECONDS is ended (SIGTERM, SIGKILL 5 s later when it is still
+#                          there) and 124 is printed
 #   bg_end_all DIR         ends every run still going and waits for their watchers
 #   wine_environment PREFIX
 #                          exports WINEPREFIX and the quiet Wine environment
@@ -123,6 +124,9 @@ bg_wait_exit() {
   while bg_running "$dir" "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.02; done
   if bg_running "$dir" "$run"; then
     kill -TERM "$(cat "$dir/pid.$run")" 2>/dev/null
+    deadline=$((SECONDS + 5))
+    while bg_running "$dir" "$run" && [ "$SECONDS" -le "$deadline" ]; do sleep 0.02; done
+    bg_running "$dir" "$run" && kill -KILL "$(cat "$dir/pid.$run")" 2>/dev/null
     while bg_running "$dir" "$run"; do sleep 0.02; done
     echo 124
   else

@@ -2,8 +2,9 @@
 # Starts the saver. On Linux: builds the native display mode zorvalite and runs it full-screen on
 # the current display; a key, a click or a pointer move ends it; options go to it (e.g. --window,
 # --level 30; --help lists them). With --wine: builds the 64-bit Zorvalite.scr and runs it under
-# Wine with /S (or with the switch given, e.g. /c for the settings dialog). With no display,
-# starts a virtual one, runs the saver on it for a few seconds (zorvalite with --root) and writes
+# Wine with /S (or with the switch given, e.g. /c for the settings dialog). On a Wayland desktop
+# with no X display that answers, zorvalite runs on the Wayland desktop. With neither, starts a
+# virtual X display, runs the saver on it for a few seconds (zorvalite with --root) and writes
 # PNG screenshots to a folder it names. Says what each step does as it starts, and shows the
 # build's own progress.
 # Usage: scripts/run.sh [zorvalite options] | scripts/run.sh --wine [switch]
@@ -63,7 +64,13 @@ trap finish EXIT
 
 asked=${DISPLAY:-}
 if [ -n "$asked" ] && xset q >/dev/null 2>&1; then
-  step "$steps" "running $name on the display $DISPLAY"
+  step "$steps" "running $name on the X display $DISPLAY"
+  "${saver[@]}"
+  exit
+fi
+# A Wayland desktop without an X display that answers (no Xwayland): zorvalite draws on it itself.
+if [ -z "$wine" ] && [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  step "$steps" "running $name on the Wayland desktop $WAYLAND_DISPLAY (no X display answers)"
   "${saver[@]}"
   exit
 fi
@@ -74,7 +81,7 @@ seconds=${ZV_RUN_SECONDS:-8}
 shots=${ZV_SHOTS:-$ZV_ROOT/build/screenshots/$(date +%Y%m%d-%H%M%S)}
 mkdir -p "$shots"
 start_xvfb "$work"
-why="no display is set"
+why="neither an X display nor a Wayland desktop is set"
 [ -z "$asked" ] || why="the display $asked does not answer"
 step "$steps" "$why: started the virtual display $DISPLAY (Xvfb, 1024x768);" \
   "running $name on it for $seconds s"

@@ -8,9 +8,9 @@ set(layers
   "machine"
   "platform"
   "formats report settings"
-  "lottery display"
+  "lottery digits"
   "saver config"
-  "startup display_mode software_shell"
+  "startup linux_saver software_shell"
   "shells/headless shells/web shells/win32 shells/x11 shells/wayland"
   "testing zorvalite"
   "tools/artgen tools/render_probe tools/sim")

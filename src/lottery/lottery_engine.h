@@ -37,6 +37,8 @@ class LotteryEngine {
   void Timer1_Timer();
   // The counting timer: StateTicks and FlashPhase, nothing else.
   void Timer2_Timer();
+  // The premonition's flash phase after the one given, at the next Timer2 tick.
+  static int16 NextFlashPhase(int16 flashPhase) { return flashPhase > 9 ? int16{0} : Add(flashPhase, 1); }
 
   // --- reel steps
   void StepLeftReel();

@@ -16,7 +16,7 @@ void LotteryEngine::Timer1_Timer() {
 
 void LotteryEngine::Timer2_Timer() {
   StateTicks = StateTicks > 999 ? int16{0} : Add(StateTicks, 1);
-  FlashPhase = FlashPhase > 9 ? int16{0} : Add(FlashPhase, 1);
+  FlashPhase = NextFlashPhase(FlashPhase);
 }
 
 // State lengths are counted in Timer2 ticks, reel steps in Timer1 ticks. Where a state

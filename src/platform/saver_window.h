@@ -28,6 +28,10 @@ class SaverWindowEvents {
   // A yield that found nothing pending waited this long for the next event, measured on the
   // shell's high-resolution clock.
   virtual void Slept(std::chrono::nanoseconds duration) = 0;
+  // How many Timer2 ticks from now, with nothing else happening, the first that changes what
+  // the next pass draws comes (the premonition's flash starting); 0 when none would. A shell
+  // that sleeps through Timer2 ticks wakes for that one.
+  virtual int Timer2TicksToNextPicture() const = 0;
 };
 
 // A picture box of the saver window: the display block or one of the hidden art boxes.

@@ -28,4 +28,12 @@ const SoftwareSurface& SoftwarePictureBox::PixelsAt(int width, int height, Softw
   return scaled;
 }
 
+bool SoftwarePictureBox::TakeChange() {
+  const Rect place{left_, top_, width_, height_};
+  if (!shownPixels_.empty() && place == shownPlace_ && shownPixels_ == surface_.Pixels()) return false;
+  shownPlace_ = place;
+  shownPixels_ = surface_.Pixels();
+  return true;
+}
+
 }  // namespace zv::platform

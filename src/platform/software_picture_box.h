@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/saver_window.h"
+#include "platform/screen_layout.h"
 #include "platform/software_surface.h"
 
 namespace zv::platform {
@@ -31,11 +32,19 @@ class SoftwarePictureBox : public PictureBox {
   // filled from them pixel by pixel (never a blend).
   const SoftwareSurface& PixelsAt(int width, int height, SoftwareSurface& scaled) const;
   bool Enabled() const { return enabled_; }
+  // Whether a refresh has anything to show: false when the pixels and the place are those last
+  // shown, so that a pass that changed no pixel sends nothing to the screen. Notes them as shown.
+  bool TakeChange();
+  // The screen no longer shows what the box showed last (the window was painted over): the next
+  // refresh shows it.
+  void ForgetShown() { shownPixels_.clear(); }
 
  private:
   int16 left_ = 0, top_ = 0, width_, height_;
   bool enabled_ = true;
   SoftwareSurface surface_;
+  Rect shownPlace_{};
+  std::vector<Colour> shownPixels_;
 };
 
 }  // namespace zv::platform

@@ -119,6 +119,18 @@ void frmScrnSave::Slept(std::chrono::nanoseconds duration) {
   engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration));
 }
 
+// Between Timer1 ticks a pass draws something new only in the premonition, when its flash
+// starts: the reels then turn orange.
+int frmScrnSave::Timer2TicksToNextPicture() const {
+  if (engine_.SpinState != Spin::Premonition) return 0;
+  int16 phase = engine_.FlashPhase;
+  for (int ticks = 1;; ++ticks) {
+    const int16 next = LotteryEngine::NextFlashPhase(phase);
+    if (!DigitRenderer::PremonitionFlashes(phase) && DigitRenderer::PremonitionFlashes(next)) return ticks;
+    phase = next;
+  }
+}
+
 void frmScrnSave::NotifyScreenSaverActive() {
   if (InSaverMode()) platform_.System().SetScreenSaveActive(true);
 }

@@ -3,7 +3,7 @@
 #include <functional>
 #include <memory>
 
-#include "display/digit_renderer.h"
+#include "digits/digit_renderer.h"
 #include "lottery/lottery_engine.h"
 #include "platform/platform.h"
 #include "saver/slept_passes.h"
@@ -40,6 +40,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   void ReportUnhandledError() override;
   void IdlePasses(std::int64_t count) override;
   void Slept(std::chrono::nanoseconds duration) override;
+  int Timer2TicksToNextPicture() const override;
 
   int16 QuitRequested = kFalse;
   int16 MouseStartX = 0;

@@ -4,7 +4,9 @@
 
 namespace zv::software_shell {
 
+// A refresh that changes no pixel on the screen sends nothing.
 void BlockBoxes::BlockBox::Refresh() {
+  if (!TakeChange()) return;
   const platform::Rect shown = layout.ToWindow({Left(), Top(), Width(), Height()});
   show(PixelsAt(shown.width, shown.height, scaled), shown);
 }

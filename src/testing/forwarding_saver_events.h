@@ -17,6 +17,7 @@ class ForwardingSaverEvents : public platform::SaverWindowEvents {
   void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
   void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
   void Slept(std::chrono::nanoseconds duration) override { saver_.Slept(duration); }
+  int Timer2TicksToNextPicture() const override { return saver_.Timer2TicksToNextPicture(); }
 
  protected:
   platform::SaverWindowEvents& saver_;

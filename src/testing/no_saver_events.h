@@ -14,6 +14,7 @@ struct NoSaverEvents : platform::SaverWindowEvents {
   void ReportUnhandledError() override {}
   void IdlePasses(std::int64_t) override {}
   void Slept(std::chrono::nanoseconds) override {}
+  int Timer2TicksToNextPicture() const override { return 0; }
 };
 
 }  // namespace zv::testing

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "display/digit_renderer.h"
+#include "digits/digit_renderer.h"
 #include "machine/layout_and_timing.h"
 #include "platform/screen_layout.h"
 #include "platform/software_surface.h"

@@ -1,15 +1,14 @@
 // zorvalite: the saver as a Linux display mode, on X11 or natively on Wayland.
 #include <cstdio>
-#include <cstdlib>
 #include <exception>
 
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
+#include "linux_saver/run_end.h"
 #include "shells/wayland/wayland_display_mode.h"
-#include "shells/x11/x11_platform.h"
-#include "startup/md_saver.h"
+#include "shells/x11/x11_display_mode.h"
 
 int main(int argc, char** argv) {
-  using namespace zv::display_mode;
+  using namespace zv::linux_saver;
   const Environment environment = ProcessEnvironment();
   Options options;
   try {
@@ -28,15 +27,12 @@ int main(int argc, char** argv) {
   }
   if (const auto missing = MissingDisplay(environment)) {
     std::fprintf(stderr, "zorvalite: %s\n", missing->c_str());
-    return 1;
+    return ExitStatus(RunEnd::Failed);
   }
   try {
-    if (options.server == Server::Wayland) return zv::wayland::RunDisplayMode(options);
-    zv::x11::X11Platform platform(options);
-    // The run ends the process.
-    zv::RunSaverProgram(platform);
+    return options.server == Server::Wayland ? zv::wayland::RunDisplayMode(options) : zv::x11::RunDisplayMode(options);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "zorvalite: %s\n", error.what());
   }
-  return 1;
+  return ExitStatus(RunEnd::Failed);
 }

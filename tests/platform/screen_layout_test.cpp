@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace zv::platform {
@@ -73,6 +74,12 @@ TEST(ScreenLayout, AWindowTooSmallForTheDpisScaleTakesTheLargestWholeScaleThatFi
   EXPECT_EQ(LayoutFor({{0, 0, 304, 224}, {}, 192}).blockScale, (BlockScale{2, 1}));
   EXPECT_EQ(LayoutFor({{0, 0, 200, 150}, {}, 192}).blockScale, (BlockScale{1, 1}));
   EXPECT_EQ(LayoutFor({{0, 0, 300, 150}, {}, 288}).blockScale, (BlockScale{2, 1}));
+  // An exact fit at 2, and a pixel short of it either way.
+  const ScreenLayout exact = LayoutFor({{0, 0, 260, 136}, {}, 192});
+  EXPECT_EQ(exact.blockScale, (BlockScale{2, 1}));
+  EXPECT_EQ(exact.ToWindow({0, 0, 130, 68}), (Rect{0, 0, 260, 136}));
+  EXPECT_EQ(LayoutFor({{0, 0, 259, 136}, {}, 192}).blockScale, (BlockScale{1, 1}));
+  EXPECT_EQ(LayoutFor({{0, 0, 260, 135}, {}, 192}).blockScale, (BlockScale{1, 1}));
 }
 
 // Every window up to a little beyond the block: the block shows inside it, filling it in one
@@ -98,6 +105,18 @@ TEST(ScreenLayout, TheBlockStartsAtItsPlaceOrAsNearAsItShowsWhole) {
   EXPECT_EQ(StartOffset(10, 152, 130), 10);
   EXPECT_EQ(StartOffset(10, 135, 130), 5);
   EXPECT_EQ(StartOffset(10, 130, 130), 0);
+}
+
+// A preview whose parent has an empty client area: a layout all the same, the block a pixel or
+// two at the corner.
+TEST(ScreenLayout, AnEmptyAreaShowsTheBlockAtTheCorner) {
+  for (const auto& [area, shown] : {std::pair{Rect{0, 0, 0, 0}, Rect{0, 0, 1, 1}},
+                                    std::pair{Rect{0, 0, 0, 50}, Rect{0, 0, 1, 1}},
+                                    std::pair{Rect{0, 0, 50, 0}, Rect{0, 0, 2, 1}}}) {
+    const ScreenLayout layout = LayoutFor({area, {}, 96});
+    const Rect block{StartOffset(10, layout.ScaleWidth(), 130), StartOffset(10, layout.ScaleHeight(), 68), 130, 68};
+    EXPECT_EQ(layout.ToWindow(block), shown) << area.width << "x" << area.height;
+  }
 }
 
 TEST(ScalePixels, EachShownPixelTakesTheSourcePixelUnderItsCentre) {

@@ -40,14 +40,14 @@ release_version() {
 release_install() {
   dpkg-query -W zorvalite >/dev/null 2>&1 && apt-get purge -y -qq zorvalite >/dev/null 2>&1
   DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -qq "$(release_file deb)" \
-    >"$X11_TMP/install.log" 2>&1 || fail "apt-get install failed: $(cat "$X11_TMP/install.log")"
+    >"$TEST_TMP/install.log" 2>&1 || fail "apt-get install failed: $(cat "$TEST_TMP/install.log")"
   # What purge must take away again: every file of the package.
   RELEASE_FILES=$(dpkg -L zorvalite | while read -r path; do [ -d "$path" ] || echo "$path"; done)
 }
 
 release_purge() {
   DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 purge -y -qq zorvalite \
-    >"$X11_TMP/purge.log" 2>&1 || fail "apt-get purge failed: $(cat "$X11_TMP/purge.log")"
+    >"$TEST_TMP/purge.log" 2>&1 || fail "apt-get purge failed: $(cat "$TEST_TMP/purge.log")"
   dpkg-query -W -f='${db:Status-Status}' zorvalite 2>/dev/null | grep -qv '^not-installed$' &&
     fail "dpkg still knows the package after purge"
   local path left=""

@@ -12,9 +12,9 @@ deb=$(release_file deb)
 version=$(release_version)
 
 daemon_setup
-x11_cleanup() { daemon_cleanup; dpkg-query -W zorvalite >/dev/null 2>&1 && apt-get purge -y -qq zorvalite >/dev/null 2>&1; }
+cleanup() { daemon_cleanup; dpkg-query -W zorvalite >/dev/null 2>&1 && apt-get purge -y -qq zorvalite >/dev/null 2>&1; }
 
-lintian --fail-on error,warning "$deb" >"$X11_TMP/lintian.log" 2>&1 || fail "lintian: $(cat "$X11_TMP/lintian.log")"
+lintian --fail-on error,warning "$deb" >"$TEST_TMP/lintian.log" 2>&1 || fail "lintian: $(cat "$TEST_TMP/lintian.log")"
 fields=$(dpkg-deb -f "$deb" Section Suggests Enhances Depends | tr '\n' '|')
 for want in 'Section: x11|' 'Suggests: xscreensaver|' 'Enhances: mate-screensaver, xscreensaver|' 'libx11-6' 'libwayland-client0'; do
   [[ "$fields" == *"$want"* ]] || fail "the package's fields lack '$want': $fields"

@@ -11,7 +11,7 @@ for tool in mate-screensaver dbus-launch gsettings; do
 done
 daemon_setup
 release_install
-x11_cleanup() { daemon_cleanup; dpkg-query -W zorvalite >/dev/null 2>&1 && apt-get purge -y -qq zorvalite >/dev/null 2>&1; }
+cleanup() { daemon_cleanup; dpkg-query -W zorvalite >/dev/null 2>&1 && apt-get purge -y -qq zorvalite >/dev/null 2>&1; }
 
 eval "$(as_user dbus-launch --sh-syntax)"
 bus=DBUS_SESSION_BUS_ADDRESS=$DBUS_SESSION_BUS_ADDRESS
@@ -21,24 +21,24 @@ as_user "$bus" gsettings set org.mate.screensaver lock-enabled false
 themes=$(as_user "$bus" gsettings get org.mate.screensaver themes)
 [ "$themes" = "['screensavers-zorvalite']" ] || fail "the theme was not set: $themes"
 
-x11_start as_user "$bus" mate-screensaver --no-daemon
-saver_run=$X11_RUN
+run_start as_user "$bus" mate-screensaver --no-daemon
+saver_run=$RUN_NO
 for _ in $(seq 100); do
   as_user "$bus" mate-screensaver-command --query >/dev/null 2>&1 && break
   sleep 0.1
 done
-as_user "$bus" mate-screensaver-command --query >/dev/null 2>&1 || fail "mate-screensaver does not answer: $(x11_log "$saver_run")"
+as_user "$bus" mate-screensaver-command --query >/dev/null 2>&1 || fail "mate-screensaver does not answer: $(run_log "$saver_run")"
 
-as_user "$bus" mate-screensaver-command --activate >"$X11_TMP/activate.log" 2>&1 ||
-  fail "--activate failed: $(cat "$X11_TMP/activate.log")"
-daemon_wait_zorvalite "$(x11_log "$saver_run")"
+as_user "$bus" mate-screensaver-command --activate >"$TEST_TMP/activate.log" 2>&1 ||
+  fail "--activate failed: $(cat "$TEST_TMP/activate.log")"
+daemon_wait_zorvalite "$(run_log "$saver_run")"
 program=$(readlink "/proc/$DAEMON_PID/exe")
 [ "$program" = /usr/libexec/xscreensaver/zorvalite ] || fail "it runs $program, not the installed program"
 daemon_wait_reels
 pass "--activate: mate-screensaver runs the installed zorvalite (pid $DAEMON_PID) in its window $DAEMON_WINDOW; the screen shows the reels at $DAEMON_SHOWN"
 
-as_user "$bus" mate-screensaver-command --deactivate >"$X11_TMP/deactivate.log" 2>&1 ||
-  fail "--deactivate failed: $(cat "$X11_TMP/deactivate.log")"
+as_user "$bus" mate-screensaver-command --deactivate >"$TEST_TMP/deactivate.log" 2>&1 ||
+  fail "--deactivate failed: $(cat "$TEST_TMP/deactivate.log")"
 daemon_wait_no_zorvalite
 pass "--deactivate ends zorvalite"
 

@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "display/glyph.h"
+#include "digits/glyph.h"
 #include "platform/surface.h"
 #include "testing/saver_run.h"
 #include "testing/spin_tally.h"

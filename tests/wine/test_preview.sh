@@ -9,7 +9,7 @@
 # no window, as before.
 #
 # Wine 8 does not show a child window of another process on screen, so the preview's pixels are
-# checked on the headless shell (tests/display/test_saver_display.cpp), not here.
+# checked on the headless shell (tests/digits/test_saver_display.cpp), not here.
 source "$(dirname "$0")/lib.sh"
 wine_setup
 

@@ -11,8 +11,11 @@ HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, Sa
       layout_(platform::LayoutFor({{0, 0, options_.screenWidth, options_.screenHeight}, options_.otherMonitors, options_.dpi})),
       passTime_(std::max<SimTime>(1, std::llround(kMillisecond / options_.passesPerMs))),
       jitterSpan_(std::llround(std::clamp(options_.timerJitter, 0.0, 0.499) * kClockTick)),
-      timers_(0, [this](SimTime tick) { return Delivery(tick); }) {
+      timers_(events_, 0, [this](SimTime tick) { return Delivery(tick); }) {
   if (!options_.paintDisplay) display_.DrawInto(unpainted_);
+  timers_.afterTimer1 = [this] {
+    if (afterTimer1) afterTimer1();
+  };
 }
 
 // The offset of a tick is a hash of the seed and the tick's number (SplitMix64's finaliser):
@@ -49,10 +52,8 @@ void HeadlessSaverWindow::Schedule(InputEvent event) {
   input_.insert(at, event);
 }
 
-SimTime HeadlessSaverWindow::NextEventTime() const {
-  SimTime next = timers_.NextDue();
-  if (nextInput_ < input_.size()) next = std::min(next, input_[nextInput_].at);
-  return next;
+SimTime HeadlessSaverWindow::NextInputTime() const {
+  return nextInput_ < input_.size() ? input_[nextInput_].at : std::numeric_limits<SimTime>::max();
 }
 
 void HeadlessSaverWindow::Deliver(const InputEvent& event) {
@@ -76,7 +77,7 @@ void HeadlessSaverWindow::DoEvents() {
   // A pass right after a pass in which nothing happened draws the same picture again: when
   // fast-forwarding, run the passes up to the next event only as a count.
   if (options_.fastForward && !deliveredLastYield_) {
-    const SimTime next = NextEventTime();
+    const SimTime next = std::min(timers_.NextDue(), NextInputTime());
     const std::int64_t yieldsUntilEvent = (next - now_ + passTime_ - 1) / passTime_;
     if (yieldsUntilEvent > 1) {
       const std::int64_t skipped = yieldsUntilEvent - 1;
@@ -88,28 +89,28 @@ void HeadlessSaverWindow::DoEvents() {
 
   now_ += passTime_;
   ++passes_;
-  if (const SimTime next = NextEventTime(); options_.sleepWhenIdle && next > now_) {
-    events_.Slept(std::chrono::nanoseconds(next - now_));
-    now_ = next;
-  }
   deliveredLastYield_ = false;
+  // The program's yield sleeps when nothing is due, through Timer2's ticks, which it counts.
+  if (options_.sleepWhenIdle && std::min(timers_.NextDue(), NextInputTime()) > now_) {
+    const SimTime from = now_;
+    now_ = std::min(timers_.Sleep(), NextInputTime());
+    const std::int64_t ticks = timers_.Ticks(platform::Timer::Timer2);
+    if (timers_.BeforeInput(now_)) deliveredLastYield_ = true;
+    // The loop once woke for each of those ticks and ran a pass after it, of the simulated pass
+    // time: the odometer counts those passes as it did, so that a trace of the sleeping loop
+    // stays the one it was (the pass time, 1/24 ms rounded to the nanosecond, counts a third of
+    // a nanosecond short of a pass in a sleep).
+    const std::int64_t passes = timers_.Ticks(platform::Timer::Timer2) - ticks;
+    events_.IdlePasses(passes);
+    events_.Slept(std::chrono::nanoseconds(now_ - from - passes * passTime_));
+  }
   // Input comes before timer messages, which the system delivers only when nothing else waits.
   while (nextInput_ < input_.size() && input_[nextInput_].at <= now_) {
+    timers_.BeforeInput(now_);
     deliveredLastYield_ = true;
     Deliver(input_[nextInput_++]);
   }
-  for (platform::Timer timer : {platform::Timer::Timer1, platform::Timer::Timer2}) {
-    if (!timers_.TakeTick(timer, now_)) continue;
-    deliveredLastYield_ = true;
-    if (timer == platform::Timer::Timer1) {
-      ++timer1Ticks_;
-      events_.Timer1_Timer();
-      if (afterTimer1) afterTimer1();
-    } else {
-      ++timer2Ticks_;
-      events_.Timer2_Timer();
-    }
-  }
+  if (timers_.Deliver(now_)) deliveredLastYield_ = true;
 }
 
 platform::SoftwareSurface HeadlessSaverWindow::Screen() const {

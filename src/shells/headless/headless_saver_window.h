@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "platform/software_surface.h"
@@ -62,8 +62,8 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   HeadlessSaverWindow(platform::SaverWindowEvents& events, SaverWindowOptions options);
 
   void Show() override { visible_ = true; }
-  int16 ScaleWidth() const override { return static_cast<int16>(layout_.logicalWidth); }
-  int16 ScaleHeight() const override { return static_cast<int16>(layout_.logicalHeight); }
+  int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
+  int16 ScaleHeight() const override { return layout_.ScaleHeight(); }
   void Refresh() override { ++windowRefreshes_; }
   void Cls() override {}
   void Hide() override { visible_ = false; }
@@ -78,8 +78,8 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   void Schedule(InputEvent event);
   SimTime Now() const { return now_; }
   std::int64_t Passes() const { return passes_; }
-  std::int64_t Timer1Ticks() const { return timer1Ticks_; }
-  std::int64_t Timer2Ticks() const { return timer2Ticks_; }
+  std::int64_t Timer1Ticks() const { return timers_.Ticks(platform::Timer::Timer1); }
+  std::int64_t Timer2Ticks() const { return timers_.Ticks(platform::Timer::Timer2); }
   // The requested interval of a timer, as last set.
   int16 Interval(platform::Timer timer) const;
   bool Visible() const { return visible_; }
@@ -96,7 +96,8 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   // When the timers due at the clock tick `tick` are delivered.
   SimTime Delivery(SimTime tick) const;
   void Deliver(const InputEvent& event);
-  SimTime NextEventTime() const;
+  // When the next scripted input comes; the end of time when none is left.
+  SimTime NextInputTime() const;
 
   platform::SaverWindowEvents& events_;
   SaverWindowOptions options_;
@@ -105,8 +106,6 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   SimTime jitterSpan_;
   SimTime now_ = 0;
   std::int64_t passes_ = 0;
-  std::int64_t timer1Ticks_ = 0;
-  std::int64_t timer2Ticks_ = 0;
   std::int64_t windowRefreshes_ = 0;
   bool visible_ = false;
   bool deliveredLastYield_ = true;
@@ -123,7 +122,7 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   HeadlessPictureBox display_;
   UnpaintedSurface unpainted_;
   HeadlessPictureBox patterns_[3];
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   std::vector<InputEvent> input_;  // sorted by time
   std::size_t nextInput_ = 0;
 };

@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "shells/wayland/wayland_platform.h"
 #include "xdg-shell-client-protocol.h"
 
 namespace zv::wayland {
@@ -62,10 +61,7 @@ struct SurfaceHandlers {
             self.pendingWidth_ = width;
             self.pendingHeight_ = height;
           },
-      .close =
-          [](void* data, xdg_toplevel*) {
-            if (Of(data).events_) Of(data).events_->CloseRequested();
-          },
+      .close = [](void* data, xdg_toplevel*) { Of(data).Record({SurfaceEvent::Kind::CloseRequested}); },
       .configure_bounds = [](void*, xdg_toplevel*, std::int32_t, std::int32_t) {},
       .wm_capabilities = [](void*, xdg_toplevel*, wl_array*) {},
   };
@@ -98,7 +94,7 @@ struct SurfaceHandlers {
 
   static void PointerAt(SaverSurface::Seat& state, wl_fixed_t x, wl_fixed_t y) {
     SaverSurface& self = *state.surface;
-    if (self.events_) self.events_->PointerAt(wl_fixed_to_double(x) * self.scale_, wl_fixed_to_double(y) * self.scale_);
+    self.Record({SurfaceEvent::Kind::PointerAt, wl_fixed_to_double(x) * self.scale_, wl_fixed_to_double(y) * self.scale_});
   }
 
   static constexpr wl_pointer_listener kPointer = {
@@ -116,12 +112,12 @@ struct SurfaceHandlers {
       .button =
           [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t state) {
             SaverSurface& self = *SeatOf(data).surface;
-            if (state == WL_POINTER_BUTTON_STATE_RELEASED && self.events_) self.events_->Clicked();
+            if (state == WL_POINTER_BUTTON_STATE_RELEASED) self.Record({SurfaceEvent::Kind::Clicked});
           },
       .axis =
           [](void* data, wl_pointer*, std::uint32_t, std::uint32_t, wl_fixed_t value) {
             SaverSurface& self = *SeatOf(data).surface;
-            if (value != 0 && self.events_) self.events_->Clicked();
+            if (value != 0) self.Record({SurfaceEvent::Kind::Clicked});
           },
       .frame = [](void*, wl_pointer*) {},
       .axis_source = [](void*, wl_pointer*, std::uint32_t) {},
@@ -137,7 +133,7 @@ struct SurfaceHandlers {
       .key =
           [](void* data, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t state) {
             SaverSurface& self = *SeatOf(data).surface;
-            if (state == WL_KEYBOARD_KEY_STATE_PRESSED && self.events_) self.events_->KeyPressed();
+            if (state == WL_KEYBOARD_KEY_STATE_PRESSED) self.Record({SurfaceEvent::Kind::KeyPressed});
           },
       .modifiers = [](void*, wl_keyboard*, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t, std::uint32_t) {},
       .repeat_info = [](void*, wl_keyboard*, std::int32_t, std::int32_t) {},
@@ -168,10 +164,13 @@ struct SurfaceHandlers {
   };
 };
 
-SaverSurface::SaverSurface(WaylandConnection& connection, display_mode::Target target, std::optional<std::uint32_t> output)
+SaverSurface::SaverSurface(WaylandConnection& connection, linux_saver::Target target, std::optional<std::uint32_t> output)
     : connection_(connection), target_(target), output_(output) {
   const Output* fullScreenOn = output ? connection.FindOutput(*output) : nullptr;
-  if (output && !fullScreenOn) EndWithoutOutput();
+  if (output && !fullScreenOn) {
+    Record({SurfaceEvent::Kind::OutputGone});
+    return;
+  }
   surface_ = wl_compositor_create_surface(connection.Compositor());
   wl_surface_add_listener(surface_, &SurfaceHandlers::kSurface, this);
   xdgSurface_ = xdg_wm_base_get_xdg_surface(connection.WmBase(), surface_);
@@ -187,7 +186,7 @@ SaverSurface::SaverSurface(WaylandConnection& connection, display_mode::Target t
       if (changed.name == *output_) Rescale();
     };
     connection.onOutputRemoved = [this](std::uint32_t name) {
-      if (name == *output_ && events_) events_->OutputGone();
+      if (name == *output_) Record({SurfaceEvent::Kind::OutputGone});
     };
     // Input anywhere on it ends the saver: it listens to every seat.
     for (const SeatGlobal& global : connection.Seats()) {
@@ -208,7 +207,6 @@ SaverSurface::SaverSurface(WaylandConnection& connection, display_mode::Target t
   wl_surface_commit(surface_);
   while (!configured_)
     if (!connection.Roundtrip()) throw std::runtime_error(connection.Failure());
-  if (output && !connection.FindOutput(*output)) EndWithoutOutput();
 }
 
 SaverSurface::~SaverSurface() {
@@ -222,6 +220,7 @@ SaverSurface::~SaverSurface() {
   if (frame_) wl_callback_destroy(frame_);
   buffers_[0].reset();
   buffers_[1].reset();
+  if (!surface_) return;
   xdg_toplevel_destroy(toplevel_);
   xdg_surface_destroy(xdgSurface_);
   wl_surface_destroy(surface_);
@@ -247,7 +246,7 @@ void SaverSurface::Rescale() {
   const Reported now{logicalWidth_, logicalHeight_, scale_};
   if (now == reported_) return;
   reported_ = now;
-  if (events_) events_->Reconfigured();
+  Record({SurfaceEvent::Kind::Reconfigured});
 }
 
 void SaverSurface::ShowBlock(const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
@@ -269,13 +268,14 @@ void SaverSurface::Map() {
 
 void SaverSurface::Unmap() {
   mapped_ = false;
+  if (!surface_) return;
   wl_surface_attach(surface_, nullptr, 0, 0);
   wl_surface_commit(surface_);
   connection_.Flush();
 }
 
 void SaverSurface::ShowPointer(bool show) {
-  if (target_ != display_mode::Target::FullScreen) return;
+  if (target_ != linux_saver::Target::FullScreen) return;
   pointerHidden_ = !show;
   // Shown again, it takes the compositor's own image once the surface has gone.
   if (pointerHidden_)

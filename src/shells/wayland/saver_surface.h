@@ -2,9 +2,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <utility>
 #include <vector>
 
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
 #include "platform/screen_layout.h"
 #include "platform/software_surface.h"
 #include "shells/wayland/shm_buffer.h"
@@ -20,21 +21,19 @@ struct xdg_toplevel;
 
 namespace zv::wayland {
 
-// What happens to the saver's surface, for the saver window.
-class SurfaceEvents {
- public:
-  virtual ~SurfaceEvents() = default;
-  // Its size or scale changed.
-  virtual void Reconfigured() = 0;
-  // The compositor asks it to close.
-  virtual void CloseRequested() = 0;
-  // Its output went.
-  virtual void OutputGone() = 0;
-  virtual void KeyPressed() = 0;
-  // A button or a wheel turn.
-  virtual void Clicked() = 0;
-  // Where the pointer is over it, in its buffer's pixels.
-  virtual void PointerAt(double x, double y) = 0;
+// What the compositor told of the saver's surface. The surface's listeners only record these;
+// the saver window takes them after libwayland's dispatch has returned, so that none of the
+// saver's handlers runs inside a callback of that C library.
+struct SurfaceEvent {
+  enum class Kind {
+    Reconfigured,    // its size or scale changed
+    CloseRequested,  // the compositor asks it to close
+    OutputGone,      // its output went
+    KeyPressed,
+    Clicked,         // a button or a wheel turn
+    PointerAt,       // the pointer is over it at x, y, in its buffer's pixels
+  } kind;
+  double x = 0, y = 0;
 };
 
 // The saver's xdg toplevel: full screen on one output, or an ordinary resizable window. It
@@ -45,14 +44,17 @@ class SurfaceEvents {
 class SaverSurface {
  public:
   // Creates the toplevel and waits for its first configure. `output` names the output of a
-  // full-screen surface; a surface whose output has gone ends the process (EndWithoutOutput).
-  // Throws std::runtime_error when the compositor cannot be talked to.
-  SaverSurface(WaylandConnection& connection, display_mode::Target target, std::optional<std::uint32_t> output);
+  // full-screen surface; when it has gone already, the surface is none and its first event says
+  // so. Throws std::runtime_error when the compositor cannot be talked to.
+  SaverSurface(WaylandConnection& connection, linux_saver::Target target, std::optional<std::uint32_t> output);
   ~SaverSurface();
   SaverSurface(const SaverSurface&) = delete;
   SaverSurface& operator=(const SaverSurface&) = delete;
 
-  void SetEvents(SurfaceEvents* events) { events_ = events; }
+  // What happened since the last call, in the order it was told.
+  std::vector<SurfaceEvent> TakeEvents() { return std::exchange(events_, {}); }
+  // Full screen on one output, not a window.
+  bool FullScreen() const { return output_.has_value(); }
   // The size in pixels (its logical size times the scale) and the DPI its scale stands for.
   int Width() const { return logicalWidth_ * scale_; }
   int Height() const { return logicalHeight_ * scale_; }
@@ -83,15 +85,16 @@ class SaverSurface {
   // The scale of its buffers: its output's, or for a window the largest of the outputs it is on.
   int CurrentScale() const;
   void Rescale();
+  void Record(SurfaceEvent event) { events_.push_back(event); }
   void HidePointer(Seat& seat);
   // A buffer the compositor does not hold, of the surface's size; `fresh` when new (black).
   ShmBuffer* FreeBuffer(bool& fresh);
   void Paint(ShmBuffer& buffer, bool fresh);
 
   WaylandConnection& connection_;
-  display_mode::Target target_;
+  linux_saver::Target target_;
   std::optional<std::uint32_t> output_;
-  SurfaceEvents* events_ = nullptr;
+  std::vector<SurfaceEvent> events_;
   wl_surface* surface_ = nullptr;
   xdg_surface* xdgSurface_ = nullptr;
   xdg_toplevel* toplevel_ = nullptr;

@@ -58,7 +58,6 @@ class WaylandConnection {
   WaylandConnection(const WaylandConnection&) = delete;
   WaylandConnection& operator=(const WaylandConnection&) = delete;
 
-  wl_display* Display() const { return display_; }
   wl_registry* Registry() const { return registry_; }
   int Fd() const;
   wl_compositor* Compositor() const { return compositor_; }

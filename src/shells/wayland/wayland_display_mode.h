@@ -2,14 +2,14 @@
 #include <cstdint>
 #include <functional>
 
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
 
 namespace zv::wayland {
 
 // The display mode on the Wayland compositor named by WAYLAND_DISPLAY: a window of its own
 // (--window) in this process, or full screen on every output (RunOnEveryOutput). Returns the
 // exit status, or throws std::runtime_error when there is no compositor to talk to.
-int RunDisplayMode(const display_mode::Options& options);
+int RunDisplayMode(const linux_saver::Options& options);
 
 // One saver run full screen on the output of that name; it ends its process.
 using OutputSaver = std::function<void(std::uint32_t output)>;

@@ -2,10 +2,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "display_mode/command_line_settings.h"
-#include "display_mode/display_mode_process.h"
-#include "display_mode/end_signals.h"
-#include "display_mode/options.h"
+#include "linux_saver/command_line_settings.h"
+#include "linux_saver/saver_process.h"
+#include "linux_saver/end_signals.h"
+#include "linux_saver/options.h"
 #include "platform/platform.h"
 #include "shells/wayland/saver_surface.h"
 #include "shells/wayland/wayland_connection.h"
@@ -13,20 +13,13 @@
 
 namespace zv::wayland {
 
-// The status with which a saver whose output has gone ends: the watcher of the outputs
-// (wayland_display_mode.h) lets it go quietly.
-inline constexpr int kOutputGoneStatus = 3;
-[[noreturn]] void EndWithoutOutput();
-
 // The Wayland shell: one saver run on its own connection to the compositor, full screen on one
 // output or in a window.
 class WaylandPlatform : public platform::SaverPlatform {
  public:
-  // `output` names the output a full-screen run covers (none for --window). A run that the
-  // watcher of the outputs started leaves the report of a compositor that went away to it
-  // (`reportGone` false), so that its end is told once. Throws std::runtime_error when there is
-  // no compositor to talk to.
-  WaylandPlatform(const display_mode::Options& options, std::optional<std::uint32_t> output, bool reportGone);
+  // `output` names the output a full-screen run covers (none for --window). Throws
+  // std::runtime_error when there is no compositor to talk to.
+  WaylandPlatform(const linux_saver::Options& options, std::optional<std::uint32_t> output);
 
   platform::Process& GetProcess() override { return process_; }
   platform::SettingsSource& Settings() override { return settings_; }
@@ -36,15 +29,14 @@ class WaylandPlatform : public platform::SaverPlatform {
 
  private:
   // First, so that an ending signal is an event from the start.
-  display_mode::EndSignals endSignals_;
+  linux_saver::EndSignals endSignals_;
   WaylandConnection connection_;
   SaverSurface surface_;
-  display_mode::DisplayModeProcess process_;
-  display_mode::CommandLineSettings settings_;
+  linux_saver::SaverProcess process_;
+  linux_saver::CommandLineSettings settings_;
   // The cursor count hides the pointer over a full-screen surface.
   software_shell::DaemonSystemParameters system_{[this](bool shown) { surface_.ShowPointer(shown); }};
   ClockSeededRandom random_;
-  bool reportGone_;
 };
 
 }  // namespace zv::wayland

@@ -1,10 +1,12 @@
 #include "shells/wayland/wayland_saver_window.h"
 
+#include <poll.h>
+
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
+#include <vector>
 
-#include "shells/wayland/wayland_platform.h"
+#include "linux_saver/run_end.h"
 
 namespace zv::wayland {
 namespace {
@@ -16,16 +18,12 @@ platform::ScreenLayout LayoutOf(const SaverSurface& surface) {
 }  // namespace
 
 WaylandSaverWindow::WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection,
-                                       SaverSurface& surface, display_mode::EndSignals& endSignals, bool reportGone)
-    : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals), reportGone_(reportGone),
-      start_(std::chrono::steady_clock::now()), timers_(0), layout_(LayoutOf(surface)),
+                                       SaverSurface& surface, linux_saver::EndSignals& endSignals)
+    : events_(events), connection_(connection), surface_(surface), endSignals_(endSignals),
+      start_(std::chrono::steady_clock::now()), timers_(events, 0), layout_(LayoutOf(surface)),
       boxes_(layout_, [&surface](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
         surface.ShowBlock(pixels, shown);
-      }) {
-  surface_.SetEvents(this);
-}
-
-WaylandSaverWindow::~WaylandSaverWindow() { surface_.SetEvents(nullptr); }
+      }) {}
 
 platform::Nanoseconds WaylandSaverWindow::Now() const {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now() - start_).count();
@@ -38,13 +36,33 @@ void WaylandSaverWindow::Unload() { events_.Form_Unload(); }
 // its place no longer holds it whole, it moves just inside. The next spin places it anew.
 void WaylandSaverWindow::Reconfigured() {
   layout_ = LayoutOf(surface_);
-  platform::PictureBox& block = boxes_.Display();
+  platform::SoftwarePictureBox& block = boxes_.Display();
   block.SetLeft(static_cast<int16>(platform::StartOffset(block.Left(), layout_.ScaleWidth(), block.Width())));
   block.SetTop(static_cast<int16>(platform::StartOffset(block.Top(), layout_.ScaleHeight(), block.Height())));
+  block.ForgetShown();
   block.Refresh();
 }
 
-void WaylandSaverWindow::OutputGone() { EndWithoutOutput(); }
+int WaylandSaverWindow::DispatchPending() {
+  const int dispatched = connection_.DispatchPending();
+  if (dispatched < 0) return dispatched;
+  const std::vector<SurfaceEvent> told = surface_.TakeEvents();
+  for (const SurfaceEvent& event : told) Handle(event);
+  return dispatched + static_cast<int>(told.size());
+}
+
+void WaylandSaverWindow::Handle(const SurfaceEvent& event) {
+  switch (event.kind) {
+    case SurfaceEvent::Kind::Reconfigured: Reconfigured(); break;
+    case SurfaceEvent::Kind::CloseRequested: Unload(); break;
+    case SurfaceEvent::Kind::OutputGone: linux_saver::EndProcess(linux_saver::RunEnd::OutputGone);
+    case SurfaceEvent::Kind::KeyPressed: events_.Form_KeyDown(); break;
+    case SurfaceEvent::Kind::Clicked: events_.Form_Click(); break;
+    case SurfaceEvent::Kind::PointerAt:
+      events_.Form_MouseMove(static_cast<float>(event.x), static_cast<float>(event.y));
+      break;
+  }
+}
 
 void WaylandSaverWindow::DoEvents() {
   // What the pass drew goes out as one frame.
@@ -57,36 +75,31 @@ void WaylandSaverWindow::DoEvents() {
 bool WaylandSaverWindow::RunPending() {
   // The idle daemon ends the saver with a signal.
   if (endSignals_.Received()) Unload();
-  const int handled = connection_.DispatchPending();
+  const bool counted = timers_.BeforeInput(Now());
+  const int handled = DispatchPending();
   if (handled < 0) EndOnFailure();
-  bool ran = handled > 0;
   // Timer messages come after input, as the system delivers them only when nothing else waits.
-  const platform::Nanoseconds now = Now();
-  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
-    events_.Timer1_Timer();
-    ran = true;
-  }
-  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
-    events_.Timer2_Timer();
-    ran = true;
-  }
-  return ran;
+  return timers_.Deliver(Now()) || counted || handled > 0;
 }
 
 std::chrono::nanoseconds WaylandSaverWindow::WaitForEvent() {
   const platform::Nanoseconds from = Now();
-  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.Sleep() - from);
   const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
+  // The compositor answers every frame (its frame callback, the buffer it lets go): waking for
+  // those would wake the saver twice for every picture. What it sends, input among it, waits in
+  // the socket until the next tick of the timers wakes the saver (75 ms at most), or a signal.
+  if (!connection_.Flush()) EndOnFailure();
   pollfd signals{endSignals_.Fd(), POLLIN, 0};
-  if (!connection_.Wait(&timeout, {&signals, 1})) EndOnFailure();
+  ppoll(&signals, 1, &timeout, nullptr);
   return std::chrono::nanoseconds(Now() - from);
 }
 
 // The run cannot go on without its compositor. The watcher of the outputs tells of one that went
-// away; a protocol error is this run's own to tell.
+// away; a protocol error, or the end of the compositor under a window, is this run's own to tell.
 void WaylandSaverWindow::EndOnFailure() {
-  if (reportGone_ || !connection_.Gone()) std::fprintf(stderr, "zorvalite: %s\n", connection_.Failure().c_str());
-  std::exit(1);
+  if (!surface_.FullScreen() || !connection_.Gone()) std::fprintf(stderr, "zorvalite: %s\n", connection_.Failure().c_str());
+  linux_saver::EndProcess(linux_saver::RunEnd::Failed);
 }
 
 }  // namespace zv::wayland

@@ -1,8 +1,8 @@
 #pragma once
 #include <chrono>
 
-#include "display_mode/end_signals.h"
-#include "platform/saver_timers.h"
+#include "linux_saver/end_signals.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "shells/wayland/saver_surface.h"
@@ -16,13 +16,11 @@ namespace zv::wayland {
 // until the next timer, event or ending signal. The surface is the whole screen of the run, at
 // its output's scale (scale x 96 DPI): the block shows in whole squares at high DPI, as on
 // Windows and X11.
-class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
+class WaylandSaverWindow : public platform::SaverWindow {
  public:
-  // A compositor that goes away ends the process with status 1, told on standard error when
-  // `reportGone`.
+  // A compositor that goes away, or an output that goes, ends the process (linux_saver/run_end.h).
   WaylandSaverWindow(platform::SaverWindowEvents& events, WaylandConnection& connection, SaverSurface& surface,
-                     display_mode::EndSignals& endSignals, bool reportGone);
-  ~WaylandSaverWindow() override;
+                     linux_saver::EndSignals& endSignals);
 
   void Show() override { surface_.Map(); }
   int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
@@ -41,28 +39,28 @@ class WaylandSaverWindow : public platform::SaverWindow, SurfaceEvents {
   const platform::ScreenLayout& Layout() const { return layout_; }
 
  private:
-  void Reconfigured() override;
-  void CloseRequested() override { Unload(); }
-  void OutputGone() override;
-  void KeyPressed() override { events_.Form_KeyDown(); }
-  void Clicked() override { events_.Form_Click(); }
-  void PointerAt(double x, double y) override { events_.Form_MouseMove(static_cast<float>(x), static_cast<float>(y)); }
+  void Reconfigured();
 
   platform::Nanoseconds Now() const;
+  // Reads what the compositor has sent, without waiting, and hands what it told of the surface
+  // to Handle, once libwayland's dispatch has returned: how many events there were, or -1 when
+  // the connection failed.
+  int DispatchPending();
+  void Handle(const SurfaceEvent& event);
   // Runs every event that is pending now: an ending signal, the compositor's events, timers
   // due. False when there was none.
   bool RunPending();
-  // Waits until a timer falls due or an event or ending signal arrives; returns how long.
+  // Waits until the next Timer1 tick (or the Timer2 tick that changes the picture), an event or
+  // an ending signal; returns how long.
   std::chrono::nanoseconds WaitForEvent();
   [[noreturn]] void EndOnFailure();
 
   platform::SaverWindowEvents& events_;
   WaylandConnection& connection_;
   SaverSurface& surface_;
-  display_mode::EndSignals& endSignals_;
-  bool reportGone_;
+  linux_saver::EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   // The display block shows itself on the surface at every refresh.
   software_shell::BlockBoxes boxes_;

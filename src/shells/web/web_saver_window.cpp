@@ -20,7 +20,7 @@ constexpr std::uint32_t kOpaque = 0xFF000000u;
 }  // namespace
 
 WebSaverWindow::WebSaverWindow(platform::SaverWindowEvents& events)
-    : events_(events), startMs_(page::Now()), timers_(0), layout_(PageLayout()),
+    : events_(events), startMs_(page::Now()), timers_(events, 0), layout_(PageLayout()),
       boxes_(layout_, [this](const platform::SoftwareSurface& pixels, const platform::Rect& shown) { Put(pixels, shown); }) {}
 
 platform::Nanoseconds WebSaverWindow::Now() const {
@@ -38,6 +38,7 @@ void WebSaverWindow::Put(const platform::SoftwareSurface& source, const platform
 
 void WebSaverWindow::Refresh() {
   page::FillBlack();
+  boxes_.Display().ForgetShown();
   boxes_.Display().Refresh();
 }
 
@@ -49,24 +50,13 @@ void WebSaverWindow::DoEvents() {
 }
 
 bool WebSaverWindow::RunPending() {
-  bool ran = false;
+  bool ran = timers_.BeforeInput(Now());
   for (page::Event event = page::TakeEvent(); event.kind != page::Event::Kind::None; event = page::TakeEvent()) {
     Handle(event);
     ran = true;
   }
   // Timer messages come after input, as the system delivers them only when nothing else waits.
-  const platform::Nanoseconds now = Now();
-  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
-    events_.Timer1_Timer();
-    ++timer1Ticks_;
-    ran = true;
-  }
-  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
-    events_.Timer2_Timer();
-    ++timer2Ticks_;
-    ran = true;
-  }
-  return ran;
+  return timers_.Deliver(Now()) || ran;
 }
 
 void WebSaverWindow::Handle(const page::Event& event) {
@@ -95,7 +85,7 @@ void WebSaverWindow::Handle(const page::Event& event) {
 
 std::chrono::nanoseconds WebSaverWindow::WaitForEvent() {
   const platform::Nanoseconds from = Now();
-  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.Sleep() - from);
   // Whole milliseconds, rounded up: a timer of the browser does not fire before its time, and
   // one that woke the loop early would cost a pass for nothing.
   page::Wait(static_cast<double>((wait + platform::kMillisecond - 1) / platform::kMillisecond));

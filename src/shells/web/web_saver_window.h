@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "shells/web/page.h"
@@ -43,18 +43,17 @@ class WebSaverWindow : public platform::SaverWindow {
   // Runs every event that is pending now: the page's, then timers due. False when there was none.
   bool RunPending();
   void Handle(const page::Event& event);
-  // Sleeps until a timer falls due or the page has an event; returns how long.
+  // Sleeps until the next Timer1 tick (or the Timer2 tick that changes the picture) or an event
+  // of the page; returns how long.
   std::chrono::nanoseconds WaitForEvent();
 
   platform::SaverWindowEvents& events_;
   const double startMs_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   // The display block shows itself on the page at every refresh.
   software_shell::BlockBoxes boxes_;
   std::vector<std::uint32_t> pixels_;
-  std::int64_t timer1Ticks_ = 0;
-  std::int64_t timer2Ticks_ = 0;
 };
 
 }  // namespace zv::web

@@ -2,6 +2,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
 
@@ -16,7 +17,6 @@ namespace {
 const wchar_t kWindowClass[] = L"ZorvaliteSaverWindow";
 const wchar_t kDisplayClass[] = L"ZorvaliteDisplay";
 constexpr UINT_PTR kTimer1 = 1;
-constexpr UINT_PTR kTimer2 = 2;
 
 // Dispatches every message waiting for the thread; false when there was none.
 bool DispatchPending() {
@@ -76,6 +76,11 @@ void Win32PictureBox::SetEnabled(bool enabled) {
 // program) at every refresh, up to 150 times a second.
 void Win32PictureBox::Refresh() {
   if (!window_) return;
+  // A refresh that changes no pixel sends nothing to the window server.
+  const std::uint32_t* bits = surface_.Bits();
+  const std::size_t count = static_cast<std::size_t>(surface_.Width()) * surface_.Height();
+  if (refreshed_.size() == count && std::equal(bits, bits + count, refreshed_.begin())) return;
+  refreshed_.assign(bits, bits + count);
   HDC dc = GetDC(window_);
   Paint(dc);
   ReleaseDC(window_, dc);
@@ -103,6 +108,7 @@ void Win32PictureBox::Paint(HDC target) {
 
 Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, HWND previewParent)
     : events_(events),
+      counting_(Now()),
       preview_(previewParent != nullptr),
       layout_(platform::LayoutFor(preview_ ? PreviewDesktop(previewParent) : ReadDesktop())) {
   auto* black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -122,7 +128,6 @@ Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, HWND pre
   display_ = std::make_unique<Win32PictureBox>(display, layout_);
   SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
   SetTimer(window_, kTimer1, kTimer1StartInterval, nullptr);
-  SetTimer(window_, kTimer2, kTimer2Interval, nullptr);
 }
 
 // The window goes before the display block's box, which its child paints from.
@@ -160,17 +165,41 @@ void Win32SaverWindow::Hide() { ShowWindow(window_, SW_HIDE); }
 void Win32SaverWindow::Unload() { events_.Form_Unload(); }
 
 void Win32SaverWindow::DoEvents() {
-  if (DispatchPending()) return;
-  // Nothing is pending: sleep until input, a message or a timer tick arrives, and tell the
-  // saver how long the wait lasted.
+  // Counted ticks go before the messages, which may read them, and before the next pass.
+  const bool counted = DeliverCounted();
+  if (DispatchPending() || counted) return;
+  // Nothing is pending: sleep until input, a message or Timer1's tick arrives (or the Timer2
+  // tick that changes the picture), and tell the saver how long the wait lasted.
   const std::int64_t start = PerformanceCount();
-  MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  MsgWaitForMultipleObjectsEx(0, nullptr, SleepMilliseconds(), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   events_.Slept(PerformanceTicksToTime(PerformanceCount() - start));
+  DeliverCounted();
   DispatchPending();
 }
 
+platform::Nanoseconds Win32SaverWindow::Now() const { return PerformanceTicksToTime(PerformanceCount()).count(); }
+
+bool Win32SaverWindow::DeliverCounted() {
+  const platform::Nanoseconds now = Now();
+  bool ran = false;
+  for (; counting_.DeliveredAt(platform::Timer::Timer2) <= now; ran = true) {
+    counting_.TakeOneTick(platform::Timer::Timer2);
+    events_.Timer2_Timer();
+  }
+  return ran;
+}
+
+DWORD Win32SaverWindow::SleepMilliseconds() const {
+  const int ticks = events_.Timer2TicksToNextPicture();
+  if (ticks == 0) return INFINITE;
+  const platform::Nanoseconds wait = counting_.DeliveryAfter(platform::Timer::Timer2, ticks - 1) - Now();
+  // Whole milliseconds, rounded up: a wait that ended early would cost a pass for nothing.
+  return static_cast<DWORD>(std::max<platform::Nanoseconds>(0, wait + platform::kMillisecond - 1) / platform::kMillisecond);
+}
+
 void Win32SaverWindow::SetInterval(platform::Timer timer, int16 milliseconds) {
-  SetTimer(window_, timer == platform::Timer::Timer1 ? kTimer1 : kTimer2, static_cast<UINT>(milliseconds), nullptr);
+  if (timer == platform::Timer::Timer1) SetTimer(window_, kTimer1, static_cast<UINT>(milliseconds), nullptr);
+  else counting_.SetInterval(timer, milliseconds, Now());
 }
 
 void Win32SaverWindow::LoadPicture(platform::Art art) {
@@ -181,8 +210,9 @@ void Win32SaverWindow::LoadPicture(platform::Art art) {
 LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_TIMER:
-      if (wParam == kTimer1) events_.Timer1_Timer();
-      else if (wParam == kTimer2) events_.Timer2_Timer();
+      if (wParam != kTimer1) return 0;
+      DeliverCounted();
+      events_.Timer1_Timer();
       return 0;
     // Any button, the side buttons too, and a turn of either wheel count as a click.
     case WM_LBUTTONUP:
@@ -190,16 +220,20 @@ LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONUP:
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
+      DeliverCounted();
       events_.Form_Click();
       return 0;
     case WM_XBUTTONUP:
+      DeliverCounted();
       events_.Form_Click();
       return TRUE;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+      DeliverCounted();
       events_.Form_KeyDown();
       return 0;
     case WM_MOUSEMOVE:
+      DeliverCounted();
       events_.Form_MouseMove(static_cast<float>(GET_X_LPARAM(lParam)), static_cast<float>(GET_Y_LPARAM(lParam)));
       return 0;
     case WM_CLOSE:

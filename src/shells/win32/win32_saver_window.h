@@ -2,7 +2,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
+#include "platform/saver_timers.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "shells/win32/gdi_surface.h"
@@ -43,11 +45,17 @@ class Win32PictureBox : public platform::PictureBox {
   GdiSurface surface_{1, 1};
   // The surface at the layout's scale, as the window shows it.
   GdiSurface shown_{1, 1};
+  // The surface's pixels as a refresh last showed them.
+  std::vector<std::uint32_t> refreshed_;
 };
 
 // The saver window "Form1", black and topmost over every monitor, with its display block child
 // and its two timers; or a preview's, a child filling the client area of another program's
-// window. Input over the block follows the window's rules.
+// window. Input over the block follows the window's rules. Timer1 is a Windows timer; Timer2's
+// ticks only count, so they wake nothing: they are counted on the clock tick Windows delivers
+// WM_TIMER on (SaverTimers' cadence on the performance counter) and delivered, one call each,
+// before whatever reads their count: Timer1's tick, input, the next pass. The yield sleeps until
+// a message comes, or in the premonition until the Timer2 tick that starts its flash.
 class Win32SaverWindow : public platform::SaverWindow, private Window {
  public:
   // Without a parent, the full-screen window. A preview whose parent has gone before its window
@@ -76,8 +84,15 @@ class Win32SaverWindow : public platform::SaverWindow, private Window {
   // The saver reports what its handlers throw: the report shows above this window, with the
   // cursor shown and the screen-saver setting back.
   void ReportUnhandledError() override { events_.ReportUnhandledError(); }
+  platform::Nanoseconds Now() const;
+  // Delivers the Timer2 ticks counted by now; true when there was one.
+  bool DeliverCounted();
+  // How long the yield may sleep when no message comes, for MsgWaitForMultipleObjectsEx.
+  DWORD SleepMilliseconds() const;
 
   platform::SaverWindowEvents& events_;
+  // Timer2's cadence; its Timer1 is unused, Windows keeps that one.
+  platform::SaverTimers counting_;
   const bool preview_;
   const platform::ScreenLayout layout_;
   std::unique_ptr<Win32PictureBox> display_;

@@ -7,13 +7,15 @@
 #include <stdexcept>
 #include <string>
 
+#include "linux_saver/run_end.h"
+
 #include <X11/Xresource.h>
 #include <X11/Xutil.h>
 
 namespace zv::x11 {
 namespace {
 
-using display_mode::Target;
+using linux_saver::Target;
 
 // The size of the try-out window when it opens.
 constexpr int kTryWindowWidth = 640;
@@ -32,7 +34,7 @@ int OnXError(::Display* display, XErrorEvent* error) {
   char text[256];
   XGetErrorText(display, error->error_code, text, sizeof text);
   std::fprintf(stderr, "zorvalite: X error: %s (request %d)\n", text, error->request_code);
-  std::exit(1);
+  linux_saver::EndProcess(linux_saver::RunEnd::Failed);
 }
 
 // Desktops scale X applications for a high-DPI screen through the resource Xft.dpi; the
@@ -59,16 +61,7 @@ std::string Hex(unsigned long id) {
 
 }  // namespace
 
-XConnection::XConnection() : display_(XOpenDisplay(nullptr)) {
-  if (!display_) {
-    const char* name = std::getenv("DISPLAY");
-    throw std::runtime_error(std::string("cannot open the X display '") + (name ? name : "") + "'");
-  }
-}
-
-XConnection::~XConnection() { XCloseDisplay(display_); }
-
-SaverTarget::SaverTarget(::Display* display, const display_mode::Options& options)
+SaverTarget::SaverTarget(::Display* display, const linux_saver::Options& options)
     : display_(display), kind_(options.target), dpi_(ResourceDpi(display)) {
   XSetErrorHandler(OnXError);
   const int screen = DefaultScreen(display);

@@ -3,25 +3,12 @@
 #include <vector>
 
 #include "platform/software_surface.h"
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
 
-// After the program's headers: Xlib defines macros (Bool, Status, None...) that would rewrite them.
-#include <X11/Xlib.h>
+// Last: Xlib defines macros (Bool, Status, None...) that would rewrite the program's headers.
+#include "shells/x11/x_connection.h"
 
 namespace zv::x11 {
-
-// The connection to the X server named by DISPLAY.
-class XConnection {
- public:
-  XConnection();  // throws std::runtime_error when there is no X server to talk to
-  ~XConnection();
-  XConnection(const XConnection&) = delete;
-  XConnection& operator=(const XConnection&) = delete;
-  ::Display* Get() const { return display_; }
-
- private:
-  ::Display* display_;
-};
 
 // The window the saver draws into, and how pixels are written to it. Its own windows are
 // created here, black, and mapped by Map; a given window is only drawn into, and its events
@@ -29,14 +16,13 @@ class XConnection {
 class SaverTarget {
  public:
   // Throws std::runtime_error when the window cannot be used.
-  SaverTarget(::Display* display, const display_mode::Options& options);
+  SaverTarget(::Display* display, const linux_saver::Options& options);
   ~SaverTarget();
   SaverTarget(const SaverTarget&) = delete;
   SaverTarget& operator=(const SaverTarget&) = delete;
 
   ::Display* Connection() const { return display_; }
   Window Id() const { return window_; }
-  display_mode::Target Kind() const { return kind_; }
   int Width() const { return width_; }
   int Height() const { return height_; }
   // The desktop's DPI as its settings tell X applications (the resource Xft.dpi), 96 without it.
@@ -63,7 +49,7 @@ class SaverTarget {
   unsigned long PixelValue(platform::Colour colour) const;
 
   ::Display* display_;
-  display_mode::Target kind_;
+  linux_saver::Target kind_;
   Window window_ = 0;
   Visual* visual_ = nullptr;
   int depth_ = 0;

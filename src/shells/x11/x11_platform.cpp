@@ -4,7 +4,7 @@
 
 namespace zv::x11 {
 
-X11Platform::X11Platform(const display_mode::Options& options)
+X11Platform::X11Platform(const linux_saver::Options& options)
     : target_(connection_.Get(), options), settings_(options) {}
 
 std::unique_ptr<platform::SaverWindow> X11Platform::CreateSaverWindow(platform::SaverWindowEvents& events) {

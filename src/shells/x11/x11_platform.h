@@ -1,8 +1,8 @@
 #pragma once
-#include "display_mode/command_line_settings.h"
-#include "display_mode/display_mode_process.h"
-#include "display_mode/end_signals.h"
-#include "display_mode/options.h"
+#include "linux_saver/command_line_settings.h"
+#include "linux_saver/saver_process.h"
+#include "linux_saver/end_signals.h"
+#include "linux_saver/options.h"
 #include "platform/platform.h"
 #include "shells/x11/saver_target.h"
 #include "software_shell/daemon_system_parameters.h"
@@ -13,7 +13,7 @@ namespace zv::x11 {
 class X11Platform : public platform::SaverPlatform {
  public:
   // Throws std::runtime_error when there is no display or no window to draw into.
-  explicit X11Platform(const display_mode::Options& options);
+  explicit X11Platform(const linux_saver::Options& options);
 
   platform::Process& GetProcess() override { return process_; }
   platform::SettingsSource& Settings() override { return settings_; }
@@ -23,11 +23,11 @@ class X11Platform : public platform::SaverPlatform {
 
  private:
   // First, so that an ending signal is an event from the start.
-  display_mode::EndSignals endSignals_;
+  linux_saver::EndSignals endSignals_;
   XConnection connection_;
   SaverTarget target_;
-  display_mode::DisplayModeProcess process_;
-  display_mode::CommandLineSettings settings_;
+  linux_saver::SaverProcess process_;
+  linux_saver::CommandLineSettings settings_;
   // The cursor count hides the pointer over the saver's full-screen window.
   software_shell::DaemonSystemParameters system_{[this](bool shown) { target_.ShowPointer(shown); }};
   ClockSeededRandom random_;

@@ -15,9 +15,9 @@ platform::ScreenLayout LayoutOf(const SaverTarget& target) {
 }  // namespace
 
 X11SaverWindow::X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target,
-                               display_mode::EndSignals& endSignals)
+                               linux_saver::EndSignals& endSignals)
     : events_(events), target_(target), endSignals_(endSignals), start_(std::chrono::steady_clock::now()),
-      timers_(0), layout_(LayoutOf(target)),
+      timers_(events, 0), layout_(LayoutOf(target)),
       boxes_(layout_, [&target](const platform::SoftwareSurface& pixels, const platform::Rect& shown) {
         target.Put(pixels, shown.left, shown.top);
       }) {}
@@ -29,6 +29,7 @@ platform::Nanoseconds X11SaverWindow::Now() const {
 
 void X11SaverWindow::Refresh() {
   target_.FillBlack();
+  boxes_.Display().ForgetShown();
   boxes_.Display().Refresh();
 }
 
@@ -43,7 +44,7 @@ void X11SaverWindow::DoEvents() {
 bool X11SaverWindow::RunPending() {
   // The daemon ends the saver with a signal, or by destroying its window.
   if (endSignals_.Received() || target_.Gone()) Unload();
-  bool ran = false;
+  bool ran = timers_.BeforeInput(Now());
   ::Display* display = target_.Connection();
   while (XPending(display) > 0) {
     XEvent event;
@@ -53,16 +54,7 @@ bool X11SaverWindow::RunPending() {
   }
   if (target_.Gone()) Unload();
   // Timer messages come after input, as the system delivers them only when nothing else waits.
-  const platform::Nanoseconds now = Now();
-  if (timers_.TakeTick(platform::Timer::Timer1, now)) {
-    events_.Timer1_Timer();
-    ran = true;
-  }
-  if (timers_.TakeTick(platform::Timer::Timer2, now)) {
-    events_.Timer2_Timer();
-    ran = true;
-  }
-  return ran;
+  return timers_.Deliver(Now()) || ran;
 }
 
 void X11SaverWindow::Handle(const XEvent& event) {
@@ -109,7 +101,7 @@ std::chrono::nanoseconds X11SaverWindow::WaitForEvent() {
   // Events that arrived with a reply are queued already and would not wake the poll.
   if (XEventsQueued(display, QueuedAfterFlush) > 0) return std::chrono::nanoseconds(0);
   const platform::Nanoseconds from = Now();
-  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.NextDue() - from);
+  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.Sleep() - from);
   const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
   pollfd sources[2] = {{ConnectionNumber(display), POLLIN, 0}, {endSignals_.Fd(), POLLIN, 0}};
   ppoll(sources, 2, &timeout, nullptr);

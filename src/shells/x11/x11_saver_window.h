@@ -1,10 +1,10 @@
 #pragma once
 #include <chrono>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
-#include "display_mode/end_signals.h"
+#include "linux_saver/end_signals.h"
 #include "shells/x11/saver_target.h"
 #include "software_shell/block_boxes.h"
 
@@ -17,7 +17,7 @@ namespace zv::x11 {
 // to fit a window smaller than it (the daemon's small preview), as on Windows.
 class X11SaverWindow : public platform::SaverWindow {
  public:
-  X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, display_mode::EndSignals& endSignals);
+  X11SaverWindow(platform::SaverWindowEvents& events, SaverTarget& target, linux_saver::EndSignals& endSignals);
 
   void Show() override { target_.Map(); }
   int16 ScaleWidth() const override { return layout_.ScaleWidth(); }
@@ -41,14 +41,15 @@ class X11SaverWindow : public platform::SaverWindow {
   // there was none.
   bool RunPending();
   void Handle(const XEvent& event);
-  // Waits until a timer falls due or an X event or ending signal arrives; returns how long.
+  // Waits until the next Timer1 tick (or the Timer2 tick that changes the picture), an X event or
+  // an ending signal; returns how long.
   std::chrono::nanoseconds WaitForEvent();
 
   platform::SaverWindowEvents& events_;
   SaverTarget& target_;
-  display_mode::EndSignals& endSignals_;
+  linux_saver::EndSignals& endSignals_;
   const std::chrono::steady_clock::time_point start_;
-  platform::SaverTimers timers_;
+  platform::TimerDelivery timers_;
   platform::ScreenLayout layout_;
   // The display block shows itself in the window at every refresh.
   software_shell::BlockBoxes boxes_;

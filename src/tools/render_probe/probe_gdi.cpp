@@ -4,7 +4,7 @@
 
 #include <cstdio>
 
-#include "display/digit_renderer.h"
+#include "digits/digit_renderer.h"
 #include "machine/layout_and_timing.h"
 #include "resource_ids.h"
 #include "shells/win32/win32_saver_window.h"

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "display/digit_renderer.h"
+#include "digits/digit_renderer.h"
 
 namespace zv::tools {
 

@@ -50,5 +50,17 @@ TEST(HeadlessTimers, EachSpeedClassTicksOnTheClockWithAFixedCountOfCountingTicks
   }
 }
 
+// A screen longer than 16 bits can count in the block's units gives the saver 32767 there, as
+// the other shells' screens do: 32767 pixels by 60, shown at 60/68, is 37135 units wide.
+TEST(HeadlessScreen, ItsSizeInTheBlocksUnitsStopsAt32767) {
+  testing::NoSaverEvents events;
+  SaverWindowOptions options;
+  options.screenWidth = 32767;
+  options.screenHeight = 60;
+  HeadlessSaverWindow window(events, options);
+  EXPECT_EQ(window.ScaleWidth(), 32767);
+  EXPECT_EQ(window.ScaleHeight(), 68);
+}
+
 }  // namespace
 }  // namespace zv::headless

@@ -1,42 +1,29 @@
-# Shared helpers of the Wayland tests: source it from a bash test script (tests/shells/wayland/test_*.sh).
+# The Wayland tests' helpers: source it from a bash test script (tests/shells/wayland/test_*.sh).
+# It adds to the shared ones (../lib.sh: run_start, run_wait_exit, wait_file, lit, differ, state,
+# pass, fail...) a private sway, its screenshots and the savers of its outputs.
 #
 #   source "$(dirname "$0")/lib.sh"
 #   wl_setup                         # a private headless sway (one 800 x 600 output, HEADLESS-1)
-#                                    # run as the test user; WL_TMP, a scratch folder
-#   wl_start "$ZV_ZORVALITE"         # a program in the background; sets WL_PID
-#   code=$(wl_wait_exit 5)           # its exit status (124: still running, then ended)
-#   wl_shot HEADLESS-1 "$WL_TMP/a.png"  # a screenshot of one output at its pixel size
+#                                    # run as the test user; TEST_TMP, a scratch folder
+#   run_start "$ZV_ZORVALITE"        # a program in the background; sets RUN_PID
+#   wl_shot HEADLESS-1 "$TEST_TMP/a.png"  # a screenshot of one output at its pixel size
 #   wl_background; wl_uncovered FILE # a pure blue desktop; how many of its pixels a screenshot shows
-#   pass "what held"                 # or: fail "why" (exits 1; teardown runs from the trap)
 #
 # sway refuses to run as root, so it runs as the user zvwayland (created once, as root), with
 # its own XDG_RUNTIME_DIR; the programs under test and the tools (grim, wtype, swaymsg) run as
 # this script's user on its sockets. Environment (CTest sets it): ZV_ZORVALITE the program,
 # ZV_WAYLAND_PROBE the program with its test hook (wayland_state_probe.cpp), ZV_WL_POINTER the
-# virtual pointer. Teardown (on any exit) ends what the test started, by PID, then sway; a failed
-# test keeps its screenshots and logs in $WL_TMP and says so.
+# virtual pointer, ZV_WAYLAND_FAILING the program whose key handler fails. Teardown ends sway last.
 
-set -u
-
-source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../../../scripts/lib.sh"
-CONVERT=/usr/bin/convert
-WL_TEST_NAME=$(basename "$0" .sh)
+source "$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)/../lib.sh"
 WL_USER=zvwayland
-WL_TMP=""
-WL_PID=""
-WL_RUN=0
 WL_SWAY_PID=""
-
-log() { echo "[$WL_TEST_NAME] $*" >&2; }
-pass() { log "ok: $*"; }
-fail() { log "FAIL: $*"; exit 1; }
-skip() { log "skipped: $*"; exit 77; }
 
 # wl_setup: starts sway as the test user and exports WAYLAND_DISPLAY, SWAYSOCK and XDG_RUNTIME_DIR.
 wl_setup() {
   local program
-  for program in "${ZV_ZORVALITE:-}" "${ZV_WAYLAND_PROBE:-}" "${ZV_WL_POINTER:-}"; do
-    [ -x "$program" ] || fail "the programs under test are not built (ZV_ZORVALITE, ZV_WAYLAND_PROBE, ZV_WL_POINTER): run it through ctest"
+  for program in "${ZV_ZORVALITE:-}" "${ZV_WAYLAND_PROBE:-}" "${ZV_WAYLAND_FAILING:-}" "${ZV_WL_POINTER:-}"; do
+    [ -x "$program" ] || fail "the programs under test are not built (ZV_ZORVALITE, ZV_WAYLAND_PROBE, ZV_WAYLAND_FAILING, ZV_WL_POINTER): run it through ctest"
   done
   for program in sway grim wtype swaymsg swayidle; do
     command -v "$program" >/dev/null || fail "$program is not installed: run scripts/install-deps.sh wayland"
@@ -46,19 +33,17 @@ wl_setup() {
     useradd --no-create-home --shell /usr/sbin/nologin "$WL_USER" 2>/dev/null || id "$WL_USER" >/dev/null 2>&1 ||
       fail "cannot create the user $WL_USER"
   fi
-  trap wl_teardown EXIT
-  trap 'exit 130' INT TERM
-  WL_TMP=$(mktemp -d "/tmp/zv-wayland-$WL_TEST_NAME.XXXXXX")
-  chmod 755 "$WL_TMP"
-  export XDG_RUNTIME_DIR=$WL_TMP/run
+  test_folder wayland
+  chmod 755 "$TEST_TMP"
+  export XDG_RUNTIME_DIR=$TEST_TMP/run
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   chown "$WL_USER" "$XDG_RUNTIME_DIR"
-  printf 'output HEADLESS-1 resolution 800x600 position 0 0\n' >"$WL_TMP/config"
+  printf 'output HEADLESS-1 resolution 800x600 position 0 0\n' >"$TEST_TMP/config"
   # With direct scan-out, sway 1.7 leaves a headless output's picture stale when another output is
   # turned (test_layouts.sh); no screen scans a client's shared-memory buffer out.
-  runuser -u "$WL_USER" -- env -i PATH=/usr/bin:/bin HOME="$WL_TMP" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
+  runuser -u "$WL_USER" -- env -i PATH=/usr/bin:/bin HOME="$TEST_TMP" XDG_RUNTIME_DIR="$XDG_RUNTIME_DIR" \
     WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman \
-    sh -c 'echo $$ >"$XDG_RUNTIME_DIR/sway.pid"; exec sway -D noscanout -c "$0"' "$WL_TMP/config" >"$WL_TMP/sway.log" 2>&1 </dev/null &
+    sh -c 'echo $$ >"$XDG_RUNTIME_DIR/sway.pid"; exec sway -D noscanout -c "$0"' "$TEST_TMP/config" >"$TEST_TMP/sway.log" 2>&1 </dev/null &
   local i socket
   for i in $(seq 100); do
     [ -s "$XDG_RUNTIME_DIR/sway.pid" ] && WL_SWAY_PID=$(cat "$XDG_RUNTIME_DIR/sway.pid")
@@ -66,25 +51,14 @@ wl_setup() {
     [ -n "$socket" ] && [ -S "$XDG_RUNTIME_DIR/wayland-1" ] && break
     sleep 0.1
   done
-  [ -n "$socket" ] || fail "sway did not start: $(tail -n5 "$WL_TMP/sway.log")"
+  [ -n "$socket" ] || fail "sway did not start: $(tail -n5 "$TEST_TMP/sway.log")"
   export WAYLAND_DISPLAY=wayland-1 SWAYSOCK=$socket
   unset DISPLAY
   log "sway $WL_SWAY_PID on $XDG_RUNTIME_DIR/$WAYLAND_DISPLAY"
 }
 
-# wl_start PROGRAM ARGS...: runs it in the background, its output in $WL_TMP/log.RUN; sets WL_RUN
-# and WL_PID.
-wl_start() {
-  bg_start "$WL_TMP" "$WL_TMP/log.$((BG_RUN + 1))" "$@"
-  WL_RUN=$BG_RUN
-  WL_PID=$BG_PID
-}
-wl_log() { cat "$WL_TMP/log.${1:-$WL_RUN}"; }
-wl_running() { bg_running "$WL_TMP" "${1:-$WL_RUN}"; }
-wl_wait_exit() { bg_wait_exit "$WL_TMP" "${1:-10}" "${2:-$WL_RUN}"; }
-
 # wl_savers [PID]: the saver processes the watcher (default: the last run) started, one an output.
-wl_savers() { pgrep -P "${1:-$WL_PID}" 2>/dev/null; }
+wl_savers() { pgrep -P "${1:-$RUN_PID}" 2>/dev/null; }
 
 # wl_wait_savers COUNT [SECONDS=10]: waits until the watcher runs that many savers, each drawing.
 wl_wait_savers() {
@@ -93,16 +67,9 @@ wl_wait_savers() {
   [ "$(wl_savers | wc -l)" = "$1" ]
 }
 
-# wl_wait_file FILE [SECONDS=20]: waits until the file exists.
-wl_wait_file() {
-  local deadline=$((SECONDS + ${2:-20}))
-  while [ ! -e "$1" ] && [ "$SECONDS" -le "$deadline" ]; do sleep 0.05; done
-  [ -e "$1" ]
-}
-
 # wl_shot OUTPUT FILE: a PNG of the output at its pixel size, without alpha.
 wl_shot() {
-  grim -o "$1" "$2.grim.png" 2>"$WL_TMP/grim.log" || fail "screenshot of $1 failed: $(cat "$WL_TMP/grim.log")"
+  grim -o "$1" "$2.grim.png" 2>"$TEST_TMP/grim.log" || fail "screenshot of $1 failed: $(cat "$TEST_TMP/grim.log")"
   "$CONVERT" "$2.grim.png" -alpha off "png24:$2" && rm -f "$2.grim.png"
 }
 
@@ -110,12 +77,10 @@ wl_shot() {
 # clients learn of it and ask for its keys first, so the key waits a moment for them.
 wl_key() { wtype -s 300 -k space; }
 
-# wl_lit FILE: the box around what is not black, as WxH+X+Y (0x0+... when all is black).
-wl_lit() { "$CONVERT" "$1" -format '%@' info: 2>/dev/null; }
 # wl_is_block FILE: true when what is lit fits the display block at scale K (default 1).
 wl_is_block() {
   local lit w h k=${2:-1}
-  lit=$(wl_lit "$1") w=${lit%%x*} h=${lit#*x} && h=${h%%+*}
+  lit=$(lit "$1") w=${lit%%x*} h=${lit#*x} && h=${h%%+*}
   [ "$w" -gt 0 ] && [ "$w" -le $((130 * k)) ] && [ "$h" -le $((68 * k)) ]
 }
 # wl_uncovered FILE: how many pixels show the desktop's background (wl_background's colour),
@@ -123,30 +88,13 @@ wl_is_block() {
 WL_BACKGROUND='#0000ff'
 wl_background() { swaymsg output '*' bg "$WL_BACKGROUND" solid_color >/dev/null; }
 wl_uncovered() { "$CONVERT" "$1" -fill black +opaque "$WL_BACKGROUND" -fill white -opaque "$WL_BACKGROUND" -format '%[fx:round(mean*w*h)]' info:; }
-# wl_differ A B: how many pixels of two pictures differ.
-wl_differ() { /usr/bin/compare -metric AE "$1" "$2" null: 2>&1; }
-# wl_state FILE KEY: a value of a state file written by the probe.
-wl_state() { sed -n "s/^$2=//p" "$1"; }
 # wl_cpu_ticks PID...: the processor time the processes have used so far, in clock ticks.
 wl_cpu_ticks() { local pid; for pid in "$@"; do awk '{ print $14 + $15 }' "/proc/$pid/stat"; done | awk '{ s += $1 } END { print s + 0 }'; }
 
-# A test that starts more than lib.sh knows of defines wl_cleanup; teardown calls it first.
-wl_teardown() {
-  local status=$?
-  trap - EXIT INT TERM
-  if declare -F wl_cleanup >/dev/null; then wl_cleanup; fi
-  [ -z "$WL_TMP" ] || bg_end_all "$WL_TMP"
+stop_server() {
   if [ -n "$WL_SWAY_PID" ] && kill -0 "$WL_SWAY_PID" 2>/dev/null; then
     kill -TERM "$WL_SWAY_PID" 2>/dev/null
     for _ in $(seq 50); do kill -0 "$WL_SWAY_PID" 2>/dev/null || break; sleep 0.1; done
   fi
   wait 2>/dev/null
-  if [ -n "$WL_TMP" ]; then
-    if [ "$status" -eq 0 ] || [ "$status" -eq 77 ]; then
-      rm -rf "$WL_TMP"
-    else
-      log "kept screenshots and logs in $WL_TMP"
-    fi
-  fi
-  exit "$status"
 }

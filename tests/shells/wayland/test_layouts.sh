@@ -16,21 +16,21 @@ wl_setup
 wl_background
 
 # frozen_layout NAME: the probe frozen on every output; each covered, and equal to its headless
-# picture unless its scale is a fraction. Leaves the probe running, its states in $WL_TMP/NAME.
+# picture unless its scale is a fraction. Leaves the probe running, its states in $TEST_TMP/NAME.
 frozen_layout() {
-  local name=$1 out=$WL_TMP/$1 count outputs state screen output scale
+  local name=$1 out=$TEST_TMP/$1 count outputs state screen output scale
   outputs=$(swaymsg -t get_outputs | grep -c '"name": "HEADLESS-')
-  wl_start "$ZV_WAYLAND_PROBE" --out "$out" --ticks 40
+  run_start "$ZV_WAYLAND_PROBE" --out "$out" --ticks 40
   for _ in $(seq 400); do count=$(find "$out" -name state 2>/dev/null | wc -l); [ "$count" = "$outputs" ] && break; sleep 0.05; done
-  [ "$count" = "$outputs" ] || fail "$name: $count of $outputs savers reached their state: $(wl_log)"
+  [ "$count" = "$outputs" ] || fail "$name: $count of $outputs savers reached their state: $(run_log)"
   sleep 0.5
   for state in "$out"/output-*/state; do
-    screen=$(wl_state "$state" screen)
+    screen=$(state "$state" screen)
     read -r output scale < <(wl_output_of_screen "$screen") || fail "$name: a saver saw its output as $screen"
     wl_shot "$output" "$out/$output.png"
     [ "$(wl_uncovered "$out/$output.png")" = 0 ] || fail "$name: $output ($screen, scale $scale) shows $(wl_uncovered "$out/$output.png") pixels of desktop"
     if [ "${scale%.*}" = "$scale" ]; then
-      wrong=$(wl_differ "$out/$output.png" "$(dirname "$state")/expected.png")
+      wrong=$(differ "$out/$output.png" "$(dirname "$state")/expected.png")
       [ "$wrong" = 0 ] || fail "$name: $output: $wrong pixels differ from the headless shell's picture at $screen, scale $scale ($out)"
     fi
     pass "$name: $output ($screen, scale $scale) covered$([ "${scale%.*}" = "$scale" ] && echo ", equal to the headless picture")"
@@ -52,12 +52,12 @@ lit_after() {
   swaymsg output "$output" $change >/dev/null || fail "sway refused: output $output $change"
   for _ in $(seq 20); do
     sleep 0.1
-    wl_shot "$output" "$WL_TMP/changed.png"
-    lit=$(wl_lit "$WL_TMP/changed.png")
-    [ "${lit%%+*}" = "$want" ] && [ "$(wl_uncovered "$WL_TMP/changed.png")" = 0 ] && break
+    wl_shot "$output" "$TEST_TMP/changed.png"
+    lit=$(lit "$TEST_TMP/changed.png")
+    [ "${lit%%+*}" = "$want" ] && [ "$(wl_uncovered "$TEST_TMP/changed.png")" = 0 ] && break
   done
   [ "${lit%%+*}" = "$want" ] || fail "after '$change' $output lights $lit, not the whole block ($want), within 2 s"
-  [ "$(wl_uncovered "$WL_TMP/changed.png")" = 0 ] || fail "after '$change' $output shows the desktop"
+  [ "$(wl_uncovered "$TEST_TMP/changed.png")" = 0 ] || fail "after '$change' $output shows the desktop"
   pass "after '$change': $output covered, the whole block lit ($lit)"
 }
 
@@ -65,19 +65,19 @@ swaymsg create_output >/dev/null || fail "sway could not add an output"
 swaymsg output HEADLESS-2 resolution 800x600 position 800 0 transform 90 >/dev/null
 frozen_layout portrait
 
-lit=$(wl_lit "$WL_TMP/portrait/HEADLESS-1.png") && lit=${lit%%+*}
+lit=$(lit "$TEST_TMP/portrait/HEADLESS-1.png") && lit=${lit%%+*}
 w=${lit%x*} h=${lit#*x}
 lit_after "transform 90" HEADLESS-1 "$lit"
 lit_after "transform normal scale 2" HEADLESS-1 "$((2 * w))x$((2 * h))"
 lit_after "scale 1" HEADLESS-1 "$lit"
 lit_after "resolution 1600x1200 scale 2" HEADLESS-1 "$((2 * w))x$((2 * h))"
-kill -TERM "$WL_PID"
-[ "$(wl_wait_exit 5)" = 0 ] || fail "the probe did not end on SIGTERM with status 0: $(wl_log)"
+kill -TERM "$RUN_PID"
+[ "$(run_wait_exit 5)" = 0 ] || fail "the probe did not end on SIGTERM with status 0: $(run_log)"
 
 swaymsg create_output >/dev/null || fail "sway could not add a third output"
 swaymsg output HEADLESS-1 resolution 1200x900 scale 3 position 0 0 >/dev/null
 swaymsg output HEADLESS-2 resolution 800x600 scale 1 transform 270 position 400 0 >/dev/null
 swaymsg output HEADLESS-3 resolution 800x600 scale 1.5 position 1000 0 >/dev/null
 frozen_layout mixed
-kill -TERM "$WL_PID"
-[ "$(wl_wait_exit 5)" = 0 ] || fail "the probe did not end on SIGTERM with status 0: $(wl_log)"
+kill -TERM "$RUN_PID"
+[ "$(run_wait_exit 5)" = 0 ] || fail "the probe did not end on SIGTERM with status 0: $(run_log)"

@@ -9,34 +9,34 @@ wl_setup
 
 # frozen NAME PROBE_OPTIONS...: freezes the probe and compares the output with its picture.
 frozen() {
-  local name=$1 out=$WL_TMP/$1 wrong state
+  local name=$1 out=$TEST_TMP/$1 wrong state
   shift
-  wl_start "$ZV_WAYLAND_PROBE" --out "$out" "$@"
+  run_start "$ZV_WAYLAND_PROBE" --out "$out" "$@"
   for _ in $(seq 400); do state=$(find "$out" -name state 2>/dev/null | head -n1); [ -n "$state" ] && break; sleep 0.05; done
-  [ -n "$state" ] || fail "$name: the probe did not reach its state: $(wl_log)"
+  [ -n "$state" ] || fail "$name: the probe did not reach its state: $(run_log)"
   sleep 0.3
   wl_shot HEADLESS-1 "$out/screen.png"
-  wrong=$(wl_differ "$out/screen.png" "$(dirname "$state")/expected.png")
+  wrong=$(differ "$out/screen.png" "$(dirname "$state")/expected.png")
   [ "$wrong" = 0 ] || fail "$name: $wrong pixels differ from the headless shell's picture ($out)"
-  [ "$(wl_state "$state" screen)" = 800x600 ] || fail "$name: the saver saw its output as $(wl_state "$state" screen)"
+  [ "$(state "$state" screen)" = 800x600 ] || fail "$name: the saver saw its output as $(state "$state" screen)"
   pass "$name: the output equals the headless shell's picture of $(tr '\n' ' ' <"$state")"
-  kill -TERM "$WL_PID"
-  [ "$(wl_wait_exit 5)" = 0 ] || fail "$name: the probe did not end on SIGTERM with status 0: $(wl_log)"
+  kill -TERM "$RUN_PID"
+  [ "$(run_wait_exit 5)" = 0 ] || fail "$name: the probe did not end on SIGTERM with status 0: $(run_log)"
   FROZEN_STATE=$state
 }
 
 frozen first --ticks 0
-[ "$(wl_state "$FROZEN_STATE" block)" = 10,10 ] || fail "the first pass shows the block at $(wl_state "$FROZEN_STATE" block)"
+[ "$(state "$FROZEN_STATE" block)" = 10,10 ] || fail "the first pass shows the block at $(state "$FROZEN_STATE" block)"
 frozen spin --ticks 40
-[ "$(wl_state "$FROZEN_STATE" block)" != 10,10 ] || fail "the display block has not jumped from (10, 10)"
+[ "$(state "$FROZEN_STATE" block)" != 10,10 ] || fail "the display block has not jumped from (10, 10)"
 
-wl_start "$ZV_ZORVALITE"
+run_start "$ZV_ZORVALITE"
 sleep 1
 pictures=()
 for i in $(seq -w 1 12); do
-  wl_shot HEADLESS-1 "$WL_TMP/shot$i.png"
-  wl_is_block "$WL_TMP/shot$i.png" || fail "shot $i: what is not black ($(wl_lit "$WL_TMP/shot$i.png")) is not a display block"
-  pictures+=("$("$CONVERT" "$WL_TMP/shot$i.png" rgb:- | md5sum | cut -c1-32)")
+  wl_shot HEADLESS-1 "$TEST_TMP/shot$i.png"
+  wl_is_block "$TEST_TMP/shot$i.png" || fail "shot $i: what is not black ($(lit "$TEST_TMP/shot$i.png")) is not a display block"
+  pictures+=("$("$CONVERT" "$TEST_TMP/shot$i.png" rgb:- | md5sum | cut -c1-32)")
   sleep 0.25
 done
 distinct=$(printf '%s\n' "${pictures[@]}" | sort -u | wc -l)

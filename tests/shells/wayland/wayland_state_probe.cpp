@@ -18,7 +18,7 @@
 namespace {
 
 using namespace zv;
-using display_mode::Options;
+using linux_saver::Options;
 using probe::Freeze;
 using probe::FreezingEvents;
 using wayland::WaylandPlatform;
@@ -26,7 +26,7 @@ using wayland::WaylandPlatform;
 class ProbePlatform : public WaylandPlatform {
  public:
   ProbePlatform(const Options& options, std::uint32_t output, Freeze freeze, std::filesystem::path out)
-      : WaylandPlatform(options, output, false), freeze_(freeze), out_(std::move(out)) {}
+      : WaylandPlatform(options, output), freeze_(freeze), out_(std::move(out)) {}
 
   std::unique_ptr<platform::SaverWindow> CreateSaverWindow(platform::SaverWindowEvents& events) override {
     events_ = std::make_unique<FreezingEvents>(events, freeze_, out_);
@@ -54,8 +54,8 @@ int main(int argc, char** argv) {
   const Freeze freeze = probe::TakeFreeze(args, out, "wayland_state_probe");
   Options options;
   try {
-    options = display_mode::ParseOptions(args);
-  } catch (const display_mode::UsageError& error) {
+    options = linux_saver::ParseOptions(args);
+  } catch (const linux_saver::UsageError& error) {
     std::fprintf(stderr, "wayland_state_probe: %s\n", error.what());
     return 2;
   }

@@ -3,7 +3,7 @@
 #
 #   daemon_setup                 # the test user (created once, as root), a private Xvfb the user
 #                                # may reach, and DAEMON_HOME, a home of the user's in the test's folder
-#   x11_start as_user PROGRAM... # a daemon in the background, as the user
+#   run_start as_user PROGRAM... # a daemon in the background, as the user
 #   as_user [VAR=VALUE...] PROGRAM ARGS...   # runs it as the user, in a daemon's bare environment
 #   pids=$(zorvalite_pids)       # the display mode's processes that the user's daemons started
 #   daemon_wait_zorvalite WHAT   # waits until a daemon has started the display mode in its window;
@@ -30,8 +30,8 @@ daemon_setup() {
   [ "$(id -u)" = 0 ] || skip "needs root to run a daemon as $DAEMON_USER"
   # The user must reach the display.
   x11_setup -ac
-  chmod 755 "$X11_TMP"
-  DAEMON_HOME=$X11_TMP/home
+  chmod 755 "$TEST_TMP"
+  DAEMON_HOME=$TEST_TMP/home
   mkdir "$DAEMON_HOME"
   chown "$DAEMON_USER" "$DAEMON_HOME"
 }
@@ -39,7 +39,7 @@ daemon_setup() {
 # as_user [VAR=VALUE...] PROGRAM ARGS...
 as_user() {
   runuser -u "$DAEMON_USER" -- env -i DISPLAY="$DISPLAY" HOME="$DAEMON_HOME" PATH=/usr/bin:/bin LANG=C.UTF-8 \
-    ZV_DAEMON_TEST="$X11_TMP" "$@"
+    ZV_DAEMON_TEST="$TEST_TMP" "$@"
 }
 
 # daemon_marked: the PIDs of the processes as_user started, and of theirs.
@@ -47,7 +47,7 @@ daemon_marked() {
   local environ pid
   for environ in /proc/[0-9]*/environ; do
     pid=${environ#/proc/} pid=${pid%/environ}
-    tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "ZV_DAEMON_TEST=$X11_TMP" && echo "$pid"
+    tr '\0' '\n' 2>/dev/null <"$environ" | grep -qxF "ZV_DAEMON_TEST=$TEST_TMP" && echo "$pid"
   done
 }
 
@@ -82,8 +82,8 @@ daemon_wait_reels() {
   DAEMON_SHOWN=""
   for i in $(seq 20); do
     sleep 0.5
-    x11_shot root "$X11_TMP/screen$i.png"
-    lit=$(x11_lit "$X11_TMP/screen$i.png")
+    x11_shot root "$TEST_TMP/screen$i.png"
+    lit=$(lit "$TEST_TMP/screen$i.png")
     w=${lit%%x*} h=${lit#*x} && h=${h%%+*}
     if [ "$w" -gt 0 ] && [ "$w" -le 130 ] && [ "$h" -le 68 ]; then
       DAEMON_SHOWN=$lit
@@ -103,8 +103,8 @@ daemon_wait_no_zorvalite() {
 }
 
 # daemon_cleanup: ends every marked process, and the display modes they started. Teardown runs it
-# (a test that defines its own x11_cleanup calls it there).
-x11_cleanup() { daemon_cleanup; }
+# (a test that defines its own cleanup calls it there).
+cleanup() { daemon_cleanup; }
 daemon_cleanup() {
   local pid round
   for round in 1 2 3; do
@@ -136,20 +136,20 @@ dpmsEnabled: False
 programs: $1 \\n
 SETTINGS
   chown "$DAEMON_USER" "$DAEMON_HOME/.xscreensaver"
-  x11_start as_user xscreensaver -no-splash
-  daemon_run=$X11_RUN
+  run_start as_user xscreensaver -no-splash
+  daemon_run=$RUN_NO
   for _ in $(seq 100); do
     as_user xscreensaver-command -version >/dev/null 2>&1 && break
     sleep 0.1
   done
-  as_user xscreensaver-command -version >/dev/null 2>&1 || fail "the daemon did not answer: $(x11_log "$daemon_run")"
+  as_user xscreensaver-command -version >/dev/null 2>&1 || fail "the daemon did not answer: $(run_log "$daemon_run")"
 
-  as_user xscreensaver-command -activate >"$X11_TMP/activate.log" 2>&1 || fail "-activate failed: $(cat "$X11_TMP/activate.log")"
-  daemon_wait_zorvalite "$(x11_log "$daemon_run")"
+  as_user xscreensaver-command -activate >"$TEST_TMP/activate.log" 2>&1 || fail "-activate failed: $(cat "$TEST_TMP/activate.log")"
+  daemon_wait_zorvalite "$(run_log "$daemon_run")"
   daemon_wait_reels
   pass "-activate: the daemon runs '$1' (pid $DAEMON_PID) in its window $DAEMON_WINDOW; the screen shows the reels at $DAEMON_SHOWN"
 
-  as_user xscreensaver-command -deactivate >"$X11_TMP/deactivate.log" 2>&1 || fail "-deactivate failed: $(cat "$X11_TMP/deactivate.log")"
+  as_user xscreensaver-command -deactivate >"$TEST_TMP/deactivate.log" 2>&1 || fail "-deactivate failed: $(cat "$TEST_TMP/deactivate.log")"
   daemon_wait_no_zorvalite
   pass "-deactivate ends zorvalite"
 

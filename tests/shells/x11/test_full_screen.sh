@@ -9,7 +9,7 @@ x11_setup
 # start_saver [OPTIONS...]: starts it with the pointer resting mid-screen; sets w to its window.
 start_saver() {
   xdotool mousemove 600 500
-  x11_start "$ZV_ZORVALITE" "$@"
+  run_start "$ZV_ZORVALITE" "$@"
   for _ in $(seq 100); do
     w=$(xdotool search --onlyvisible --name '^Zorvalite$' 2>/dev/null | head -n1)
     [ -n "$w" ] && break
@@ -17,12 +17,12 @@ start_saver() {
   done
   [ -n "$w" ] || fail "no window named Zorvalite"
   sleep 0.5
-  x11_running || fail "it ended by itself: $(x11_log)"
+  run_running || fail "it ended by itself: $(run_log)"
 }
 
 expect_end() {
   local code
-  code=$(x11_wait_exit 5)
+  code=$(run_wait_exit 5)
   [ "$code" = 0 ] || fail "$1: exit status $code (124: did not end)"
   pass "ends on $1"
 }
@@ -31,8 +31,8 @@ cursor_before=$("$ZV_X_CURSOR") || fail "cursor probe failed"
 start_saver
 eval "$(xdotool getwindowgeometry --shell "$w")"
 [ "$X,$Y,$WIDTH,$HEIGHT" = "0,0,1024,768" ] || fail "window at $X,$Y size ${WIDTH}x$HEIGHT, not the whole screen"
-x11_shot root "$X11_TMP/saver.png"
-lit=$(x11_lit "$X11_TMP/saver.png")
+x11_shot root "$TEST_TMP/saver.png"
+lit=$(lit "$TEST_TMP/saver.png")
 w_lit=${lit%%x*} h_lit=${lit#*x} && h_lit=${h_lit%%+*}
 [ "$w_lit" -gt 0 ] && [ "$w_lit" -le 130 ] && [ "$h_lit" -le 68 ] || fail "the screen is not black around a display block ($lit)"
 cursor=$("$ZV_X_CURSOR")
@@ -58,7 +58,7 @@ eval "$(xdotool getwindowgeometry --shell "$w")"
 [ "$WIDTH,$HEIGHT" = "640,480" ] || fail "--window opened ${WIDTH}x$HEIGHT, not 640x480"
 xdotool mousemove --window "$w" 100 100 mousemove_relative 5 5 click 1 key a
 sleep 0.5
-x11_running || fail "--window ended on input"
-kill -TERM "$X11_PID"
-[ "$(x11_wait_exit 5)" = 0 ] || fail "--window did not end on SIGTERM with status 0"
+run_running || fail "--window ended on input"
+kill -TERM "$RUN_PID"
+[ "$(run_wait_exit 5)" = 0 ] || fail "--window did not end on SIGTERM with status 0"
 pass "--window: a 640 x 480 window that input does not end"

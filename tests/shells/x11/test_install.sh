@@ -11,8 +11,8 @@ for tool in xmllint desktop-file-validate; do
   command -v "$tool" >/dev/null || fail "$tool is missing: run scripts/install-deps.sh x11"
 done
 
-root=$X11_TMP/destdir
-DESTDIR=$root cmake --install "$ZV_BUILD_DIR" >"$X11_TMP/install.log" 2>&1 || fail "cmake --install failed: $(cat "$X11_TMP/install.log")"
+root=$TEST_TMP/destdir
+DESTDIR=$root cmake --install "$ZV_BUILD_DIR" >"$TEST_TMP/install.log" 2>&1 || fail "cmake --install failed: $(cat "$TEST_TMP/install.log")"
 program=$root$ZV_HACK_DIR/zorvalite xml=$root$ZV_CONFIG_DIR/zorvalite.xml desktop=$root$ZV_DESKTOP_DIR/zorvalite.desktop
 [ -x "$program" ] || fail "no program at $ZV_HACK_DIR/zorvalite"
 [ -f "$xml" ] || fail "no zorvalite.xml in $ZV_CONFIG_DIR"
@@ -20,7 +20,7 @@ program=$root$ZV_HACK_DIR/zorvalite xml=$root$ZV_CONFIG_DIR/zorvalite.xml deskto
 "$program" --help | grep -q -- '--window-id' || fail "the installed program does not run"
 pass "installed: $ZV_HACK_DIR/zorvalite, $ZV_CONFIG_DIR/zorvalite.xml, $ZV_DESKTOP_DIR/zorvalite.desktop"
 
-desktop-file-validate "$desktop" >"$X11_TMP/validate.log" 2>&1 || fail "the desktop entry is not valid: $(cat "$X11_TMP/validate.log")"
+desktop-file-validate "$desktop" >"$TEST_TMP/validate.log" 2>&1 || fail "the desktop entry is not valid: $(cat "$TEST_TMP/validate.log")"
 grep -qx "Exec=$ZV_HACK_DIR/zorvalite --root" "$desktop" || fail "the entry does not start $ZV_HACK_DIR/zorvalite --root"
 grep -qx "TryExec=$ZV_HACK_DIR/zorvalite" "$desktop" || fail "the entry's TryExec is not the program"
 pass "the desktop entry validates and starts $ZV_HACK_DIR/zorvalite --root"
@@ -29,7 +29,7 @@ pass "the desktop entry validates and starts $ZV_HACK_DIR/zorvalite --root"
 # <command arg=>, <select id=> menus of <option id= _label= [arg-set=]> with exactly one default
 # (no arg-set) and every arg-set starting with the same switch, and a <_description>.
 xpath() { xmllint --xpath "$1" "$xml" 2>/dev/null; }
-xmllint --noout "$xml" 2>"$X11_TMP/xmllint.log" || fail "zorvalite.xml is not well-formed: $(cat "$X11_TMP/xmllint.log")"
+xmllint --noout "$xml" 2>"$TEST_TMP/xmllint.log" || fail "zorvalite.xml is not well-formed: $(cat "$TEST_TMP/xmllint.log")"
 [ "$(xpath 'string(/screensaver/@name)')" = zorvalite ] || fail "<screensaver name=> is not the program's name"
 [ -n "$(xpath 'string(/screensaver/@_label)')" ] || fail "<screensaver> has no _label"
 [ "$(xpath 'count(/screensaver/*[not(self::command or self::select or self::_description)])')" = 0 ] ||
@@ -65,13 +65,13 @@ for level in "${choices[0]}" "${choices[1]}"; do
       read -r -a set <<<"$(xpath "string(//option[@id='$id']/@arg-set)")"
       args+=("${set[@]}")
     done
-    out=$X11_TMP/$level_id-$spec_id
+    out=$TEST_TMP/$level_id-$spec_id
     mkdir -p "$out"
-    x11_start "$ZV_X11_PROBE" --out "$out" --ticks 0 "${args[@]}"
-    x11_wait_file "$out/state" 30 || fail "zorvalite ${args[*]}: the probe did not start: $(x11_log)"
-    got="$(x11_state "$out/state" level),$(x11_state "$out/state" spec)"
-    kill -TERM "$X11_PID"
-    [ "$(x11_wait_exit 5)" = 0 ] || fail "zorvalite ${args[*]}: no clean end"
+    run_start "$ZV_X11_PROBE" --out "$out" --ticks 0 "${args[@]}"
+    wait_file "$out/state" 30 || fail "zorvalite ${args[*]}: the probe did not start: $(run_log)"
+    got="$(state "$out/state" level),$(state "$out/state" spec)"
+    kill -TERM "$RUN_PID"
+    [ "$(run_wait_exit 5)" = 0 ] || fail "zorvalite ${args[*]}: no clean end"
     [ "$got" = "$level_value,$spec_value" ] || fail "zorvalite ${args[*]}: the saver loaded Level,Spec $got, not $level_value,$spec_value"
     pass "$level_id + $spec_id: zorvalite ${args[*]} loads Level $level_value, Spec $spec_value"
   done

@@ -5,21 +5,21 @@
 source "$(dirname "$0")/lib.sh"
 x11_setup
 
-x11_start "$ZV_ZORVALITE" --root
+run_start "$ZV_ZORVALITE" --root
 sleep 1
-x11_running || fail "it ended by itself: $(x11_log)"
+run_running || fail "it ended by itself: $(run_log)"
 
 # Processor time from /proc while screenshots are taken every half second.
-cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$X11_PID/stat"; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$RUN_PID/stat"; }
 hz=$(getconf CLK_TCK)
 before=$(cpu_ticks) start=$(date +%s%N)
 pictures=()
 for i in $(seq -w 1 20); do
-  x11_shot root "$X11_TMP/shot$i.png"
-  lit=$(x11_lit "$X11_TMP/shot$i.png")
+  x11_shot root "$TEST_TMP/shot$i.png"
+  lit=$(lit "$TEST_TMP/shot$i.png")
   w=${lit%%x*} h=${lit#*x} && h=${h%%+*}
   [ "$w" -gt 0 ] && [ "$w" -le 130 ] && [ "$h" -le 68 ] || fail "shot $i: what is not black ($lit) is not a display block"
-  pictures+=("$("$CONVERT" "$X11_TMP/shot$i.png" rgb:- | md5sum | cut -c1-32)")
+  pictures+=("$("$CONVERT" "$TEST_TMP/shot$i.png" rgb:- | md5sum | cut -c1-32)")
   sleep 0.5
 done
 used=$(($(cpu_ticks) - before)) wall=$((($(date +%s%N) - start) / 1000000))
@@ -30,10 +30,10 @@ pass "the reels move: $distinct different pictures in 20 shots, each within a 13
 awk -v s="$share" 'BEGIN { exit !(s <= 2) }' || fail "it used $share% of a core over $wall ms"
 pass "processor: $used ticks of 1/$hz s in $wall ms, $share% of one core"
 
-kill -TERM "$X11_PID"
-code=$(x11_wait_exit 5)
+kill -TERM "$RUN_PID"
+code=$(run_wait_exit 5)
 [ "$code" = 0 ] || fail "exit status $code after SIGTERM"
-[ -z "$(x11_log)" ] || fail "it wrote: $(x11_log)"
+[ -z "$(run_log)" ] || fail "it wrote: $(run_log)"
 pass "SIGTERM ends it quietly, status 0"
 
 # How soon: started as a child of this shell, whose wait returns as it ends, timed without a fork.
@@ -49,9 +49,9 @@ ms=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.1f", 1000 * (b - a) }')
 awk -v ms="$ms" 'BEGIN { exit !(ms <= 100) }' || fail "SIGTERM took $ms ms to end it"
 pass "SIGTERM ended it in $ms ms"
 
-x11_start env --default-signal=INT "$ZV_ZORVALITE" --root
+run_start env --default-signal=INT "$ZV_ZORVALITE" --root
 sleep 1
-kill -INT "$X11_PID"
-code=$(x11_wait_exit 5)
+kill -INT "$RUN_PID"
+code=$(run_wait_exit 5)
 [ "$code" = 0 ] || fail "exit status $code after SIGINT"
 pass "SIGINT ends it with status 0"

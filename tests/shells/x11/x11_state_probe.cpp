@@ -17,7 +17,7 @@
 namespace {
 
 using namespace zv;
-using display_mode::Options;
+using linux_saver::Options;
 using probe::Freeze;
 using probe::FreezingEvents;
 using x11::X11Platform;
@@ -58,8 +58,8 @@ int main(int argc, char** argv) {
 
   Options options;
   try {
-    options = display_mode::ParseOptions(args);
-  } catch (const display_mode::UsageError& error) {
+    options = linux_saver::ParseOptions(args);
+  } catch (const linux_saver::UsageError& error) {
     Usage(error.what());
   }
   try {

@@ -1,8 +1,8 @@
-#include "display/digit_renderer.h"
+#include "digits/digit_renderer.h"
 
 #include <span>
 
-#include "display/glyph.h"
+#include "digits/glyph.h"
 #include "runtime/table_fill.h"
 
 namespace zv {
@@ -16,9 +16,6 @@ constexpr int16 kRightCell = 90;
 
 // First position of the codes 10 to 19, drawn red on the outer reels.
 constexpr int16 kFirstRedPosition = 40;
-
-// The premonition flashes while FlashPhase is above this.
-constexpr int16 kPremonitionFlashFrom = 4;
 
 }  // namespace
 
@@ -83,7 +80,7 @@ void DigitRenderer::DrawPass(const EngineView& engine) {
     DrawShownReels(&DigitRenderer::DrawDigitOrange);
   } else if (engine.SpinState == Spin::Celebration && engine.BlinkOn == kFalse) {
     DrawShownReels(&DigitRenderer::DrawDigitRed);
-  } else if (engine.SpinState == Spin::Premonition && engine.FlashPhase > kPremonitionFlashFrom) {
+  } else if (engine.SpinState == Spin::Premonition && PremonitionFlashes(engine.FlashPhase)) {
     DrawShownReels(&DigitRenderer::DrawDigitOrange);
   }
 

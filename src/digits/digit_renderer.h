@@ -1,5 +1,5 @@
 #pragma once
-#include "display/segment_frames.h"
+#include "digits/segment_frames.h"
 #include "machine/spin_state.h"
 #include "platform/saver_window.h"
 #include "runtime/int16.h"
@@ -37,6 +37,8 @@ class DigitRenderer {
   // the flash overrides of the celebration and the premonition, then the refresh, when the
   // pass drew anything.
   void DrawPass(const EngineView& engine);
+  // The premonition flashes while FlashPhase is above 4.
+  static bool PremonitionFlashes(int16 flashPhase) { return flashPhase > 4; }
 
   // Positions last drawn; -1 forces a redraw.
   int16 ShownPosLeft = 0;

@@ -1,4 +1,4 @@
-#include "display/segment_frames.h"
+#include "digits/segment_frames.h"
 
 #include "runtime/table_fill.h"
 

@@ -1,4 +1,4 @@
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
 
 #include <charconv>
 #include <cstdlib>
@@ -9,7 +9,7 @@
 #include "runtime/run_time_error.h"
 #include "version.h"
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 namespace {
 
 // A window id as X programs write it: hexadecimal after 0x, or decimal.
@@ -177,4 +177,4 @@ std::optional<std::string> MissingDisplay(const Environment& environment) {
   return "needs a display to run on: neither DISPLAY (X11) nor WAYLAND_DISPLAY (Wayland) is set";
 }
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

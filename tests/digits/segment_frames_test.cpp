@@ -2,8 +2,8 @@
 // against the seven segments, and the seed points against those areas.
 #include <gtest/gtest.h>
 
-#include "display/glyph.h"
-#include "display/segment_frames.h"
+#include "digits/glyph.h"
+#include "digits/segment_frames.h"
 #include "display_reference.h"
 
 namespace zv {

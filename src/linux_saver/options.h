@@ -7,7 +7,7 @@
 #include "runtime/int16.h"
 #include "settings/settings.h"
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 
 // Where the saver draws.
 enum class Target {
@@ -59,4 +59,4 @@ std::string UsageText();
 // What --version prints: the program and its version.
 std::string VersionText();
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -3,12 +3,12 @@
 #include <string>
 #include <vector>
 
-#include "display_mode/display_mode_process.h"
-#include "display_mode/options.h"
+#include "linux_saver/saver_process.h"
+#include "linux_saver/options.h"
 #include "shells/headless/headless_platform.h"
 #include "startup/md_saver.h"
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 namespace {
 
 using Args = std::vector<std::string>;
@@ -55,12 +55,16 @@ TEST(DisplayModeOptions, WhatDoesNotConvertIsRefusedByName) {
   EXPECT_EQ(message({"--window-id", "0x"}), "--window-id: '0x' is not a window id (0x... or decimal)");
   EXPECT_EQ(message({"--window-id", "12ab"}), "--window-id: '12ab' is not a window id (0x... or decimal)");
   EXPECT_EQ(message({"--window-id", "0"}), "--window-id: '0' is not a window id (0x... or decimal)");
+  // X11's ids have 32 bits.
+  EXPECT_EQ(message({"--window-id", "0x100000000"}), "--window-id: '0x100000000' is not a window id (0x... or decimal)");
   EXPECT_EQ(message({"--root"}, "root"), "XSCREENSAVER_WINDOW: 'root' is not a window id");
   EXPECT_EQ(message({"--root", "--window"}), "--window: only one of --root, --window-id and --window may be given");
   EXPECT_EQ(message({"--fps"}), "unknown argument '--fps'");
   EXPECT_EQ(message({"-fps"}), "unknown argument '-fps'");
   EXPECT_EQ(message({"root"}), "unknown argument 'root'");
   EXPECT_EQ(message({"--window", "--"}), "unknown argument '--'");
+  EXPECT_EQ(message({"--"}), "unknown argument '--'");
+  EXPECT_EQ(message({"-:x"}), "unknown argument '-:x'");
   EXPECT_EQ(message({"--x11", "-wayland"}), "--wayland: only one of --x11 and --wayland may be given");
   EXPECT_EQ(message({"--wayland", "-window-id", "7"}), "--window-id: draws into an X11 window, not with --wayland");
 }
@@ -74,15 +78,16 @@ TEST(DisplayModeOptions, TheDisplayServerFollowsTheSessionUnlessForced) {
   EXPECT_EQ(ParseOptions({"-root"}, wayland).server, Server::X11);
   EXPECT_EQ(ParseOptions({"--window-id=0x2a"}, wayland).server, Server::X11);
   EXPECT_EQ(ParseOptions({"--x11"}, wayland).server, Server::X11);
+  EXPECT_EQ(ParseOptions({"--x11", "-x11"}, wayland).server, Server::X11);
   EXPECT_EQ(ParseOptions({"--wayland", "--level=30"}, {}).server, Server::Wayland);
 }
 
-TEST(DisplayModeProcess, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
-  EXPECT_EXIT(DisplayModeProcess().End(), ::testing::ExitedWithCode(0), "^$");
+TEST(SaverProcess, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1) {
+  EXPECT_EXIT(SaverProcess().End(), ::testing::ExitedWithCode(0), "^$");
 
   // A fault of the saver run reaches the top of the program, as on Windows.
   struct SaverWithoutArt : platform::SaverPlatform {
-    DisplayModeProcess process;
+    SaverProcess process;
     headless::MemorySettingsStore settings;
     headless::HeadlessSystem system;
     ClockSeededRandom random;
@@ -105,4 +110,4 @@ TEST(DisplayModeProcess, AnErrorIsReportedOnceOnStandardErrorAndEndsWithStatus1)
 }
 
 }  // namespace
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -1,6 +1,6 @@
 #pragma once
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 
 // SIGTERM and SIGINT, with which the screen-saver daemon (or a terminal) ends the saver, taken
 // as events of the main loop: they are blocked while this object lives and arrive on a file
@@ -20,4 +20,4 @@ class EndSignals {
   int fd_;
 };
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -1,11 +1,11 @@
 #pragma once
 #include "platform/process.h"
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 
 // A run-time error is reported on standard error, and the process then ends with status 1;
 // otherwise it ends with status 0.
-class DisplayModeProcess : public platform::Process {
+class SaverProcess : public platform::Process {
  public:
   void ReportRuntimeError(const RuntimeError& error, const platform::SaverWindow* owner) override;
   [[noreturn]] void End() override;
@@ -14,4 +14,4 @@ class DisplayModeProcess : public platform::Process {
   bool errorReported_ = false;
 };
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -1,6 +1,6 @@
-#include "display_mode/command_line_settings.h"
+#include "linux_saver/command_line_settings.h"
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 
 std::string CommandLineSettings::ReadSetting(std::string_view, std::string_view, std::string_view key,
                                              int16 defaultValue) {
@@ -9,4 +9,4 @@ std::string CommandLineSettings::ReadSetting(std::string_view, std::string_view,
   return std::to_string(defaultValue);
 }
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

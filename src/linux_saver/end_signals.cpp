@@ -1,4 +1,4 @@
-#include "display_mode/end_signals.h"
+#include "linux_saver/end_signals.h"
 
 #include <signal.h>
 #include <sys/signalfd.h>
@@ -7,7 +7,7 @@
 #include <cerrno>
 #include <system_error>
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 namespace {
 
 sigset_t EndingSignals() {
@@ -39,4 +39,4 @@ bool EndSignals::Received() {
   return read(fd_, &info, sizeof info) == static_cast<ssize_t>(sizeof info);
 }
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -1,8 +1,8 @@
 #pragma once
-#include "display_mode/options.h"
+#include "linux_saver/options.h"
 #include "platform/settings_store.h"
 
-namespace zv::display_mode {
+namespace zv::linux_saver {
 
 // The two settings come from the command line: XScreenSaver and the idle daemons keep a display
 // mode's settings in the command line they start it with.
@@ -17,4 +17,4 @@ class CommandLineSettings : public platform::SettingsSource {
   int16 spec_;
 };
 
-}  // namespace zv::display_mode
+}  // namespace zv::linux_saver

@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include <functional>
+
+#include "platform/saver_timers.h"
+#include "platform/saver_window.h"
+
+namespace zv::platform {
+
+// The saver window's two timers delivered to its handlers, as the shells but Win32 deliver them:
+// Windows' cadence (SaverTimers), and a yield that sleeps through the counting timer. Timer2's
+// ticks only count, so the program sleeps until the next Timer1 tick or input and counts the
+// Timer2 ticks that fell due meanwhile; when it wakes it delivers them, each as one call, in the
+// order the cadence gives them, before anything that reads their count: before the Timer1 tick,
+// before input, before the next pass. The one Timer2 tick that changes the picture (the saver
+// says which: the premonition's flash starting) ends the sleep too. Ticks missed while the
+// program was busy, not asleep, merge into one, as Windows merges them.
+class TimerDelivery {
+ public:
+  TimerDelivery(SaverWindowEvents& events, Nanoseconds now, SaverTimers::Delivery delivery = {});
+
+  void SetInterval(Timer timer, int16 milliseconds, Nanoseconds now) { timers_.SetInterval(timer, milliseconds, now); }
+  int16 Interval(Timer timer) const { return timers_.Interval(timer); }
+  // The ticks delivered so far.
+  std::int64_t Ticks(Timer timer) const { return timer == Timer::Timer1 ? timer1Ticks_ : timer2Ticks_; }
+  // The earliest time a timer falls due, Timer2's too: for a loop that runs through its ticks.
+  Nanoseconds NextDue() const { return timers_.NextDue(); }
+
+  // A sleep starts: returns when it ends at the latest, with no input.
+  Nanoseconds Sleep();
+  // Input is about to be handled at `now`: the Timer2 ticks slept through before it go first.
+  // True when a handler ran.
+  bool BeforeInput(Nanoseconds now);
+  // The timers' messages, which come after input: the ticks due by `now`. True when a handler
+  // ran. The sleep, if any, is over.
+  bool Deliver(Nanoseconds now);
+
+  // Called right after every Timer1 tick's handler returns.
+  std::function<void()> afterTimer1;
+
+ private:
+  // The Timer2 ticks slept through that are delivered by `now` (before it, unless `inclusive`)
+  // and fall due before the clock tick `before`, one call each.
+  bool DeliverSlept(Nanoseconds now, bool inclusive, Nanoseconds before);
+  void Timer2();
+
+  SaverWindowEvents& events_;
+  SaverTimers timers_;
+  bool asleep_ = false;
+  std::int64_t timer1Ticks_ = 0;
+  std::int64_t timer2Ticks_ = 0;
+};
+
+}  // namespace zv::platform
