@@ -2,7 +2,7 @@
 # How often zorvalite wakes the processor, beside three of XScreenSaver's own display modes (from
 # Debian's xscreensaver-data): at each speed class, "zorvalite --root" and the three hacks run
 # at the same time on one Xvfb for the seconds given, and each one's wakeups per second (its
-# context switches, voluntary and not, summed over its threads from /proc/PID/task/*/status) and
+# voluntary context switches, summed over its threads from /proc/PID/task/*/status) and
 # its share of one core (utime + stime from /proc/PID/stat over the wall time) are measured over
 # that time, after one second of start-up. Prints a Markdown table and the machine's load.
 # Usage: scripts/measure-wakeups.sh [seconds per speed class]   (default 30)
@@ -33,7 +33,9 @@ cleanup() {
 trap cleanup EXIT
 start_xvfb "$work" 1024x768
 
-switches() { cat /proc/"$1"/task/*/status | awk '/^(non)?voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
+# A wakeup is a voluntary switch: the program slept and something woke it. The others are the
+# scheduler taking the processor from a program that runs, which the hacks beside it cause.
+switches() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
 cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
 hz=$(getconf CLK_TCK)
 load_before=$(cut -d' ' -f1-3 /proc/loadavg)
