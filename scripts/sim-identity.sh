@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The simulator's output for a fixed set of saver runs, for checking that a change of the code's
 # shape leaves the saver's behaviour alone: both speed classes, Level 301, 30, 1, 0 and -5, a few
-# seeds and screen sizes, on the steady clock (--jitter 0) and once with jitter and the sleeping
-# loop; the --trace data lines, the summary and a hash of every --frames picture.
+# seeds and screen sizes, on the steady clock (--jitter 0), once with jitter and the sleeping
+# loop, and the sleeping loop's pictures at every tick; the --trace data lines, the summary and a hash of every --frames picture.
 #
 #   scripts/sim-identity.sh record DIR [SIM]   writes the outputs of SIM into DIR
 #   scripts/sim-identity.sh check DIR [SIM]    records SIM's outputs again and compares them with DIR
@@ -35,7 +35,9 @@ runs=(
   "frames-premonition|--spec 1 --level 1 --seed 11 --seconds 200 --frame-at 40 --frame-limit 40 --jitter 0"
   "frames-timed|--spec 1 --level 30 --seed 12 --seconds 300 --screen 640x480 --frame-every 700 --frame-limit 400 --jitter 0"
 
-  "jitter-sleeping|--spec 0 --level 30 --seed 13 --seconds 300 --jitter 20 --sleeping")
+  "jitter-sleeping|--spec 0 --level 30 --seed 13 --seconds 300 --jitter 20 --sleeping"
+  "frames-sleeping0|--spec 0 --level 2 --seed 14 --seconds 200 --screen 320x240 --frame-every 78 --frame-limit 3000 --jitter 0 --sleeping"
+  "frames-sleeping1|--spec 1 --level 2 --seed 15 --seconds 100 --screen 320x240 --frame-every 15 --frame-limit 7000 --jitter 0 --sleeping")
 
 record() {  # record OUT
   local out=$1 entry name args frames

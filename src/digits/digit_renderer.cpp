@@ -89,4 +89,21 @@ void DigitRenderer::DrawPass(const EngineView& engine) {
   if (drewThisPass_) display_.Refresh();
 }
 
+bool DigitRenderer::DrawsAlike(const EngineView& before, const EngineView& after) {
+  if (after.ReelPosLeft != before.ReelPosLeft || after.ReelPosCentre != before.ReelPosCentre ||
+      after.ReelPosRight != before.ReelPosRight)
+    return false;
+  switch (after.SpinState) {
+    case Spin::Celebration:
+      return before.SpinState == Spin::Celebration && before.BlinkOn == after.BlinkOn;
+    case Spin::CelebrationEnd:
+      return before.SpinState == Spin::CelebrationEnd;
+    case Spin::Premonition:  // the flash's end restores nothing: only its start shows
+      return !PremonitionFlashes(after.FlashPhase) ||
+             (before.SpinState == Spin::Premonition && PremonitionFlashes(before.FlashPhase));
+    default:
+      return true;
+  }
+}
+
 }  // namespace zv

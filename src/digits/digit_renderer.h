@@ -39,6 +39,9 @@ class DigitRenderer {
   void DrawPass(const EngineView& engine);
   // The premonition flashes while FlashPhase is above 4.
   static bool PremonitionFlashes(int16 flashPhase) { return flashPhase > 4; }
+  // True when a pass over `after`, following one over `before`, changes no pixel: the reels
+  // stand, and no flash or colour change of the celebration or the premonition begins.
+  static bool DrawsAlike(const EngineView& before, const EngineView& after);
 
   // Positions last drawn; -1 forces a redraw.
   int16 ShownPosLeft = 0;

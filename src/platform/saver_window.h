@@ -1,11 +1,24 @@
 #pragma once
 #include <chrono>
 #include <cstdint>
+#include <memory>
 
 #include "platform/surface.h"
 #include "runtime/int16.h"
 
 namespace zv::platform {
+
+enum class Timer { Timer1, Timer2 };
+
+// What the coming timer ticks do to the picture, worked out on a copy of the saver's state
+// (the run itself is left alone): given the ticks one by one in the order they will be
+// delivered, it says which is the first that changes what the next pass draws.
+class PictureForecast {
+ public:
+  virtual ~PictureForecast() = default;
+  // True when this tick, following those given before it, changes the picture.
+  virtual bool Changes(Timer timer) = 0;
+};
 
 // The saver window's handlers, called by the shell only while the window yields
 // (SaverWindow::DoEvents) or unloads.
@@ -28,10 +41,10 @@ class SaverWindowEvents {
   // A yield that found nothing pending waited this long for the next event, measured on the
   // shell's high-resolution clock.
   virtual void Slept(std::chrono::nanoseconds duration) = 0;
-  // How many Timer2 ticks from now, with nothing else happening, the first that changes what
-  // the next pass draws comes (the premonition's flash starting); 0 when none would. A shell
-  // that sleeps through Timer2 ticks wakes for that one.
-  virtual int Timer2TicksToNextPicture() const = 0;
+  // A forecast from the state now, for a shell that sleeps through the ticks that change
+  // nothing and wakes for the first that does; none when every Timer1 tick may change the
+  // picture and no Timer2 tick does.
+  virtual std::unique_ptr<PictureForecast> ForecastPicture() const = 0;
 };
 
 // A picture box of the saver window: the display block or one of the hidden art boxes.
@@ -57,7 +70,6 @@ class PictureBox {
 };
 
 enum class Art { Red = 1, Green = 2, Orange = 3 };
-enum class Timer { Timer1, Timer2 };
 
 // The platform side of the full-screen saver window `frmScrnSave`. It is created with its
 // children, the display block and the three hidden art boxes, and its two timers running

@@ -1,34 +1,48 @@
 #include "platform/timer_delivery.h"
 
-#include <algorithm>
 #include <limits>
 
 namespace zv::platform {
+namespace {
+
+// A forecast looks this many Timer1 ticks ahead at most: the longest wait of a spin is shorter.
+constexpr int kForecastTimer1Ticks = 128;
+
+}  // namespace
 
 TimerDelivery::TimerDelivery(SaverWindowEvents& events, Nanoseconds now, SaverTimers::Delivery delivery)
     : events_(events), timers_(now, std::move(delivery)) {}
 
+Timer TimerDelivery::Next() const {
+  return timers_.Due(Timer::Timer1) <= timers_.Due(Timer::Timer2) ? Timer::Timer1 : Timer::Timer2;
+}
+
 Nanoseconds TimerDelivery::Sleep() {
   asleep_ = true;
-  const Nanoseconds timer1 = timers_.DeliveredAt(Timer::Timer1);
-  const int ticks = events_.Timer2TicksToNextPicture();
-  return ticks > 0 ? std::min(timer1, timers_.DeliveryAfter(Timer::Timer2, ticks - 1)) : timer1;
+  const std::unique_ptr<PictureForecast> forecast = events_.ForecastPicture();
+  SaverTimers cadence = timers_;
+  for (int timer1Ticks = 0;;) {
+    const Timer timer = cadence.Due(Timer::Timer1) <= cadence.Due(Timer::Timer2) ? Timer::Timer1 : Timer::Timer2;
+    const bool timer1 = timer == Timer::Timer1;
+    if ((timer1 && (!forecast || ++timer1Ticks == kForecastTimer1Ticks)) || (forecast && forecast->Changes(timer))) {
+      wake_ = cadence.Due(timer);
+      return cadence.DeliveredAt(timer);
+    }
+    cadence.TakeOneTick(timer);
+  }
 }
 
-bool TimerDelivery::BeforeInput(Nanoseconds now) {
-  return asleep_ && DeliverSlept(now, false, timers_.Due(Timer::Timer1));
-}
+bool TimerDelivery::BeforeInput(Nanoseconds now) { return asleep_ && DeliverSlept(now, false); }
 
 bool TimerDelivery::Deliver(Nanoseconds now) {
-  bool ran = asleep_ && DeliverSlept(now, true, timers_.Due(Timer::Timer1));
+  bool ran = asleep_ && DeliverSlept(now, true);
   if (timers_.TakeTick(Timer::Timer1, now)) {
-    ++timer1Ticks_;
-    events_.Timer1_Timer();
-    if (afterTimer1) afterTimer1();
+    Timer1();
     ran = true;
   }
   if (asleep_) {
-    ran = DeliverSlept(now, true, std::numeric_limits<Nanoseconds>::max()) || ran;
+    wake_ = std::numeric_limits<Nanoseconds>::max();
+    ran = DeliverSlept(now, true) || ran;
   } else if (timers_.TakeTick(Timer::Timer2, now)) {
     Timer2();
     ran = true;
@@ -37,15 +51,25 @@ bool TimerDelivery::Deliver(Nanoseconds now) {
   return ran;
 }
 
-bool TimerDelivery::DeliverSlept(Nanoseconds now, bool inclusive, Nanoseconds before) {
+bool TimerDelivery::DeliverSlept(Nanoseconds now, bool inclusive) {
   bool ran = false;
   for (;;) {
-    const Nanoseconds delivery = timers_.DeliveredAt(Timer::Timer2);
-    if (timers_.Due(Timer::Timer2) >= before || delivery > now || (!inclusive && delivery == now)) return ran;
-    timers_.TakeOneTick(Timer::Timer2);
-    Timer2();
+    const Timer timer = Next();
+    const Nanoseconds delivery = timers_.DeliveredAt(timer);
+    if ((timer == Timer::Timer1 && timers_.Due(timer) >= wake_) || delivery > now || (!inclusive && delivery == now))
+      return ran;
+    if (beforeSleptTick) beforeSleptTick(delivery);
+    timers_.TakeOneTick(timer);
+    if (timer == Timer::Timer1) Timer1();
+    else Timer2();
     ran = true;
   }
+}
+
+void TimerDelivery::Timer1() {
+  ++timer1Ticks_;
+  events_.Timer1_Timer();
+  if (afterTimer1) afterTimer1();
 }
 
 void TimerDelivery::Timer2() {

@@ -8,13 +8,12 @@
 namespace zv::platform {
 
 // The saver window's two timers delivered to its handlers, as the shells but Win32 deliver them:
-// Windows' cadence (SaverTimers), and a yield that sleeps through the counting timer. Timer2's
-// ticks only count, so the program sleeps until the next Timer1 tick or input and counts the
-// Timer2 ticks that fell due meanwhile; when it wakes it delivers them, each as one call, in the
-// order the cadence gives them, before anything that reads their count: before the Timer1 tick,
-// before input, before the next pass. The one Timer2 tick that changes the picture (the saver
-// says which: the premonition's flash starting) ends the sleep too. Ticks missed while the
-// program was busy, not asleep, merge into one, as Windows merges them.
+// Windows' cadence (SaverTimers), and a yield that sleeps through the ticks that change nothing
+// on screen. Before it sleeps it asks the saver for a forecast of the picture, and sleeps until
+// the first tick that changes it, or input. When it wakes it delivers the ticks that fell due
+// meanwhile, each as one call, in the order the cadence gives them, before anything that
+// reads their counts: before the tick it woke for, before input, before the next pass. Ticks
+// missed while the program was busy, not asleep, merge into one, as Windows merges them.
 class TimerDelivery {
  public:
   TimerDelivery(SaverWindowEvents& events, Nanoseconds now, SaverTimers::Delivery delivery = {});
@@ -37,16 +36,23 @@ class TimerDelivery {
 
   // Called right after every Timer1 tick's handler returns.
   std::function<void()> afterTimer1;
+  // Called before each tick slept through is delivered, with the time it fell due at.
+  std::function<void(Nanoseconds delivery)> beforeSleptTick;
 
  private:
-  // The Timer2 ticks slept through that are delivered by `now` (before it, unless `inclusive`)
-  // and fall due before the clock tick `before`, one call each.
-  bool DeliverSlept(Nanoseconds now, bool inclusive, Nanoseconds before);
+  // The ticks slept through that are delivered by `now` (before it, unless `inclusive`), one
+  // call each, up to the Timer1 tick the sleep was for.
+  bool DeliverSlept(Nanoseconds now, bool inclusive);
+  // The timer whose tick comes next on the cadence: Timer1's goes first at one clock tick.
+  Timer Next() const;
+  void Timer1();
   void Timer2();
 
   SaverWindowEvents& events_;
   SaverTimers timers_;
   bool asleep_ = false;
+  // The clock tick of the tick the sleep was for; Timer1's ticks before it were slept through.
+  Nanoseconds wake_ = 0;
   std::int64_t timer1Ticks_ = 0;
   std::int64_t timer2Ticks_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "machine/layout_and_timing.h"
 #include "platform/screen_layout.h"
 #include "report/unhandled_error.h"
+#include "saver/picture_forecast.h"
 #include "settings/settings.h"
 
 namespace zv {
@@ -100,12 +101,7 @@ void frmScrnSave::Close() {
 }
 
 void frmScrnSave::DrawPass() {
-  renderer_.DrawPass({.SpinState = engine_.SpinState,
-                      .ReelPosLeft = engine_.ReelPosLeft,
-                      .ReelPosCentre = engine_.ReelPosCentre,
-                      .ReelPosRight = engine_.ReelPosRight,
-                      .FlashPhase = engine_.FlashPhase,
-                      .BlinkOn = engine_.BlinkOn});
+  renderer_.DrawPass(ViewOf(engine_));
   // Last step of every pass, including one that draws nothing.
   engine_.AdvanceMissOdometer();
 }
@@ -119,16 +115,8 @@ void frmScrnSave::Slept(std::chrono::nanoseconds duration) {
   engine_.AdvanceMissOdometerBy(sleptPasses_.Count(duration));
 }
 
-// Between Timer1 ticks a pass draws something new only in the premonition, when its flash
-// starts: the reels then turn orange.
-int frmScrnSave::Timer2TicksToNextPicture() const {
-  if (engine_.SpinState != Spin::Premonition) return 0;
-  int16 phase = engine_.FlashPhase;
-  for (int ticks = 1;; ++ticks) {
-    const int16 next = LotteryEngine::NextFlashPhase(phase);
-    if (!DigitRenderer::PremonitionFlashes(phase) && DigitRenderer::PremonitionFlashes(next)) return ticks;
-    phase = next;
-  }
+std::unique_ptr<platform::PictureForecast> frmScrnSave::ForecastPicture() const {
+  return std::make_unique<EngineForecast>(engine_);
 }
 
 void frmScrnSave::NotifyScreenSaverActive() {

@@ -40,7 +40,7 @@ class frmScrnSave : public platform::SaverWindowEvents {
   void ReportUnhandledError() override;
   void IdlePasses(std::int64_t count) override;
   void Slept(std::chrono::nanoseconds duration) override;
-  int Timer2TicksToNextPicture() const override;
+  std::unique_ptr<platform::PictureForecast> ForecastPicture() const override;
 
   int16 QuitRequested = kFalse;
   int16 MouseStartX = 0;

@@ -17,7 +17,7 @@ class ForwardingSaverEvents : public platform::SaverWindowEvents {
   void ReportUnhandledError() override { saver_.ReportUnhandledError(); }
   void IdlePasses(std::int64_t count) override { saver_.IdlePasses(count); }
   void Slept(std::chrono::nanoseconds duration) override { saver_.Slept(duration); }
-  int Timer2TicksToNextPicture() const override { return saver_.Timer2TicksToNextPicture(); }
+  std::unique_ptr<platform::PictureForecast> ForecastPicture() const override { return saver_.ForecastPicture(); }
 
  protected:
   platform::SaverWindowEvents& saver_;

@@ -14,7 +14,7 @@ struct NoSaverEvents : platform::SaverWindowEvents {
   void ReportUnhandledError() override {}
   void IdlePasses(std::int64_t) override {}
   void Slept(std::chrono::nanoseconds) override {}
-  int Timer2TicksToNextPicture() const override { return 0; }
+  std::unique_ptr<platform::PictureForecast> ForecastPicture() const override { return nullptr; }
 };
 
 }  // namespace zv::testing

@@ -16,6 +16,7 @@ HeadlessSaverWindow::HeadlessSaverWindow(platform::SaverWindowEvents& events, Sa
   timers_.afterTimer1 = [this] {
     if (afterTimer1) afterTimer1();
   };
+  timers_.beforeSleptTick = [this](SimTime delivery) { WakeSleptThrough(delivery); };
 }
 
 // The offset of a tick is a hash of the seed and the tick's number (SplitMix64's finaliser):
@@ -50,6 +51,24 @@ void HeadlessSaverWindow::Schedule(InputEvent event) {
   auto at = std::upper_bound(input_.begin() + static_cast<std::ptrdiff_t>(nextInput_), input_.end(), event,
                              [](const InputEvent& a, const InputEvent& b) { return a.at < b.at; });
   input_.insert(at, event);
+}
+
+// The loop once woke for every tick, ran a pass of the simulated pass time after it and
+// counted the rest of the time until the next as slept: the odometer counts as it did then, tick
+// by tick, so that every tick sees it as it did and a trace of the sleeping loop stays the one
+// it was (the pass time, 1/24 ms rounded to the nanosecond, counts a third of a nanosecond short
+// of a pass in a sleep). Ticks delivered together are one wake.
+void HeadlessSaverWindow::WakeSleptThrough(SimTime delivery) {
+  if (delivery == lastWake_) return;
+  if (passPending_) {
+    events_.IdlePasses(1);
+    sleptFrom_ = lastWake_ + passTime_;
+  }
+  events_.Slept(std::chrono::nanoseconds(delivery - sleptFrom_));
+  sleptFrom_ = delivery;
+  now_ = delivery;
+  lastWake_ = delivery;
+  passPending_ = true;
 }
 
 SimTime HeadlessSaverWindow::NextInputTime() const {
@@ -90,19 +109,15 @@ void HeadlessSaverWindow::DoEvents() {
   now_ += passTime_;
   ++passes_;
   deliveredLastYield_ = false;
-  // The program's yield sleeps when nothing is due, through Timer2's ticks, which it counts.
+  // The program's yield sleeps when nothing is due, through the ticks that change nothing.
   if (options_.sleepWhenIdle && std::min(timers_.NextDue(), NextInputTime()) > now_) {
-    const SimTime from = now_;
-    now_ = std::min(timers_.Sleep(), NextInputTime());
-    const std::int64_t ticks = timers_.Ticks(platform::Timer::Timer2);
-    if (timers_.BeforeInput(now_)) deliveredLastYield_ = true;
-    // The loop once woke for each of those ticks and ran a pass after it, of the simulated pass
-    // time: the odometer counts those passes as it did, so that a trace of the sleeping loop
-    // stays the one it was (the pass time, 1/24 ms rounded to the nanosecond, counts a third of
-    // a nanosecond short of a pass in a sleep).
-    const std::int64_t passes = timers_.Ticks(platform::Timer::Timer2) - ticks;
-    events_.IdlePasses(passes);
-    events_.Slept(std::chrono::nanoseconds(now_ - from - passes * passTime_));
+    sleptFrom_ = now_;
+    lastWake_ = -1;
+    passPending_ = false;
+    const SimTime wake = std::min(timers_.Sleep(), NextInputTime());
+    if (timers_.BeforeInput(wake)) deliveredLastYield_ = true;
+    WakeSleptThrough(wake);
+    passPending_ = false;  // the pass after this wake is the loop's next
   }
   // Input comes before timer messages, which the system delivers only when nothing else waits.
   while (nextInput_ < input_.size() && input_[nextInput_].at <= now_) {

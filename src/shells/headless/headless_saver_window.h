@@ -96,6 +96,9 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   // When the timers due at the clock tick `tick` are delivered.
   SimTime Delivery(SimTime tick) const;
   void Deliver(const InputEvent& event);
+  // A sleeping loop's wake for a tick delivered at `delivery`, as the loop that woke for every
+  // tick counted it.
+  void WakeSleptThrough(SimTime delivery);
   // When the next scripted input comes; the end of time when none is left.
   SimTime NextInputTime() const;
 
@@ -109,6 +112,11 @@ class HeadlessSaverWindow : public platform::SaverWindow {
   std::int64_t windowRefreshes_ = 0;
   bool visible_ = false;
   bool deliveredLastYield_ = true;
+  // While a sleep's ticks are delivered: from when the odometer has yet to count the time, the
+  // last wake, and whether the pass after it is still to count.
+  SimTime sleptFrom_ = 0;
+  SimTime lastWake_ = -1;
+  bool passPending_ = false;
   // Takes every copy and fill without changing a pixel.
   struct UnpaintedSurface : platform::Surface {
     int16 Width() const override { return 0; }

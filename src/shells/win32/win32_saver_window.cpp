@@ -6,7 +6,6 @@
 #include <chrono>
 #include <cstdint>
 
-#include "machine/layout_and_timing.h"
 #include "resource_ids.h"
 #include "shells/win32/dpi.h"
 #include "shells/win32/resources.h"
@@ -16,7 +15,6 @@ namespace {
 
 const wchar_t kWindowClass[] = L"ZorvaliteSaverWindow";
 const wchar_t kDisplayClass[] = L"ZorvaliteDisplay";
-constexpr UINT_PTR kTimer1 = 1;
 
 // Dispatches every message waiting for the thread; false when there was none.
 bool DispatchPending() {
@@ -108,7 +106,7 @@ void Win32PictureBox::Paint(HDC target) {
 
 Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, HWND previewParent)
     : events_(events),
-      counting_(Now()),
+      timers_(events, Now()),
       preview_(previewParent != nullptr),
       layout_(platform::LayoutFor(preview_ ? PreviewDesktop(previewParent) : ReadDesktop())) {
   auto* black = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
@@ -127,7 +125,6 @@ Win32SaverWindow::Win32SaverWindow(platform::SaverWindowEvents& events, HWND pre
                                  GetModuleHandleW(nullptr), nullptr);
   display_ = std::make_unique<Win32PictureBox>(display, layout_);
   SetWindowLongPtrW(display, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(display_.get()));
-  SetTimer(window_, kTimer1, kTimer1StartInterval, nullptr);
 }
 
 // The window goes before the display block's box, which its child paints from.
@@ -165,41 +162,31 @@ void Win32SaverWindow::Hide() { ShowWindow(window_, SW_HIDE); }
 void Win32SaverWindow::Unload() { events_.Form_Unload(); }
 
 void Win32SaverWindow::DoEvents() {
-  // Counted ticks go before the messages, which may read them, and before the next pass.
-  const bool counted = DeliverCounted();
-  if (DispatchPending() || counted) return;
-  // Nothing is pending: sleep until input, a message or Timer1's tick arrives (or the Timer2
-  // tick that changes the picture), and tell the saver how long the wait lasted.
+  if (RunPending()) return;
+  // Nothing is pending: sleep until input, a message or the tick that changes the picture
+  // arrives, and tell the saver how long the wait lasted.
   const std::int64_t start = PerformanceCount();
   MsgWaitForMultipleObjectsEx(0, nullptr, SleepMilliseconds(), QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   events_.Slept(PerformanceTicksToTime(PerformanceCount() - start));
-  DeliverCounted();
-  DispatchPending();
+  RunPending();
 }
 
 platform::Nanoseconds Win32SaverWindow::Now() const { return PerformanceTicksToTime(PerformanceCount()).count(); }
 
-bool Win32SaverWindow::DeliverCounted() {
-  const platform::Nanoseconds now = Now();
-  bool ran = false;
-  for (; counting_.DeliveredAt(platform::Timer::Timer2) <= now; ran = true) {
-    counting_.TakeOneTick(platform::Timer::Timer2);
-    events_.Timer2_Timer();
-  }
-  return ran;
+// The timers' ticks come after the messages, as WM_TIMER comes only when nothing else waits.
+bool Win32SaverWindow::RunPending() {
+  const bool dispatched = DispatchPending();
+  return timers_.Deliver(Now()) || dispatched;
 }
 
-DWORD Win32SaverWindow::SleepMilliseconds() const {
-  const int ticks = events_.Timer2TicksToNextPicture();
-  if (ticks == 0) return INFINITE;
-  const platform::Nanoseconds wait = counting_.DeliveryAfter(platform::Timer::Timer2, ticks - 1) - Now();
+DWORD Win32SaverWindow::SleepMilliseconds() {
+  const platform::Nanoseconds wait = timers_.Sleep() - Now();
   // Whole milliseconds, rounded up: a wait that ended early would cost a pass for nothing.
   return static_cast<DWORD>(std::max<platform::Nanoseconds>(0, wait + platform::kMillisecond - 1) / platform::kMillisecond);
 }
 
 void Win32SaverWindow::SetInterval(platform::Timer timer, int16 milliseconds) {
-  if (timer == platform::Timer::Timer1) SetTimer(window_, kTimer1, static_cast<UINT>(milliseconds), nullptr);
-  else counting_.SetInterval(timer, milliseconds, Now());
+  timers_.SetInterval(timer, milliseconds, Now());
 }
 
 void Win32SaverWindow::LoadPicture(platform::Art art) {
@@ -209,31 +196,26 @@ void Win32SaverWindow::LoadPicture(platform::Art art) {
 
 LRESULT Win32SaverWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_TIMER:
-      if (wParam != kTimer1) return 0;
-      DeliverCounted();
-      events_.Timer1_Timer();
-      return 0;
     // Any button, the side buttons too, and a turn of either wheel count as a click.
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
     case WM_MOUSEWHEEL:
     case WM_MOUSEHWHEEL:
-      DeliverCounted();
+      timers_.BeforeInput(Now());
       events_.Form_Click();
       return 0;
     case WM_XBUTTONUP:
-      DeliverCounted();
+      timers_.BeforeInput(Now());
       events_.Form_Click();
       return TRUE;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
-      DeliverCounted();
+      timers_.BeforeInput(Now());
       events_.Form_KeyDown();
       return 0;
     case WM_MOUSEMOVE:
-      DeliverCounted();
+      timers_.BeforeInput(Now());
       events_.Form_MouseMove(static_cast<float>(GET_X_LPARAM(lParam)), static_cast<float>(GET_Y_LPARAM(lParam)));
       return 0;
     case WM_CLOSE:

@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/saver_timers.h"
+#include "platform/timer_delivery.h"
 #include "platform/saver_window.h"
 #include "platform/screen_layout.h"
 #include "shells/win32/gdi_surface.h"
@@ -51,11 +51,10 @@ class Win32PictureBox : public platform::PictureBox {
 
 // The saver window "Form1", black and topmost over every monitor, with its display block child
 // and its two timers; or a preview's, a child filling the client area of another program's
-// window. Input over the block follows the window's rules. Timer1 is a Windows timer; Timer2's
-// ticks only count, so they wake nothing: they are counted on the clock tick Windows delivers
-// WM_TIMER on (SaverTimers' cadence on the performance counter) and delivered, one call each,
-// before whatever reads their count: Timer1's tick, input, the next pass. The yield sleeps until
-// a message comes, or in the premonition until the Timer2 tick that starts its flash.
+// window. Input over the block follows the window's rules. The timers are no Windows timers:
+// their ticks are counted on the clock tick Windows delivers WM_TIMER on (the shared cadence on
+// the performance counter), so that the yield sleeps through the ticks that change nothing on
+// screen and delivers them, one call each, before whatever reads their counts.
 class Win32SaverWindow : public platform::SaverWindow, private Window {
  public:
   // Without a parent, the full-screen window. A preview whose parent has gone before its window
@@ -85,14 +84,13 @@ class Win32SaverWindow : public platform::SaverWindow, private Window {
   // cursor shown and the screen-saver setting back.
   void ReportUnhandledError() override { events_.ReportUnhandledError(); }
   platform::Nanoseconds Now() const;
-  // Delivers the Timer2 ticks counted by now; true when there was one.
-  bool DeliverCounted();
+  // Dispatches the waiting messages, then delivers the ticks due; true when anything ran.
+  bool RunPending();
   // How long the yield may sleep when no message comes, for MsgWaitForMultipleObjectsEx.
-  DWORD SleepMilliseconds() const;
+  DWORD SleepMilliseconds();
 
   platform::SaverWindowEvents& events_;
-  // Timer2's cadence; its Timer1 is unused, Windows keeps that one.
-  platform::SaverTimers counting_;
+  platform::TimerDelivery timers_;
   const bool preview_;
   const platform::ScreenLayout layout_;
   std::unique_ptr<Win32PictureBox> display_;
