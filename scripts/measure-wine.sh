@@ -4,11 +4,12 @@
 # each speed class (Spec 0 and 1 in the prefix's registry), the CPU that "/S" and its wineserver
 # take beside the CPU of the minimal saver (bench/minimal_saver.cpp: the saver's two timers, a
 # 130 x 68 child repainted on every tick, sleeping in between: what Wine charges for the pace),
-# and the block's repaints and the timer ticks per second of "/S".
+# and the block's repaints and the program's wakeups per second of "/S".
 # CPU is each process's own CPU time (from /proc) over the wall time. Repaints and ticks are
 # counted in a separate run from Wine's own traces (WINEDEBUG +bitblt: each 130 x 68 copy into
-# the block's window, the saver's copies into the block's surface being 30 x 48; +msg: each
-# WM_TIMER the program takes). Prints Markdown tables and the machine's load.
+# the block's window, the saver's copies into the block's surface being 30 x 48); wakeups are the
+# voluntary context switches of the program's threads, from /proc: each one the program sleeping
+# and being woken. Prints Markdown tables and the machine's load.
 # Usage: scripts/measure-wine.sh [seconds of running to measure CPU over]   (default 15)
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -58,14 +59,15 @@ cpu() {
   p=$(percent $((p1 - p0)) $((t1 - t0))); s=$(percent $((s1 - s0)) $((t1 - t0)))
   awk -v p="$p" -v s="$s" 'BEGIN { printf "%s%% + %s%% = %.1f%%", p, s, p + s }'
 }
-# per_second: the block's repaints and the timer ticks per second over 5 s of the running program
-# (started with WINEDEBUG=+msg,+bitblt), as "repaints ticks".
+# per_second: the block's repaints and the program's wakeups per second over 5 s of the running
+# program (started with WINEDEBUG=+bitblt), as "repaints wakeups".
+wakeups() { cat /proc/"$program"/task/*/status | awk '/^voluntary_ctxt_switches/ { n += $2 } END { print n }'; }
 per_second() {
-  local repaint='src .* dst .* log=0,0 130x68 .*rop=cc0020' timer='msg 113 (WM_TIMER)' r0 k0 t0 r1 k1 t1
+  local repaint='src .* dst .* log=0,0 130x68 .*rop=cc0020' r0 k0 t0 r1 k1 t1
   sleep 1
-  r0=$(grep -c "$repaint" "$WINE_TMP/wine.log"); k0=$(grep -c "$timer" "$WINE_TMP/wine.log"); t0=$(ms)
+  r0=$(grep -c "$repaint" "$WINE_TMP/wine.log"); k0=$(wakeups); t0=$(ms)
   sleep 5
-  r1=$(grep -c "$repaint" "$WINE_TMP/wine.log"); k1=$(grep -c "$timer" "$WINE_TMP/wine.log"); t1=$(ms)
+  r1=$(grep -c "$repaint" "$WINE_TMP/wine.log"); k1=$(wakeups); t1=$(ms)
   awk -v r=$((r1 - r0)) -v k=$((k1 - k0)) -v ms=$((t1 - t0)) 'BEGIN { printf "%.0f %.0f", r / (ms / 1000), k / (ms / 1000) }'
 }
 set_spec() { wine_reg_add 'HKCU\Software\Zorvalite\Options' Spec REG_SZ "$1"; }
@@ -93,13 +95,13 @@ sleep 2
 hwm=$(awk '/VmHWM/ {print $2}' "/proc/$program/status")
 stop
 
-declare -A cpu_scr cpu_min repaints timer_ticks
+declare -A cpu_scr cpu_min repaints wakes
 for spec in 0 1; do
   set_spec "$spec"
   run "$scr" /S; sleep 1; cpu_scr[$spec]=$(cpu); stop
   run "$minimal" "$([ "$spec" = 0 ] && echo 75 || echo 10)"; sleep 1; cpu_min[$spec]=$(cpu); stop
-  export WINEDEBUG=+msg,+bitblt
-  run "$scr" /S; read -r "repaints[$spec]" "timer_ticks[$spec]" < <(per_second); stop
+  export WINEDEBUG=+bitblt
+  run "$scr" /S; read -r "repaints[$spec]" "wakes[$spec]" < <(per_second); stop
   export WINEDEBUG=-all
 done
 load_after=$(cut -d' ' -f1-3 /proc/loadavg)
@@ -115,12 +117,12 @@ cat <<EOT
 | peak working set (VmHWM of the program's process, Wine's own libraries included) | $((hwm / 1024)) MiB |
 
 CPU over ${seconds} s, as program + its wineserver = total, in % of one core; per second of "/S":
-the block's repaints and the timer ticks:
+the block's repaints and the program's wakeups:
 
-| speed class | Zorvalite.scr /S | minimal saver | repaints/s | timer ticks/s |
+| speed class | Zorvalite.scr /S | minimal saver | repaints/s | wakeups/s |
 |---|---|---|---|---|
-| Spec 0 (75 ms spin timer) | ${cpu_scr[0]} | ${cpu_min[0]} | ${repaints[0]} | ${timer_ticks[0]} |
-| Spec 1 (10 ms spin timer) | ${cpu_scr[1]} | ${cpu_min[1]} | ${repaints[1]} | ${timer_ticks[1]} |
+| Spec 0 (75 ms spin timer) | ${cpu_scr[0]} | ${cpu_min[0]} | ${repaints[0]} | ${wakes[0]} |
+| Spec 1 (10 ms spin timer) | ${cpu_scr[1]} | ${cpu_min[1]} | ${repaints[1]} | ${wakes[1]} |
 
 Load average (1, 5, 15 min) before: $load_before; after: $load_after; $(nproc) cores.
 EOT

@@ -84,11 +84,13 @@ bool WaylandSaverWindow::RunPending() {
 
 std::chrono::nanoseconds WaylandSaverWindow::WaitForEvent() {
   const platform::Nanoseconds from = Now();
-  const platform::Nanoseconds wait = std::max<platform::Nanoseconds>(0, timers_.Sleep() - from);
-  const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
   // The compositor answers every frame (its frame callback, the buffer it lets go): waking for
   // those would wake the saver twice for every picture. What it sends, input among it, waits in
-  // the socket until the next tick of the timers wakes the saver (75 ms at most), or a signal.
+  // the socket until the tick that changes the picture wakes the saver, or a signal; a sleep
+  // through ticks that change nothing is cut at the longest wait for input the timers once gave.
+  constexpr platform::Nanoseconds kLongestInputWait = 75 * platform::kMillisecond;
+  const platform::Nanoseconds wait = std::clamp<platform::Nanoseconds>(timers_.Sleep() - from, 0, kLongestInputWait);
+  const timespec timeout{static_cast<time_t>(wait / 1'000'000'000), static_cast<long>(wait % 1'000'000'000)};
   if (!connection_.Flush()) EndOnFailure();
   pollfd signals{endSignals_.Fd(), POLLIN, 0};
   ppoll(&signals, 1, &timeout, nullptr);
