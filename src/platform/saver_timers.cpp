@@ -39,12 +39,6 @@ bool SaverTimers::TakeTick(Timer timer, Nanoseconds now) {
   return true;
 }
 
-Nanoseconds SaverTimers::DeliveryAfter(Timer timer, int ticks) const {
-  TimerState state = State(timer);
-  for (; ticks > 0; --ticks) SetDue(state, NextClockTick(state.due + Period(state.interval)));
-  return state.delivery;
-}
-
 void SaverTimers::TakeOneTick(Timer timer) {
   TimerState& state = State(timer);
   SetDue(state, NextClockTick(state.due + Period(state.interval)));

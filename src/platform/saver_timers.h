@@ -36,8 +36,6 @@ class SaverTimers {
   // The clock tick the timer's next tick falls due on, and when that tick is delivered.
   Nanoseconds Due(Timer timer) const { return State(timer).due; }
   Nanoseconds DeliveredAt(Timer timer) const { return State(timer).delivery; }
-  // When the timer's tick `ticks` after its next one is delivered.
-  Nanoseconds DeliveryAfter(Timer timer, int ticks) const;
   // Takes the timer's next tick alone: the one after it follows on the cadence, whenever that is
   // (a tick the program slept through is counted, not merged).
   void TakeOneTick(Timer timer);

@@ -8,21 +8,22 @@ namespace {
 // A forecast looks this many Timer1 ticks ahead at most: the longest wait of a spin is shorter.
 constexpr int kForecastTimer1Ticks = 128;
 
+// The timer whose tick comes next on the cadence: at one clock tick Timer1's goes first.
+Timer NextOn(const SaverTimers& timers) {
+  return timers.Due(Timer::Timer1) <= timers.Due(Timer::Timer2) ? Timer::Timer1 : Timer::Timer2;
+}
+
 }  // namespace
 
 TimerDelivery::TimerDelivery(SaverWindowEvents& events, Nanoseconds now, SaverTimers::Delivery delivery)
     : events_(events), timers_(now, std::move(delivery)) {}
-
-Timer TimerDelivery::Next() const {
-  return timers_.Due(Timer::Timer1) <= timers_.Due(Timer::Timer2) ? Timer::Timer1 : Timer::Timer2;
-}
 
 Nanoseconds TimerDelivery::Sleep() {
   asleep_ = true;
   const std::unique_ptr<PictureForecast> forecast = events_.ForecastPicture();
   SaverTimers cadence = timers_;
   for (int timer1Ticks = 0;;) {
-    const Timer timer = cadence.Due(Timer::Timer1) <= cadence.Due(Timer::Timer2) ? Timer::Timer1 : Timer::Timer2;
+    const Timer timer = NextOn(cadence);
     const bool timer1 = timer == Timer::Timer1;
     if ((timer1 && (!forecast || ++timer1Ticks == kForecastTimer1Ticks)) || (forecast && forecast->Changes(timer))) {
       wake_ = cadence.Due(timer);
@@ -54,7 +55,7 @@ bool TimerDelivery::Deliver(Nanoseconds now) {
 bool TimerDelivery::DeliverSlept(Nanoseconds now, bool inclusive) {
   bool ran = false;
   for (;;) {
-    const Timer timer = Next();
+    const Timer timer = NextOn(timers_);
     const Nanoseconds delivery = timers_.DeliveredAt(timer);
     if ((timer == Timer::Timer1 && timers_.Due(timer) >= wake_) || delivery > now || (!inclusive && delivery == now))
       return ran;

@@ -43,8 +43,6 @@ class TimerDelivery {
   // The ticks slept through that are delivered by `now` (before it, unless `inclusive`), one
   // call each, up to the Timer1 tick the sleep was for.
   bool DeliverSlept(Nanoseconds now, bool inclusive);
-  // The timer whose tick comes next on the cadence: Timer1's goes first at one clock tick.
-  Timer Next() const;
   void Timer1();
   void Timer2();
 
