@@ -2,9 +2,12 @@
 
 #include <cmath>
 #include <cstdio>
+#include <memory>
 #include <random>
 #include <stdexcept>
 #include <string>
+
+#include "testing/forwarding_saver_events.h"
 
 namespace zv::testing {
 
@@ -18,6 +21,34 @@ frmScrnSave MakeForm(HeadlessPlatform& platform, Globals& globals, std::optional
   if (previewParent) return frmScrnSave(platform, globals, *previewParent);
   return frmScrnSave(platform, globals);
 }
+
+// The saver's forecast of the picture, but every Timer1 tick counts as a change: a sleeping loop
+// wakes for each.
+class EveryTimer1Platform : public HeadlessPlatform {
+ public:
+  using HeadlessPlatform::HeadlessPlatform;
+
+ protected:
+  std::unique_ptr<headless::HeadlessSaverWindow> NewSaverWindow(platform::SaverWindowEvents& events,
+                                                                const headless::SaverWindowOptions& options) override {
+    events_ = std::make_unique<Events>(events);
+    return HeadlessPlatform::NewSaverWindow(*events_, options);
+  }
+
+ private:
+  struct Forecast : platform::PictureForecast {
+    explicit Forecast(std::unique_ptr<platform::PictureForecast> saver) : saver_(std::move(saver)) {}
+    bool Changes(platform::Timer timer) override { return timer == platform::Timer::Timer1 || saver_->Changes(timer); }
+    std::unique_ptr<platform::PictureForecast> saver_;
+  };
+  struct Events : ForwardingSaverEvents {
+    using ForwardingSaverEvents::ForwardingSaverEvents;
+    std::unique_ptr<platform::PictureForecast> ForecastPicture() const override {
+      return std::make_unique<Forecast>(ForwardingSaverEvents::ForecastPicture());
+    }
+  };
+  std::unique_ptr<Events> events_;
+};
 
 }  // namespace
 
@@ -66,7 +97,9 @@ void RunSaver(const SimulationSettings& settings, const TickObserver& afterTimer
   options.timerJitter = settings.jitter;
   options.jitterSeed = settings.seed ? *settings.seed : std::random_device{}();
   options.paintDisplay = settings.paintDisplay;
-  HeadlessPlatform shell(random, options);
+  std::unique_ptr<HeadlessPlatform> made = settings.forecast ? std::make_unique<HeadlessPlatform>(random, options)
+                                                              : std::make_unique<EveryTimer1Platform>(random, options);
+  HeadlessPlatform& shell = *made;
   platform = &shell;
 
   shell.settings.WriteSetting(kSettingsApp, kSettingsSection, kLevelKey, std::to_string(settings.level));

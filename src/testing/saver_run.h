@@ -56,6 +56,9 @@ struct SimulationSettings {
   // Run the main loop as the program does: a yield with nothing pending sleeps until the next
   // event, and the time slept counts as passes at the nominal pace.
   bool sleeping = false;
+  // The sleeping loop sleeps through the ticks that change nothing on screen; without the
+  // forecast it wakes for every Timer1 tick as well. Either way the run's ticks are the same.
+  bool forecast = true;
   // Timer-delivery jitter, a fraction of the 15.625 ms clock tick (see SaverWindowOptions).
   // Real timers never arrive on the dot: without it the odometer locks to the timer.
   double jitter = 0.2;

@@ -6,8 +6,10 @@
 #include <array>
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <numeric>
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -150,6 +152,48 @@ TEST(SimulationTest, SteadyClockReproducesTheRecordedTraces) {
     });
     ASSERT_EQ(lines.size(), recorded.size()) << path;
     for (std::size_t i = 0; i < lines.size(); ++i) ASSERT_EQ(lines[i], recorded[i]) << path << " line " << i + 1;
+  }
+}
+
+// Sleeping through the ticks that change nothing, the loop shows at every Timer1 tick, slept
+// through or not, the picture that the loop waking for every Timer1 tick shows then, and the run's
+// ticks are the same: through premonitions, jackpot presentations and celebrations, at both speed
+// classes.
+TEST(SimulationTest, SleepingThroughIdleTicksShowsEveryPictureAtItsTick) {
+  for (const int16 spec : {int16{0}, int16{1}}) {
+    auto run = [spec](bool forecast, std::vector<std::string>& trace, std::int64_t& woke) {
+      SimulationSettings settings;
+      settings.seconds = 150;
+      settings.level = 2;
+      settings.spec = spec;
+      settings.seed = 41;
+      settings.jitter = 0;
+      settings.sleeping = true;
+      settings.forecast = forecast;
+      settings.paintDisplay = true;
+      settings.screenWidth = 200;
+      settings.screenHeight = 120;
+      std::vector<std::size_t> shown;  // a hash of the screen at each Timer1 tick
+      std::int64_t passes = -1;
+      RunSaver(settings, [&](headless::HeadlessSaverWindow& window, const LotteryEngine& engine) {
+        trace.push_back(TraceLine(window, engine));
+        woke += window.Passes() != passes;
+        passes = window.Passes();
+        const std::vector<platform::Colour> pixels = window.Screen().Pixels();
+        shown.push_back(std::hash<std::string_view>{}(
+            {reinterpret_cast<const char*>(pixels.data()), pixels.size() * sizeof(platform::Colour)}));
+      });
+      return shown;
+    };
+    std::vector<std::string> everyTrace, sleepingTrace;
+    std::int64_t everyWoke = 0, sleepingWoke = 0;
+    const auto every = run(false, everyTrace, everyWoke);
+    const auto sleeping = run(true, sleepingTrace, sleepingWoke);
+    ASSERT_EQ(sleepingTrace, everyTrace) << "Spec " << spec;
+    for (std::size_t tick = 0; tick < every.size(); ++tick)
+      ASSERT_EQ(sleeping[tick], every[tick]) << "Spec " << spec << ", Timer1 tick " << tick + 1;
+    EXPECT_EQ(everyWoke, static_cast<std::int64_t>(every.size())) << "Spec " << spec;
+    EXPECT_LT(sleepingWoke * 10, everyWoke * 9) << "Spec " << spec << ": Timer1 ticks woken for";
   }
 }
 
