@@ -7,8 +7,8 @@
 
 namespace zv::platform {
 
-// The saver window's two timers delivered to its handlers, as the shells but Win32 deliver them:
-// Windows' cadence (SaverTimers), and a yield that sleeps through the ticks that change nothing
+// The saver window's two timers delivered to its handlers, as every shell delivers them: Windows'
+// cadence (SaverTimers), and a yield that sleeps through the ticks that change nothing
 // on screen. Before it sleeps it asks the saver for a forecast of the picture, and sleeps until
 // the first tick that changes it, or input. When it wakes it delivers the ticks that fell due
 // meanwhile, each as one call, in the order the cadence gives them, before anything that
@@ -36,7 +36,7 @@ class TimerDelivery {
 
   // Called right after every Timer1 tick's handler returns.
   std::function<void()> afterTimer1;
-  // Called before each tick slept through is delivered, with the time it fell due at.
+  // Called before each tick slept through is delivered, with the time it was to be delivered at.
   std::function<void(Nanoseconds delivery)> beforeSleptTick;
 
  private:
