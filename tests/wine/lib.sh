@@ -220,7 +220,9 @@ wine_colours() { "$CONVERT" "$1" -format '%k\n' info:; }
 # Registry of the prefix. KEY as Windows writes it, e.g. 'HKCU\Software\Zorvalite\Options'.
 # wine_reg_add KEY NAME TYPE DATA   (TYPE: REG_SZ, REG_DWORD...)
 wine_reg_add() {
-  "$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || fail "reg add $1 $2 failed"
+  local out
+  out=$("$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f 2>&1) ||
+    fail "reg add $1 $2 failed (status $?): $(printf '%s' "$out" | tr -d '\r' | tail -5)"
 }
 # wine_reg_query KEY NAME: prints the data of the value; status 1 when the value is missing.
 wine_reg_query() {
