@@ -3,7 +3,7 @@
 # headless Chromium (as the browser checks run it), one page at a time for the seconds given,
 # after 4 s of start-up, in rounds:
 # - the idle page (tests/shells/web/idle_timers.html: the saver's two timers, nothing drawn),
-#   the bound of the processor targets;
+#   what the page's processor targets are set against;
 # - the picture floor (picture_floor.html): the block's canvas in a worker, a new image put
 #   into it at the rate the saver's picture changes (9.7 a second at Spec 0, 48.9 at Spec 1,
 #   over one simulated hour), nothing computed;
