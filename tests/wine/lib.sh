@@ -219,10 +219,11 @@ wine_colours() { "$CONVERT" "$1" -format '%k\n' info:; }
 
 # Registry of the prefix. KEY as Windows writes it, e.g. 'HKCU\Software\Zorvalite\Options'.
 # wine_reg_add KEY NAME TYPE DATA   (TYPE: REG_SZ, REG_DWORD...)
+# reg's output goes to a file, not a pipe: the first program of a prefix starts Wine's services,
+# which keep its standard output and error open for as long as the wineserver lives.
 wine_reg_add() {
-  local out
-  out=$("$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f 2>&1) ||
-    fail "reg add $1 $2 failed (status $?): $(printf '%s' "$out" | tr -d '\r' | tail -5)"
+  "$WINE64" reg add "$1" /v "$2" /t "$3" /d "$4" /f >"$WINE_TMP/reg.log" 2>&1 ||
+    fail "reg add $1 $2 failed (status $?): $(tr -d '\r' <"$WINE_TMP/reg.log" | tail -5)"
 }
 # wine_reg_query KEY NAME: prints the data of the value; status 1 when the value is missing.
 wine_reg_query() {
