@@ -16,12 +16,14 @@ NOTES = "return document.getElementById('notes').textContent"
 
 
 def settled(browser, seconds=2):
-    """The run's state after `seconds`, and its Timer1 ticks a second over them."""
-    before = browser.state()
+    """The run's state after `seconds`, and its Timer1 ticks a second between the starts of two of
+    its sleeps at least half that time apart (a sleep holds back the ticks it sleeps through)."""
+    before = browser.state()["atSleepStart"]
     time.sleep(seconds)
-    after = browser.state()
-    rate = 1000 * (after["timer1Ticks"] - before["timer1Ticks"]) / (after["elapsedMs"] - before["elapsedMs"])
-    return after, rate
+    after = wait_for(lambda: (lambda s: s if s["atSleepStart"][2] - before[2] >= 500 * seconds else None)(browser.state()),
+                     10, "a later sleep of the run")
+    (ticks0, _, ms0), (ticks1, _, ms1) = before, after["atSleepStart"]
+    return after, 1000 * (ticks1 - ticks0) / (ms1 - ms0)
 
 
 with WebTest() as test:

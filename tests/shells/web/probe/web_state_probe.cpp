@@ -42,7 +42,10 @@ ClockSeededRandom::Clock RandomClock() {
   return [seed, reseeds = std::uint64_t{0}]() mutable { return seed * 0x9E3779B97F4A7C15ull + reseeds++; };
 }
 
-// The saver's handlers, counting the timers' ticks and the time the loop slept.
+// The saver's handlers, counting the timers' ticks and the time the loop slept. The counts at the
+// start of the last sleep go with the page's clock then: a sleep holds back the ticks it sleeps
+// through until it ends, but when one starts every tick due has been delivered, so a rate taken
+// between two such starts is the timers' own.
 class CountingEvents : public testing::ForwardingSaverEvents {
  public:
   using ForwardingSaverEvents::ForwardingSaverEvents;
@@ -56,12 +59,19 @@ class CountingEvents : public testing::ForwardingSaverEvents {
   }
   void Slept(std::chrono::nanoseconds duration) override {
     slept += duration;
+    sleepStart = {timer1Ticks, timer2Ticks, emscripten_get_now() - static_cast<double>(duration.count()) / 1e6};
     saver_.Slept(duration);
   }
 
+  struct Counts {
+    std::int64_t timer1Ticks = 0;
+    std::int64_t timer2Ticks = 0;
+    double pageMs = 0;
+  };
   std::int64_t timer1Ticks = 0;
   std::int64_t timer2Ticks = 0;
   std::chrono::nanoseconds slept{0};
+  Counts sleepStart;
 };
 
 // The page's saver window, noting Timer1's interval and the page's clock at its start.
@@ -138,7 +148,9 @@ std::string StateJson() {
         .Add("timer1Ticks", counted.timer1Ticks)
         .Add("timer2Ticks", counted.timer2Ticks)
         .Add("elapsedMs", static_cast<std::int64_t>(emscripten_get_now() - window->startMs))
-        .Add("sleptMs", std::chrono::duration_cast<std::chrono::milliseconds>(counted.slept).count());
+        .Add("sleptMs", std::chrono::duration_cast<std::chrono::milliseconds>(counted.slept).count())
+        .Add("atSleepStart", counted.sleepStart.timer1Ticks, counted.sleepStart.timer2Ticks,
+             static_cast<std::int64_t>(counted.sleepStart.pageMs - window->startMs));
   }
   return json.Close();
 }
