@@ -79,8 +79,9 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 
 # The probe page's test hook (zorvalite.ask, probe/probe_page.js): the run's state and, with
 # pixels, the screen's red, green, blue, alpha bytes, read in one turn of the run's worker while
-# the run sleeps: the canvas then shows that state.
-ASK_SCRIPT = "zorvalite.ask(arguments[0]).then(arguments[arguments.length - 1])"
+# the run sleeps: the canvas then shows that state; or, asked for the first pass, those the run's
+# first pass left.
+ASK_SCRIPT = "zorvalite.ask(arguments[0], arguments[1]).then(arguments[2])"
 # Answers after the page's next two animation frames.
 TWO_FRAMES = "const done = arguments[0]; requestAnimationFrame(() => requestAnimationFrame(() => done()))"
 
@@ -118,14 +119,22 @@ class Browser:
         """Opens the page; hidden, it loads minimized, so that the run stops after its first pass."""
         if hidden:
             self.engine.get("about:blank")
-            self.engine.hide()
+            self.hide()
         self.engine.get(f"{self.base_url}/{page}{query}")
 
+    # The window's state reaches the page some time after the driver's call returns (WebKit's
+    # minimize on a loaded machine, a page later than the 75 ms of a Timer1 tick): both wait until
+    # the page sees it.
     def hide(self):
         self.engine.hide()
+        self.wait_visibility("hidden")
 
     def show(self):
         self.engine.show()
+        self.wait_visibility("visible")
+
+    def wait_visibility(self, wanted):
+        wait_for(lambda: self.script("return document.visibilityState") == wanted, 10, f"the page was not {wanted}")
 
     def script(self, text, *args):
         return self.engine.script(text, *args)
@@ -138,13 +147,13 @@ class Browser:
 
     def state(self):
         """The run's state once the run has started."""
-        return wait_for(lambda: self.engine.script_async(ASK_SCRIPT, False)["state"], 10,
+        return wait_for(lambda: self.engine.script_async(ASK_SCRIPT, False, False)["state"], 10,
                         "the page's run did not start")
 
-    def snapshot(self):
-        """The run's state and the canvas, at one moment."""
+    def snapshot(self, first_pass=False):
+        """The run's state and the canvas, at one moment, or as the run's first pass left them."""
         self.state()
-        answer = self.engine.script_async(ASK_SCRIPT, True)
+        answer = self.engine.script_async(ASK_SCRIPT, True, first_pass)
         return answer["state"], Canvas(answer["width"], answer["height"], base64.b64decode(answer["pixels"]))
 
     def screenshot(self):

@@ -1,10 +1,11 @@
 // The probe page's test hook, inlined before the page's own script: it follows the page's runs
 // (each worker the page starts is one) and offers the browser checks window.zorvalite:
 // - runs(): how many runs there were;
-// - ask(pixels): the current run's state (null before it starts) as the core holds it, its first
-//   pass timed on the page's clock (firstPassMs); with `pixels`, the screen in device pixels as
-//   base64 of its red, green, blue, alpha bytes: black, with the block canvas's pixels, read in
-//   the same turn of the run's worker, where the page shows the canvas.
+// - ask(pixels, first): the current run's state (null before it starts) as the core holds it, its
+//   first pass timed on the page's clock (firstPassMs); with `pixels`, the screen in device pixels
+//   as base64 of its red, green, blue, alpha bytes: black, with the block canvas's pixels, read in
+//   the same turn of the run's worker, where the page shows the canvas. With `first`, the state and
+//   the block as the run's first pass left them, the block where that state places it.
 // Each run gets the page's ?seed= (probe_worker.js).
 (() => {
   const PageWorker = Worker;
@@ -34,11 +35,11 @@
 
   window.zorvalite = {
     runs: () => runs,
-    ask: pixels => new Promise(resolve => {
+    ask: (pixels, first = false) => new Promise(resolve => {
       if (!worker) return resolve({ state: null });
       asked += 1;
       answers.set(asked, resolve);
-      worker.postMessage({ ask: asked, pixels });
+      worker.postMessage({ ask: asked, pixels, first });
     }).then(({ state, timeOrigin, block: drawn }) => {
       if (state) state.firstPassMs = timeOrigin + state.firstRefreshMs - performance.timeOrigin;
       if (!drawn) return { state };
@@ -48,7 +49,7 @@
       const height = Math.max(1, Math.round(screen.height * ratio()));
       const bytes = new Uint8Array(width * height * 4);
       for (let i = 3; i < bytes.length; i += 4) bytes[i] = 255;
-      const box = document.getElementById("block").getBoundingClientRect();
+      const box = first && state ? { left: state.block[0], top: state.block[1] } : document.getElementById("block").getBoundingClientRect();
       const left = Math.round(box.left * ratio()), top = Math.round(box.top * ratio());
       const source = new Uint8Array(drawn.pixels);
       for (let row = 0; row < drawn.height; row++) {

@@ -26,6 +26,9 @@ EM_JS(int, zv_probe_seed, (char* text, int size), {
   return lengthBytesUTF8(seed);
 });
 
+// The run's state as the first pass left it (probe_worker.js keeps it with the canvas's pixels).
+EM_JS(void, zv_probe_first_pass_over, (const char* state), { Module["firstPassOver"](UTF8ToString(state)); });
+
 namespace {
 
 using namespace zv;
@@ -42,22 +45,29 @@ ClockSeededRandom::Clock RandomClock() {
   return [seed, reseeds = std::uint64_t{0}]() mutable { return seed * 0x9E3779B97F4A7C15ull + reseeds++; };
 }
 
+std::string StateJson();
+
 // The saver's handlers, counting the timers' ticks and the time the loop slept. The counts at the
 // start of the last sleep go with the page's clock then: a sleep holds back the ticks it sleeps
 // through until it ends, but when one starts every tick due has been delivered, so a rate taken
-// between two such starts is the timers' own.
+// between two such starts is the timers' own. The first tick or sleep ends the first pass, whose
+// state and picture the run's worker keeps: on a slow machine Form_Load can outlast Timer1's
+// interval, and a page loaded hidden then ticks once before it pauses.
 class CountingEvents : public testing::ForwardingSaverEvents {
  public:
   using ForwardingSaverEvents::ForwardingSaverEvents;
   void Timer1_Timer() override {
+    FirstPassOver();
     saver_.Timer1_Timer();
     ++timer1Ticks;
   }
   void Timer2_Timer() override {
+    FirstPassOver();
     saver_.Timer2_Timer();
     ++timer2Ticks;
   }
   void Slept(std::chrono::nanoseconds duration) override {
+    FirstPassOver();
     slept += duration;
     sleepStart = {timer1Ticks, timer2Ticks, emscripten_get_now() - static_cast<double>(duration.count()) / 1e6};
     saver_.Slept(duration);
@@ -72,6 +82,14 @@ class CountingEvents : public testing::ForwardingSaverEvents {
   std::int64_t timer2Ticks = 0;
   std::chrono::nanoseconds slept{0};
   Counts sleepStart;
+
+ private:
+  void FirstPassOver() {
+    if (firstPassOver_) return;
+    firstPassOver_ = true;
+    zv_probe_first_pass_over(StateJson().c_str());
+  }
+  bool firstPassOver_ = false;
 };
 
 // The page's saver window, noting Timer1's interval and the page's clock at its start.
