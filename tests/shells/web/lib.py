@@ -19,6 +19,7 @@ program that compares a canvas with the headless shell's picture (web_expected.c
 """
 import base64
 import functools
+import glob
 import http.server
 import os
 import shutil
@@ -244,6 +245,12 @@ class WebTest:
             shutil.rmtree(self.tmp)
             return False
         log(f"FAIL: {error}" if kind is Failure else f"FAIL: {kind.__name__}: {error}")
+        # A run on another machine leaves only its output: the end of each browser's log goes there.
+        for path in sorted(glob.glob(os.path.join(self.tmp, "browser.*", "*.log"))):
+            with open(path, errors="replace") as kept:
+                lines = kept.read().splitlines()[-15:]
+            if lines:
+                log(f"{os.path.relpath(path, self.tmp)} ends:\n" + "\n".join(lines))
         log(f"kept pictures and logs in {self.tmp}")
         sys.exit(1)
 

@@ -46,6 +46,9 @@ def check_run(test, scale):
         test.same_as_headless(state, shown, dpi, "screenshot_x2")
         ok(f"x2: a screenshot shows the block in crisp 2 x 2 squares, as the headless shell draws state "
            f"{state['spinState']} at {state['block'][:2]}")
+    # A browser whose page keeps drawing would only load the machine for the next scale's.
+    browser.quit()
+    test.browsers.remove(browser)
     return jumped["block"]
 
 
