@@ -117,15 +117,14 @@ class Browser:
         self.base_url = base_url
 
     def load(self, query="", page="index.html", hidden=False):
-        """Opens the page; hidden, it loads minimized, so that the run stops after its first pass."""
+        """Opens the page; hidden, it loads minimized, so that the run pauses once it first waits."""
         if hidden:
             self.engine.get("about:blank")
             self.hide()
         self.engine.get(f"{self.base_url}/{page}{query}")
 
-    # The window's state reaches the page some time after the driver's call returns (WebKit's
-    # minimize on a loaded machine, a page later than the 75 ms of a Timer1 tick): both wait until
-    # the page sees it.
+    # The driver's call does not promise that the page has seen the window's new state when it
+    # returns: both wait until the page reports it.
     def hide(self):
         self.engine.hide()
         self.wait_visibility("hidden")
